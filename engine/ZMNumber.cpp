@@ -1,0 +1,213 @@
+#include "engine/ZMNumber.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace zm {
+
+std::string_view TrimView(std::string_view s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
+
+std::string LowerAscii(std::string_view s) {
+    std::string r(s);
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return r;
+}
+
+std::string FloatToStr(double v, char sep) {
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
+    if (v == 0) return "0";
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    std::string_view t(buf, static_cast<size_t>(res.ptr - buf));
+    // t = d.dddddddddddddde[+-]XX
+    size_t epos = t.find('e');
+    std::string digits;
+    digits += t[0];
+    digits.append(t.substr(2, epos - 2));
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    int exp10 = 0;
+    std::from_chars(t.data() + epos + (t[epos + 1] == '+' ? 2 : 1), t.data() + t.size(), exp10);
+    std::string out;
+    if (v < 0) out += '-';
+    if (exp10 > -5 && exp10 < 15) {
+        if (exp10 >= 0) {
+            const size_t intDigits = static_cast<size_t>(exp10) + 1;
+            if (digits.size() <= intDigits) {
+                out += digits;
+                out.append(intDigits - digits.size(), '0');
+            } else {
+                out.append(digits, 0, intDigits);
+                out += sep;
+                out.append(digits, intDigits, std::string::npos);
+            }
+        } else {
+            out += '0';
+            out += sep;
+            out.append(static_cast<size_t>(-exp10 - 1), '0');
+            out += digits;
+        }
+    } else {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += sep;
+            out.append(digits, 1, std::string::npos);
+        }
+        out += 'E';
+        out += std::to_string(exp10);
+    }
+    return out;
+}
+
+std::string FloatToFormulaText(double v) {
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
+    if (v == 0) return "0";
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return std::string(buf, res.ptr);
+}
+
+bool TryStrToFloat(std::string_view s, double& out, char sep) {
+    s = TrimView(s);
+    std::string ascii;
+    ascii.reserve(s.size() + 1);
+    size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        if (negative) ascii += '-';
+        ++i;
+    }
+    int mantDigits = 0;
+    bool seenSep = false;
+    bool seenSig = false;
+    long long intDigits = 0;  // digits before the separator
+    long long leadZeros = 0;  // zero digits before the first significant one
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9') {
+            ++mantDigits;
+            if (!seenSep) ++intDigits;
+            if (c != '0') seenSig = true;
+            if (!seenSig) ++leadZeros;
+            ascii += c;
+        } else if (c == sep && !seenSep) {
+            seenSep = true;
+            ascii += '.';
+        } else {
+            break;
+        }
+    }
+    if (mantDigits == 0) return false;
+    long long expVal = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ascii += 'e';
+        ++i;
+        bool neg = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            neg = s[i] == '-';
+            if (neg) ascii += '-';
+            ++i;
+        }
+        int expDigits = 0;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+            ascii += s[i];
+            ++expDigits;
+            if (expVal < 100000000) expVal = expVal * 10 + (s[i] - '0');
+        }
+        if (expDigits == 0) return false;
+        if (neg) expVal = -expVal;
+    }
+    if (i != s.size()) return false;
+    double v = 0;
+    auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), v);
+    if (res.ptr != ascii.data() + ascii.size()) return false;
+    if (res.ec == std::errc::result_out_of_range) {
+        // The decimal exponent of the first significant digit tells overflow from underflow.
+        const long long sigExp = intDigits - 1 - leadZeros + expVal;
+        if (seenSig && sigExp > 0) return false;
+        out = negative ? -0.0 : 0.0;
+        return true;
+    }
+    if (res.ec != std::errc()) return false;
+    out = v;
+    return true;
+}
+
+bool TryStrToInt(std::string_view s, int32_t& out) {
+    size_t i = 0;
+    while (i < s.size() && IsBlank(s[i])) ++i;
+    bool neg = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        neg = s[i] == '-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < s.size() && s[i] == '$') { hex = true; ++i; }
+    else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) { hex = true; i += 2; }
+    else if (i < s.size() && (s[i] == 'x' || s[i] == 'X')) { hex = true; ++i; }
+    if (i >= s.size()) return false;
+    int64_t v = 0;
+    if (hex) {
+        size_t n = 0;
+        for (; i < s.size(); ++i, ++n) {
+            char c = s[i];
+            int d;
+            if (c >= '0' && c <= '9') d = c - '0';
+            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            else return false;
+            if (n >= 8) return false;
+            v = v * 16 + d;
+        }
+        int32_t bits = static_cast<int32_t>(static_cast<uint32_t>(v));
+        int64_t r = neg ? -static_cast<int64_t>(bits) : bits;
+        if (r > std::numeric_limits<int32_t>::max() || r < std::numeric_limits<int32_t>::min()) return false;
+        out = static_cast<int32_t>(r);
+        return true;
+    }
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+        if (v > 2147483648LL) return false;
+    }
+    if (neg) v = -v;
+    if (v > std::numeric_limits<int32_t>::max() || v < std::numeric_limits<int32_t>::min()) return false;
+    out = static_cast<int32_t>(v);
+    return true;
+}
+
+bool TryStrToByte(std::string_view s, uint8_t& out) {
+    int32_t v;
+    if (!TryStrToInt(s, v)) return false;
+    out = static_cast<uint8_t>(static_cast<uint32_t>(v));
+    return true;
+}
+
+bool TryRoundToInt32(double v, int32_t& out) {
+    if (!std::isfinite(v)) return false;
+    double r = std::nearbyint(v);
+    if (r < -2147483648.0 || r > 2147483647.0) return false;
+    out = static_cast<int32_t>(r);
+    return true;
+}
+
+int32_t TruncSat(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+    if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(v);
+}
+
+}  // namespace zm

@@ -1,0 +1,106 @@
+#include "engine/ZMNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct FormatCase { double v; char sep; const char* text; };
+
+TEST(ZMNumber, FloatToStrGeneralFormat) {
+    const FormatCase cases[] = {
+        {0.0, '.', "0"},           {-0.0, '.', "0"},
+        {1e15, '.', "1E15"},       {1e-5, '.', "1E-5"},
+        {0.0001, '.', "0.0001"},   {999999999999999.9, '.', "1E15"},
+        {123456789012345678.0, '.', "1.23456789012346E17"},
+        {1234567.5, ',', "1234567,5"}, {1000000, '.', "1000000"},
+        {-1.25e-7, '.', "-1.25E-7"},   {0.000123456789012346, '.', "0.000123456789012346"},
+        {3.141592653589793, '.', "3.14159265358979"}, {-2.5, ',', "-2,5"},
+        {100, '.', "100"},         {1e100, '.', "1E100"},
+        {std::numeric_limits<double>::quiet_NaN(), '.', "NAN"},
+        {std::numeric_limits<double>::infinity(), '.', "INF"},
+        {-std::numeric_limits<double>::infinity(), '.', "-INF"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(zm::FloatToStr(c.v, c.sep), c.text) << c.v;
+}
+
+TEST(ZMNumber, StrictRealReading) {
+    struct Case { const char* text; char sep; bool ok; double v; };
+    const Case cases[] = {
+        {"1.5", '.', true, 1.5},     {" -2 ", '.', true, -2},   {"+3", '.', true, 3},
+        {".5", '.', true, 0.5},      {"5.", '.', true, 5},      {"1E15", '.', true, 1e15},
+        {"1e-5", '.', true, 1e-5},   {"1,5", ',', true, 1.5},   {"1,5", '.', false, 0},
+        {"1.5", ',', false, 0},      {".", '.', false, 0},      {"", '.', false, 0},
+        {"inf", '.', false, 0},      {"nan", '.', false, 0},    {"0x10", '.', false, 0},
+        {"1e", '.', false, 0},       {"1e400", '.', false, 0},  {"1e-400", '.', true, 0},
+        {"1.2.3", '.', false, 0},    {"1 2", '.', false, 0},    {"--1", '.', false, 0},
+        {"0.000e999", '.', true, 0}, {"-1e-400", '.', true, -0.0},
+    };
+    for (const auto& c : cases) {
+        double v = 12345;
+        EXPECT_EQ(zm::TryStrToFloat(c.text, v, c.sep), c.ok) << c.text;
+        if (c.ok) { EXPECT_EQ(v, c.v) << c.text; }
+    }
+}
+
+TEST(ZMNumber, GeneralFormatReadsBack) {
+    for (double v : {0.1, 1.0 / 3, 12345.678, -9.87654321e-12, 6.02214076e23})
+        for (char sep : {'.', ','}) {
+            double back = 0;
+            ASSERT_TRUE(zm::TryStrToFloat(zm::FloatToStr(v, sep), back, sep));
+            EXPECT_NEAR(back, v, std::fabs(v) * 1e-14);
+        }
+}
+
+TEST(ZMNumber, FormulaTextIsPositionalAndExact) {
+    for (double v : {2e-6, 1e20, -0.1, 1.0 / 3, 123.0}) {
+        const std::string t = zm::FloatToFormulaText(v);
+        EXPECT_EQ(t.find_first_of("eE"), std::string::npos) << t;
+        double back = 0;
+        ASSERT_TRUE(zm::TryStrToFloat(t, back));
+        EXPECT_EQ(back, v) << t;
+    }
+    EXPECT_EQ(zm::FloatToFormulaText(2e-6), "0.000002");
+}
+
+TEST(ZMNumber, IntegerReading) {
+    struct Case { const char* text; bool ok; int32_t v; };
+    const Case cases[] = {
+        {"12", true, 12},      {"  -7", true, -7},   {"+5", true, 5},
+        {"$10", true, 16},     {"-$10", true, -16},  {"0x1F", true, 31},
+        {"x1f", true, 31},     {"$FFFFFFFF", true, -1},
+        {"2147483647", true, 2147483647}, {"-2147483648", true, -2147483647 - 1},
+        {"2147483648", false, 0}, {"12 ", false, 0}, {"", false, 0},
+        {"$", false, 0},       {"0x", false, 0},     {"1.0", false, 0},
+        {"$123456789", false, 0},
+    };
+    for (const auto& c : cases) {
+        int32_t v = 99;
+        EXPECT_EQ(zm::TryStrToInt(c.text, v), c.ok) << c.text;
+        if (c.ok) { EXPECT_EQ(v, c.v) << c.text; }
+    }
+    uint8_t b = 0;
+    ASSERT_TRUE(zm::TryStrToByte("257", b));
+    EXPECT_EQ(b, 1);
+    ASSERT_TRUE(zm::TryStrToByte("-1", b));
+    EXPECT_EQ(b, 255);
+}
+
+TEST(ZMNumber, RoundingAndTruncation) {
+    int32_t r = 0;
+    ASSERT_TRUE(zm::TryRoundToInt32(2.5, r));
+    EXPECT_EQ(r, 2);
+    ASSERT_TRUE(zm::TryRoundToInt32(499.5, r));
+    EXPECT_EQ(r, 500);
+    EXPECT_FALSE(zm::TryRoundToInt32(1e10, r));
+    EXPECT_FALSE(zm::TryRoundToInt32(std::nan(""), r));
+    EXPECT_EQ(zm::TruncSat(-1.9), -1);
+    EXPECT_EQ(zm::TruncSat(1e300), 2147483647);
+    EXPECT_EQ(zm::TruncSat(-std::numeric_limits<double>::infinity()), -2147483647 - 1);
+    EXPECT_EQ(zm::TruncSat(std::nan("")), 0);
+    EXPECT_EQ(zm::Trim("\t a b \x01"), "a b");
+}
+
+}  // namespace
