@@ -1,0 +1,4 @@
+#pragma once
+// The user's decimal separator, read from the default QLocale at each call.
+
+char decimalSeparator();
