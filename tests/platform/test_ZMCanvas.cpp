@@ -1,0 +1,373 @@
+#include "platform/ZMCanvas.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPalette>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <set>
+#include <utility>
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+
+uint32_t px(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFFu; }
+
+QImage whiteImage(int w = 40, int h = 40) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+// Black 1-px solid pen, clear brush.
+void plainState(TCanvas& c) {
+    c.SetPenWidth(1);
+    c.SetPenStyle(psSolid);
+    c.SetPenColor(0);
+    c.SetBrushStyle(bsClear);
+}
+
+std::set<std::pair<int, int>> inked(const QImage& img) {
+    std::set<std::pair<int, int>> s;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (px(img, x, y) != kWhite) s.insert({x, y});
+    return s;
+}
+
+}  // namespace
+
+TEST(Canvas, ColorByteOrderAndSystemColours) {
+    const uint32_t windowText = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText).rgb() & 0xFFFFFF;
+    const uint32_t base = QGuiApplication::palette().color(QPalette::Active, QPalette::Base).rgb() & 0xFFFFFF;
+    const struct {
+        TColor in;
+        uint32_t rgb;
+    } cases[] = {
+        {255, 0xFF0000},                                 // red
+        {0xFF0000, 0x0000FF},                            // blue
+        {0x00FF00, 0x00FF00},                            // green
+        {16777215, 0xFFFFFF},                            // white
+        {0, 0x000000},                                   // black
+        {RGBColor(0x12, 0x34, 0x56), 0x123456},          // r | g << 8 | b << 16
+        {-16777208, windowText},                         // system window text
+        {static_cast<TColor>(0xFF000005u), base},        // system window
+        {static_cast<TColor>(0xFF0000EEu), windowText},  // unknown system index
+        {static_cast<TColor>(0x7F563412u), 0x123456},    // other top byte: low 24 bits
+    };
+    for (const auto& c : cases) EXPECT_EQ(ColorToRgb(c.in), c.rgb) << c.in;
+
+    QImage img = whiteImage();
+    TCanvas cv(&img);
+    cv.SetPenColor(255);
+    cv.SetBrushColor(255);
+    cv.SetBrushStyle(bsSolid);
+    cv.Rectangle(0, 0, 5, 5);
+    cv.Flush();
+    EXPECT_EQ(px(img, 2, 2), 0xFF0000u) << "255 must paint pure red";
+}
+
+TEST(Canvas, PrimitivesFollowGdiPixelRules) {
+    struct Case {
+        const char* name;
+        std::function<void(TCanvas&)> draw;
+        std::vector<std::pair<int, int>> set;
+        std::vector<std::pair<int, int>> clear;
+    };
+    const Case cases[] = {
+        {"line leaves out its end pixel", [](TCanvas& c) { c.MoveTo(2, 2); c.LineTo(10, 2); },
+         {{2, 2}, {9, 2}}, {{10, 2}, {1, 2}}},
+        {"polyline draws its corners, not its last point",
+         [](TCanvas& c) { c.MoveTo(2, 2); c.LineTo(10, 2); c.LineTo(10, 10); },
+         {{10, 2}, {10, 9}}, {{10, 10}}},
+        {"rectangle outline leaves out right and bottom edge", [](TCanvas& c) { c.Rectangle(2, 2, 10, 8); },
+         {{2, 2}, {9, 2}, {9, 7}, {2, 7}}, {{10, 2}, {2, 8}, {5, 5}}},
+        {"reversed box is normalised", [](TCanvas& c) { c.Rectangle(10, 8, 2, 2); },
+         {{2, 2}, {9, 2}, {9, 7}, {2, 7}}, {{10, 2}, {2, 8}, {5, 5}}},
+        {"clear pen fills the box exactly",
+         [](TCanvas& c) { c.SetPenStyle(psClear); c.SetBrushColor(0); c.SetBrushStyle(bsSolid); c.Rectangle(2, 2, 10, 8); },
+         {{2, 2}, {9, 7}, {5, 5}}, {{10, 2}, {2, 8}, {1, 1}}},
+        {"fill rect with brush only",
+         [](TCanvas& c) { c.SetBrushColor(0); c.SetBrushStyle(bsSolid); c.FillRect(12, 10, 3, 4); },
+         {{3, 4}, {11, 9}}, {{12, 9}, {3, 10}, {2, 4}}},
+        {"ellipse spans x1..x2-1", [](TCanvas& c) { c.Ellipse(2, 2, 13, 13); },
+         {{2, 7}, {12, 7}, {7, 2}, {7, 12}}, {{13, 7}, {7, 13}, {7, 7}}},
+        {"unknown pen code draws solid", [](TCanvas& c) { c.SetPenStyle(77); c.MoveTo(2, 2); c.LineTo(20, 2); },
+         {{2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}, {8, 2}, {19, 2}}, {}},
+        {"clear pen draws no line", [](TCanvas& c) { c.SetPenStyle(psClear); c.MoveTo(2, 2); c.LineTo(20, 2); },
+         {}, {{2, 2}, {10, 2}}},
+        {"unknown brush code fills nothing",
+         [](TCanvas& c) { c.SetPenStyle(psClear); c.SetBrushColor(0); c.SetBrushStyle(99); c.Rectangle(2, 2, 10, 8); },
+         {}, {{2, 2}, {5, 5}}},
+        {"width 3 covers three rows", [](TCanvas& c) { c.SetPenWidth(3); c.MoveTo(5, 10); c.LineTo(30, 10); },
+         {{15, 9}, {15, 10}, {15, 11}}, {{15, 8}, {15, 12}}},
+        {"width 2 covers two rows", [](TCanvas& c) { c.SetPenWidth(2); c.MoveTo(5, 25); c.LineTo(30, 25); },
+         {{15, 24}, {15, 25}}, {{15, 23}, {15, 26}}},
+        {"negative width is a thin pen", [](TCanvas& c) { c.SetPenWidth(-4); c.MoveTo(5, 10); c.LineTo(30, 10); },
+         {{15, 10}}, {{15, 9}, {15, 11}}},
+        {"backward diagonal hatch rises to the right",
+         [](TCanvas& c) { c.SetPenStyle(psClear); c.SetBrushColor(0); c.SetBrushStyle(bsBDiagonal); c.Rectangle(0, 0, 8, 8); },
+         {{7, 0}, {6, 1}, {0, 7}}, {{0, 0}, {1, 1}}},
+        {"forward diagonal hatch falls to the right",
+         [](TCanvas& c) { c.SetPenStyle(psClear); c.SetBrushColor(0); c.SetBrushStyle(bsFDiagonal); c.Rectangle(0, 0, 8, 8); },
+         {{0, 0}, {1, 1}, {7, 7}}, {{7, 0}, {0, 7}}},
+        {"polygon fills with the brush",
+         [](TCanvas& c) { c.SetBrushColor(0); c.SetBrushStyle(bsSolid); c.Polygon({{10, 10}, {30, 10}, {20, 30}}); },
+         {{20, 15}, {10, 10}}, {{5, 5}, {30, 30}}},
+        {"huge coordinates keep their slope",
+         [](TCanvas& c) { c.MoveTo(0, 0); c.LineTo(2000000000, 1000000000); },
+         {{0, 0}, {20, 10}, {30, 15}}, {{20, 0}, {0, 20}}},
+    };
+    for (const Case& k : cases) {
+        QImage img = whiteImage();
+        TCanvas cv(&img);
+        plainState(cv);
+        k.draw(cv);
+        cv.Flush();
+        for (auto [x, y] : k.set) EXPECT_NE(px(img, x, y), kWhite) << k.name << " at " << x << "," << y;
+        for (auto [x, y] : k.clear) EXPECT_EQ(px(img, x, y), kWhite) << k.name << " at " << x << "," << y;
+    }
+}
+
+TEST(Canvas, ExtremeCoordinatesDoNotFail) {
+    QImage img = whiteImage();
+    TCanvas cv(&img);
+    plainState(cv);
+    cv.SetBrushColor(0);
+    cv.SetBrushStyle(bsSolid);
+    cv.MoveTo(INT_MIN, INT_MIN);
+    cv.LineTo(INT_MAX, INT_MAX);
+    cv.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    cv.Ellipse(INT_MIN, 5, INT_MAX, 6);
+    cv.FillRect(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    cv.Polygon({{INT_MIN, 0}, {INT_MAX, 0}, {0, INT_MAX}});
+    cv.TextOut(INT_MAX, INT_MIN, "x");
+    cv.Flush();
+    EXPECT_EQ(px(img, 20, 20), kBlack) << "a box over everything fills the image";
+}
+
+TEST(Canvas, ConsecutiveLineTosStayDashed) {
+    // 2-px segments: batched they keep the dash pattern; drawn one by one they would be solid.
+    QImage img = whiteImage(200, 10);
+    TCanvas cv(&img);
+    plainState(cv);
+    cv.SetPenStyle(psDash);
+    cv.MoveTo(0, 5);
+    for (int x = 2; x <= 200; x += 2) cv.LineTo(x, 5);
+    cv.Flush();
+    int gaps = 0;
+    for (int x = 0; x < 199; ++x)
+        if (px(img, x, 5) == kWhite) ++gaps;
+    EXPECT_GT(gaps, 20);
+    EXPECT_NE(px(img, 0, 5), kWhite);
+}
+
+TEST(Canvas, NotXorTwiceRestoresTheImage) {
+    QImage img = whiteImage(60, 60);
+    {
+        TCanvas cv(&img);
+        cv.SetPenColor(255);
+        cv.MoveTo(0, 0);
+        cv.LineTo(59, 59);
+        cv.SetBrushColor(RGBColor(0, 128, 0));
+        cv.SetBrushStyle(bsSolid);
+        cv.Rectangle(30, 5, 50, 25);
+    }
+    const QImage before = img.copy();
+    TCanvas cv(&img);
+    cv.SetPenMode(pmNotXor);
+    cv.SetPenStyle(psDot);
+    cv.SetPenColor(0);
+    cv.SetBrushColor(0xFFFFFF);
+    cv.SetBrushStyle(bsSolid);
+    cv.Rectangle(10, 10, 45, 40);
+    cv.Flush();
+    EXPECT_NE(img, before) << "the first band shows";
+    EXPECT_EQ(px(img, 40, 15), px(before, 40, 15)) << "a white fill leaves the inside unchanged";
+    cv.Rectangle(10, 10, 45, 40);
+    cv.Flush();
+    EXPECT_EQ(img, before);
+    EXPECT_EQ(img.format(), QImage::Format_RGB32);
+}
+
+TEST(Canvas, TextIsOpaqueOnlyOverASolidBrush) {
+    TFont f = TFont::Default();
+    f.Color = 0;
+    for (bool solid : {true, false}) {
+        QImage img = whiteImage(120, 40);
+        TCanvas cv(&img);
+        cv.SetFont(f);
+        cv.SetBrushColor(255);
+        cv.SetBrushStyle(solid ? bsSolid : bsClear);
+        const int tw = cv.TextWidth("Ag");
+        const int th = cv.TextHeight("Ag");
+        cv.TextOut(10, 5, "Ag");
+        cv.Flush();
+        bool ink = false;
+        for (int y = 5; y < 5 + th; ++y)
+            for (int x = 10; x < 10 + tw; ++x)
+                if (px(img, x, y) != kWhite && px(img, x, y) != 0xFF0000u) ink = true;
+        EXPECT_TRUE(ink) << solid;
+        EXPECT_EQ(px(img, 10 + tw - 1, 5 + th - 1), solid ? 0xFF0000u : kWhite) << solid;
+        EXPECT_EQ(px(img, 10 + tw, 5), kWhite) << "nothing right of the box";
+        EXPECT_EQ(px(img, 9, 5), kWhite) << "nothing left of the box";
+        EXPECT_EQ(cv.PenPos(), (TPoint{10 + tw, 5}));
+    }
+}
+
+TEST(Canvas, MetricsComeFromQFontMetrics) {
+    QImage img = whiteImage();
+    TCanvas cv(&img);
+    TFont f = TFont::Default();
+    f.Height = -13;
+    f.Style = fsBold;
+    cv.SetFont(f);
+    QFont q(QStringLiteral("MS Sans Serif"));
+    q.setPixelSize(13);
+    q.setBold(true);
+    QFontMetrics fm(q, &img);
+    EXPECT_EQ(cv.TextWidth("Hello, world"), fm.horizontalAdvance(QStringLiteral("Hello, world")));
+    EXPECT_EQ(cv.TextHeight("Hello"), fm.height());
+    EXPECT_EQ(cv.TextHeight(""), fm.height());
+    EXPECT_EQ(cv.TextWidth(""), 0);
+    f.Height = 0;  // default size, no warning
+    cv.SetFont(f);
+    EXPECT_GT(cv.TextHeight("x"), 0);
+}
+
+TEST(Canvas, RotatedTextStaysInItsTurnedBox) {
+    TFont f = TFont::Default();
+    f.Color = 0;
+    for (int esc : {-900, 900}) {
+        QImage img = whiteImage(80, 80);
+        TCanvas cv(&img);
+        cv.SetFont(TCanvasFont{f, esc});
+        cv.SetBrushStyle(bsClear);
+        const int tw = cv.TextWidth("Title");
+        const int th = cv.TextHeight("Title");
+        const int ax = 30, ay = esc == -900 ? 10 : 70;
+        cv.TextOut(ax, ay, "Title");
+        cv.Flush();
+        const auto ink = inked(img);
+        ASSERT_FALSE(ink.empty()) << esc;
+        for (auto [x, y] : ink) {
+            // one pixel of antialiasing may bleed over the box edge
+            if (esc == -900) {  // reads downwards: x in [ax-th, ax], y in [ay, ay+tw]
+                EXPECT_TRUE(x >= ax - th - 1 && x <= ax + 1 && y >= ay - 1 && y <= ay + tw + 1) << x << "," << y;
+            } else {  // reads upwards: x in [ax, ax+th], y in [ay-tw, ay]
+                EXPECT_TRUE(x >= ax - 1 && x <= ax + th + 1 && y >= ay - tw - 1 && y <= ay + 1) << x << "," << y;
+            }
+        }
+        // the text runs along y, so its ink is taller than wide
+        int minX = 1000, maxX = -1, minY = 1000, maxY = -1;
+        for (auto [x, y] : ink) {
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+            minY = std::min(minY, y);
+            maxY = std::max(maxY, y);
+        }
+        EXPECT_GT(maxY - minY, maxX - minX) << esc;
+    }
+}
+
+TEST(Canvas, StateSettersFollowThePlatform) {
+    TCanvas cv;
+    cv.SetBrushStyle(bsClear);
+    cv.SetBrushColor(255);
+    EXPECT_EQ(cv.Brush().Style, bsSolid) << "colouring a clear brush makes it solid";
+    cv.SetBrushStyle(bsClear);
+    EXPECT_EQ(cv.Brush().Style, bsClear);
+    EXPECT_EQ(cv.Brush().Color, 255);
+    cv.SetPenWidth(-5);
+    EXPECT_EQ(cv.Pen().Width, 0);
+    cv.SetPenMode(9);
+    EXPECT_EQ(cv.Pen().Mode, pmCopy);
+    // save/restore of the state values
+    const TCanvasPen pen = cv.Pen();
+    const TCanvasBrush brush = cv.Brush();
+    const TCanvasFont font = cv.Font();
+    cv.SetPen({7, psDot, 99, pmNotXor});
+    cv.SetBrush({bsCross, 5});
+    cv.SetFontEscapement(900);
+    cv.SetPen(pen);
+    cv.SetBrush(brush);
+    cv.SetFont(font);
+    EXPECT_EQ(cv.Pen(), pen);
+    EXPECT_EQ(cv.Brush(), brush);
+    EXPECT_EQ(cv.Font(), font);
+}
+
+TEST(Canvas, RecordsPrimitivesWithTheirState) {
+    std::vector<TCanvasRecord> rec;
+    TCanvas cv;  // no image: recording alone
+    cv.SetRecording(&rec);
+    cv.SetPenColor(255);
+    cv.MoveTo(1, 2);
+    cv.LineTo(3, 4);
+    cv.SetPenStyle(psDash);
+    cv.LineTo(5, 6);
+    cv.SetBrushColor(77);
+    cv.Rectangle(1, 1, 9, 9);
+    cv.Ellipse(2, 2, 4, 4);
+    cv.FillRect(0, 0, 2, 2);
+    cv.Polygon({{0, 0}, {1, 0}, {0, 1}});
+    cv.TextOut(7, 8, "hi");
+    cv.SetRecording(nullptr);
+    cv.LineTo(0, 0);
+
+    ASSERT_EQ(rec.size(), 8u);
+    const TCanvasRecord::Kind kinds[] = {TCanvasRecord::MoveTo, TCanvasRecord::LineTo, TCanvasRecord::LineTo,
+                                         TCanvasRecord::Rect,   TCanvasRecord::Ellipse, TCanvasRecord::Fill,
+                                         TCanvasRecord::Polygon, TCanvasRecord::TextOut};
+    for (size_t i = 0; i < rec.size(); ++i) EXPECT_EQ(rec[i].kind, kinds[i]) << i;
+    EXPECT_EQ(rec[0].pts, (std::vector<TPoint>{{1, 2}}));
+    EXPECT_EQ(rec[1].pen.Style, psSolid);
+    EXPECT_EQ(rec[2].pen.Style, psDash);
+    EXPECT_EQ(rec[2].pen.Color, 255);
+    EXPECT_EQ(rec[3].pts, (std::vector<TPoint>{{1, 1}, {9, 9}}));
+    EXPECT_EQ(rec[3].brush.Color, 77);
+    EXPECT_EQ(rec[6].pts.size(), 3u);
+    EXPECT_EQ(rec[7].text, "hi");
+    EXPECT_EQ(rec[7].pts, (std::vector<TPoint>{{7, 8}}));
+}
+
+TEST(Font, SizeAndHeightAreOneValue) {
+    const TFont d = TFont::Default(96);
+    EXPECT_EQ(d.Name, "MS Sans Serif");
+    EXPECT_EQ(d.Height, -11);
+    EXPECT_EQ(d.Size(), 8);
+    EXPECT_EQ(d.Color, -16777208);
+    EXPECT_EQ(d.Charset, 1);
+    EXPECT_EQ(d.Pitch, 0);
+    EXPECT_EQ(d.Style, 0);
+
+    TFont f = TFont::Default(120);
+    f.SetSize(12);
+    EXPECT_EQ(f.Height, -20);
+    f.PixelsPerInch = 0;  // from a file
+    EXPECT_EQ(f.Size(), 0);
+
+    // Assign keeps the target's resolution and carries the size over.
+    TFont src = TFont::Default(96);
+    src.SetSize(12);
+    src.Name = "Courier New";
+    src.Style = fsItalic | fsStrikeOut;
+    src.Color = 255;
+    TFont dst = TFont::Default(144);
+    dst.Assign(src);
+    EXPECT_EQ(dst.PixelsPerInch, 144);
+    EXPECT_EQ(dst.Size(), 12);
+    EXPECT_EQ(dst.Height, -24);
+    EXPECT_EQ(dst.Name, "Courier New");
+    EXPECT_EQ(dst.Style, fsItalic | fsStrikeOut);
+    EXPECT_EQ(dst.Color, 255);
+    TFont same = TFont::Default(96);
+    src.Height = -17;
+    same.Assign(src);
+    EXPECT_EQ(same.Height, -17) << "same resolution copies the height itself";
+}
