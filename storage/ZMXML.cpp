@@ -1,0 +1,241 @@
+#include "storage/ZMXML.h"
+
+#include "platform/ZMLocale.h"
+#include "storage/ZMValueText.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+void leaf(TXMLNode parent, const char* name, const std::string& text) { parent.AddChild(name).SetText(text); }
+void intLeaf(TXMLNode parent, const char* name, std::int32_t v) { leaf(parent, name, IntegerText(v)); }
+void realLeaf(TXMLNode parent, const char* name, double v) { leaf(parent, name, RealText(v, decimalSeparator())); }
+
+std::int32_t intOf(const TXMLNode& n) { return ReadIntegerText(n.Text()); }
+std::uint8_t byteOf(const TXMLNode& n) { return ReadByteText(n.Text()); }
+double realOf(const TXMLNode& n) { return ReadRealText(n.Text(), decimalSeparator()); }
+
+// Calls fn(name, child) for every element child in document order.
+template <class F>
+void eachChild(const TXMLNode& node, F&& fn) {
+    for (TXMLNode c = node.FirstChildElement(); c; c = c.NextSiblingElement()) fn(c.NodeName(), c);
+}
+
+}  // namespace
+
+int ScreenPixelsPerInch() {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (const QScreen* s = QGuiApplication::primaryScreen()) {
+            const double dpi = s->logicalDotsPerInch();
+            if (std::isfinite(dpi) && dpi >= 1 && dpi <= 10000) return static_cast<int>(std::lround(dpi));
+        }
+    }
+    return 96;
+}
+
+// ---- writing
+
+void TZMXML::WriteGraphStyle(TXMLNode parent, const std::string& name, const TGraphStyle& style) {
+    TXMLNode e = parent.AddChild(name);
+    intLeaf(e, "LineWidth", style.LineWidth);
+    intLeaf(e, "LineStyle", style.LineStyle);
+    intLeaf(e, "LineColor", style.LineColor);
+    intLeaf(e, "BrushStyle", style.BrushStyle);
+    intLeaf(e, "BrushColor", style.BrushColor);
+}
+
+void TZMXML::WriteInterval(TXMLNode parent, const std::string& name, const TInterval& interval) {
+    TXMLNode e = parent.AddChild(name);
+    realLeaf(e, "Min", interval.Min);
+    realLeaf(e, "Max", interval.Max);
+    intLeaf(e, "Enabled", interval.Enabled);
+}
+
+void TZMXML::WritePlotParameter(TXMLNode parent, const std::string& name, const TPlotParameter& parameter) {
+    TXMLNode e = parent.AddChild(name);
+    intLeaf(e, "Steps", parameter.Steps);
+    intLeaf(e, "StepsOnX", parameter.StepsOnX);
+    intLeaf(e, "StepsOnY", parameter.StepsOnY);
+    intLeaf(e, "MaxGap", parameter.MaxGap);
+}
+
+void TZMXML::WriteFont(TXMLNode parent, const std::string& name, const TFont& font) {
+    TXMLNode e = parent.AddChild(name);
+    intLeaf(e, "Charset", font.Charset);
+    intLeaf(e, "Color", font.Color);
+    intLeaf(e, "Height", font.Height);
+    leaf(e, "Name", font.Name);
+    intLeaf(e, "Pitch", font.Pitch);
+    intLeaf(e, "PixelsPerInch", font.PixelsPerInch);
+    intLeaf(e, "Size", font.Size());
+    TXMLNode style = e.AddChild("Style");
+    if (font.HasStyle(fsBold)) style.AddChild("fsBold");
+    if (font.HasStyle(fsItalic)) style.AddChild("fsItalic");
+    if (font.HasStyle(fsUnderline)) style.AddChild("fsUnderline");
+    if (font.HasStyle(fsStrikeOut)) style.AddChild("fsStrikeOut");
+}
+
+void TZMXML::WriteFunctionObj(TXMLNode parent, const std::string& name, const TFunctionObj& graph) {
+    TXMLNode e = parent.AddChild(name);
+    leaf(e, "Name", graph.Name);
+    leaf(e, "Exp", graph.Exp);
+    leaf(e, "AddExp", graph.AddExp);
+    intLeaf(e, "ShowEnabled", graph.ShowEnabled);
+    leaf(e, "Description", graph.Description);
+    WriteGraphStyle(e, "GraphStyle", graph.GraphStyle);
+    WriteInterval(e, "Interval", graph.Interval);
+    WriteInterval(e, "AddInterval", graph.AddInterval);
+    WritePlotParameter(e, "PlotParameter", graph.PlotParameter);
+    intLeaf(e, "FunctionObjType", graph.FunctionObjType);
+}
+
+void TZMXML::WriteTableObj(TXMLNode parent, const std::string& name, const TTableObj& table) {
+    TXMLNode e = parent.AddChild(name);
+    leaf(e, "Name", table.Name);
+    intLeaf(e, "ShowEnabled", table.ShowEnabled);
+    leaf(e, "Description", table.Description);
+    WriteGraphStyle(e, "GraphStyle", table.GraphStyle);
+    WriteInterval(e, "Interval", table.Interval);
+    WritePlotParameter(e, "PlotParameter", table.PlotParameter);
+    intLeaf(e, "Smooth", table.Smooth);
+    intLeaf(e, "SortingType", table.SortingType);
+    WriteTableElemObjList(e, "TableElemObjList", table);
+}
+
+void TZMXML::WriteTableElemObjList(TXMLNode parent, const std::string& name, const TTableObj& table) {
+    TXMLNode e = parent.AddChild(name);
+    const char sep = decimalSeparator();
+    for (const TTableElemObj& p : table.Points) {
+        TXMLNode pt = e.AddChild("TableElemObj");
+        leaf(pt, "x", RealText(p.x, sep));
+        leaf(pt, "y", RealText(p.y, sep));
+    }
+}
+
+void TZMXML::WriteMemory(TXMLNode parent, const std::string& name, const TMemory& memory) {
+    TXMLNode e = parent.AddChild(name);
+    for (std::size_t i = 0; i < memory.Count(); ++i) {
+        const auto index = static_cast<std::ptrdiff_t>(i);
+        if (const TFunctionObj* f = memory.GetFunction(index)) WriteFunctionObj(e, "FunctionObj", *f);
+        else if (const TTableObj* t = memory.GetTable(index)) WriteTableObj(e, "TableObj", *t);
+    }
+}
+
+// ---- reading
+
+TGraphStyle TZMXML::ReadGraphStyle(TXMLNode node) {
+    TGraphStyle s;
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "LineWidth") s.LineWidth = intOf(c);
+        else if (n == "LineStyle") s.LineStyle = byteOf(c);
+        else if (n == "LineColor") s.LineColor = ReadColorText(c.Text());
+        else if (n == "BrushStyle") s.BrushStyle = byteOf(c);
+        else if (n == "BrushColor") s.BrushColor = ReadColorText(c.Text());
+    });
+    return s;
+}
+
+TInterval TZMXML::ReadInterval(TXMLNode node) {
+    TInterval iv;
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "Min") iv.Min = realOf(c);
+        else if (n == "Max") iv.Max = realOf(c);
+        else if (n == "Enabled") iv.Enabled = byteOf(c);
+    });
+    return iv;
+}
+
+TPlotParameter TZMXML::ReadPlotParameter(TXMLNode node) {
+    TPlotParameter p;
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "Steps") p.Steps = intOf(c);
+        else if (n == "StepsOnX") p.StepsOnX = intOf(c);
+        else if (n == "StepsOnY") p.StepsOnY = intOf(c);
+        else if (n == "MaxGap") p.MaxGap = intOf(c);
+    });
+    return p;
+}
+
+TFont TZMXML::ReadFont(TXMLNode node) {
+    TFont f = TFont::Default(ScreenPixelsPerInch());
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "Charset") f.Charset = byteOf(c);
+        else if (n == "Color") f.Color = ReadColorText(c.Text());
+        else if (n == "Height") f.Height = intOf(c);
+        else if (n == "Name") f.Name = c.Text();
+        else if (n == "Pitch") f.Pitch = byteOf(c);
+        else if (n == "PixelsPerInch") {
+            const std::int32_t ppi = intOf(c);
+            if (ppi > 0) f.PixelsPerInch = ppi;  // a resolution of 0 or less would divide by zero
+        } else if (n == "Size") f.SetSize(intOf(c));
+        else if (n == "Style") {
+            f.Style = 0;
+            eachChild(c, [&](const std::string& flag, const TXMLNode&) {
+                if (flag == "fsBold") f.Style |= fsBold;
+                else if (flag == "fsItalic") f.Style |= fsItalic;
+                else if (flag == "fsUnderline") f.Style |= fsUnderline;
+                else if (flag == "fsStrikeOut") f.Style |= fsStrikeOut;
+            });
+        }
+    });
+    return f;
+}
+
+TFunctionObj TZMXML::ReadFunctionObj(TXMLNode node) {
+    TFunctionObj g;
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "Name") g.Name = c.Text();
+        else if (n == "Exp") g.Exp = c.Text();
+        else if (n == "AddExp") g.AddExp = c.Text();
+        else if (n == "ShowEnabled") g.ShowEnabled = byteOf(c);
+        else if (n == "Description") g.Description = c.Text();
+        else if (n == "GraphStyle") g.SetGraphStyle(ReadGraphStyle(c));
+        else if (n == "Interval") g.SetInterval(ReadInterval(c));
+        else if (n == "AddInterval") g.SetAddInterval(ReadInterval(c));
+        else if (n == "PlotParameter") g.SetPlotParameter(ReadPlotParameter(c));
+        else if (n == "FunctionObjType") g.FunctionObjType = byteOf(c);
+    });
+    return g;
+}
+
+TTableObj TZMXML::ReadTableObj(TXMLNode node) {
+    TTableObj t;
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "Name") t.Name = c.Text();
+        else if (n == "ShowEnabled") t.ShowEnabled = byteOf(c);
+        else if (n == "Description") t.Description = c.Text();
+        else if (n == "GraphStyle") t.GraphStyle = ReadGraphStyle(c);
+        else if (n == "Interval") t.Interval = ReadInterval(c);
+        else if (n == "PlotParameter") t.PlotParameter = ReadPlotParameter(c);
+        else if (n == "Smooth") t.Smooth = byteOf(c);
+        else if (n == "SortingType") t.SortingType = byteOf(c);
+        else if (n == "TableElemObjList") ReadTableElemObjList(c, t);
+    });
+    return t;
+}
+
+void TZMXML::ReadTableElemObjList(TXMLNode node, TTableObj& table) {
+    const char sep = decimalSeparator();
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n != "TableElemObj") return;
+        const TXMLNode x = c.FirstChildElement();
+        if (!x || x.NodeName() != "x") return;
+        const TXMLNode y = x.NextSiblingElement();
+        if (!y || y.NodeName() != "y") return;
+        const double vx = ReadRealText(x.Text(), sep);
+        const double vy = ReadRealText(y.Text(), sep);
+        table.AddPoint(vx, vy);
+    });
+}
+
+std::unique_ptr<TMemory> TZMXML::ReadMemory(TXMLNode node) {
+    auto m = std::make_unique<TMemory>();
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "FunctionObj") m->AddFunction(ReadFunctionObj(c));
+        else if (n == "TableObj") m->AddTable(ReadTableObj(c));
+    });
+    return m;
+}
