@@ -1,0 +1,221 @@
+// Formula translation: tokens, fix-up, postfix and quadruples.
+#include "engine/ZMMath.h"
+#include "engine/ZMMathProgram.h"
+#include "engine/ZMNumber.h"
+
+namespace zm {
+
+namespace {
+
+bool IsParen(const TExpFactor& t, char c) { return t.Kind == kParenthesis && t.Text.size() == 1 && t.Text[0] == c; }
+
+bool IsNumberChar(char c) { return c == '.' || (c >= '0' && c <= '9'); }
+
+TExpFactor MakeTemp(int k) {
+    TExpFactor t(kVariable, "TempVariable" + std::to_string(k), 0);
+    t.IsTemp = true;
+    t.TempIndex = k;
+    return t;
+}
+
+}  // namespace
+
+TExpCal::TExpCal(std::string_view formula, TOperatorLib& operatorLib, TVarMemory& varMemory,
+                 TVarMemory& constMemory)
+    : Formula(formula), OperatorLib_(&operatorLib), VarMemory_(&varMemory), ConstMemory_(&constMemory) {
+    Tokenize();
+    FixTokens();
+    ToPostfix();
+    Compile();
+    BuildProgram();
+}
+
+TExpCal::~TExpCal() = default;
+
+void TExpCal::Tokenize() {
+    Tokens_.Clear();
+    auto& out = Tokens_.Items();
+    std::string_view s = TrimView(Formula);
+    while (!s.empty()) {
+        int i;
+        if (s[0] == '(' || s[0] == ')') {
+            out.emplace_back(kParenthesis, std::string(1, s[0]), 0);
+            s.remove_prefix(1);
+        } else if ((i = OperatorLib_->MatchPrefix(s)) >= 0) {
+            const std::string& symbol = OperatorLib_->GetOperator(i)->Symbol;
+            out.emplace_back(kOperator, symbol, 0);
+            s.remove_prefix(std::min(symbol.size(), s.size()));
+        } else if ((i = VarMemory_->MatchPrefix(s)) >= 0) {
+            const TVarItem* item = VarMemory_->GetVarItem(i);
+            out.emplace_back(kVariable, item->Name, item->Value);
+            s.remove_prefix(item->Name.size());
+        } else if ((i = ConstMemory_->MatchPrefix(s)) >= 0) {
+            const TVarItem* item = ConstMemory_->GetVarItem(i);
+            out.emplace_back(kConstant, item->Name, item->Value);
+            s.remove_prefix(item->Name.size());
+        } else {
+            size_t n = 0;
+            while (n < s.size() && IsNumberChar(s[n])) ++n;
+            double v = 0;
+            if (n > 0 && TryStrToFloat(s.substr(0, n), v, '.')) {
+                out.emplace_back(kNumber, FloatToFormulaText(v), v);
+                s.remove_prefix(n);
+            } else {
+                s.remove_prefix(1);
+            }
+        }
+        s = TrimView(s);
+    }
+}
+
+void TExpCal::FixTokens() {
+    auto& tokens = Tokens_.Items();
+    // Unary signs: first "-", then "+".
+    for (const auto& [sign, name] : {std::pair<const char*, const char*>{"-", "neg"}, {"+", "pos"}}) {
+        for (size_t i = 0; i < tokens.size(); ++i) {
+            TExpFactor& t = tokens[i];
+            if (t.Kind != kOperator || t.Text != sign) continue;
+            if (i == 0 || IsParen(tokens[i - 1], '(') || tokens[i - 1].Kind == kOperator) {
+                t.Text = name;
+                t.DisplayText = name;
+                t.Value = 0;
+            }
+        }
+    }
+    // Empty parentheses read as "(0)".
+    std::vector<TExpFactor> withZeros;
+    withZeros.reserve(tokens.size());
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        withZeros.push_back(std::move(tokens[i]));
+        if (IsParen(withZeros.back(), '(') && i + 1 < tokens.size() && IsParen(tokens[i + 1], ')'))
+            withZeros.emplace_back(kNumber, "0", 0);
+    }
+    // Implicit multiplication between adjacent pairs.
+    auto leftClass = [](const TExpFactor& t) -> int {
+        if (t.Kind == kVariable) return 0;
+        if (t.Kind == kConstant) return 1;
+        if (t.Kind == kNumber) return 2;
+        if (IsParen(t, ')')) return 3;
+        return -1;
+    };
+    auto rightClass = [this](const TExpFactor& t) -> int {
+        if (t.Kind == kVariable) return 0;
+        if (t.Kind == kConstant) return 1;
+        if (t.Kind == kNumber) return 2;
+        if (IsParen(t, '(')) return 3;
+        if (t.Kind == kOperator && OperatorLib_->GetOperandCount(t.Text) == 1) return 4;
+        return -1;
+    };
+    static constexpr bool kMultiply[4][5] = {
+        {true, false, false, true, true},   // variable
+        {true, false, false, true, true},   // constant
+        {true, true, false, true, true},    // number
+        {true, true, true, true, true},     // ")"
+    };
+    tokens.clear();
+    tokens.reserve(withZeros.size() + withZeros.size() / 2);
+    for (size_t i = 0; i < withZeros.size(); ++i) {
+        if (i > 0) {
+            const int l = leftClass(withZeros[i - 1]), r = rightClass(withZeros[i]);
+            if (l >= 0 && r >= 0 && kMultiply[l][r]) tokens.emplace_back(kOperator, "*", 0);
+        }
+        tokens.push_back(withZeros[i]);
+    }
+}
+
+void TExpCal::ToPostfix() {
+    OperatorStack_.Clear();
+    Postfix_.Clear();
+    PrefixFault_ = false;
+    auto& stack = OperatorStack_.Items();
+    auto& postfix = Postfix_.Items();
+    const auto& tokens = Tokens_.Items();
+    postfix.reserve(tokens.size());
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const TExpFactor& t = tokens[i];
+        if (t.IsOperand()) {
+            postfix.push_back(t);
+        } else if (IsParen(t, '(')) {
+            stack.push_back(t);
+        } else if (IsParen(t, ')')) {
+            while (!stack.empty() && !IsParen(stack.back(), '(')) {
+                postfix.push_back(std::move(stack.back()));
+                stack.pop_back();
+            }
+            if (!stack.empty()) stack.pop_back();
+        } else if (t.Kind == kOperator) {
+            // A prefix operator may not pull away the two-operand operator right before it.
+            if (i > 0 && OperatorLib_->GetOperandCount(t.Text) == 1 && tokens[i - 1].Kind == kOperator &&
+                OperatorLib_->GetOperandCount(tokens[i - 1].Text) == 2 &&
+                OperatorLib_->ComparePriority(t.Text, tokens[i - 1].Text) <= 0)
+                PrefixFault_ = true;
+            while (!stack.empty() && !IsParen(stack.back(), '(') &&
+                   OperatorLib_->ComparePriority(t.Text, stack.back().Text) <= 0) {
+                postfix.push_back(std::move(stack.back()));
+                stack.pop_back();
+            }
+            stack.push_back(t);
+        }
+    }
+    while (!stack.empty()) {
+        postfix.push_back(std::move(stack.back()));
+        stack.pop_back();
+    }
+}
+
+void TExpCal::Compile() {
+    Valid = 1;
+    Quadruples_.Clear();
+    Eliminated_.clear();
+    Final_.reset();
+    auto& quads = Quadruples_.Items();
+    const auto& postfix = Postfix_.Items();
+    if (PrefixFault_) {
+        Valid = 0;
+        return;
+    }
+    quads.reserve(postfix.size() * 4);
+    int k = 0;
+    auto emit = [&](const TExpFactor& a, const TExpFactor& b, const TExpFactor& op) {
+        ++k;
+        quads.push_back(MakeTemp(k));
+        quads.push_back(a);
+        quads.push_back(b);
+        quads.push_back(op);
+    };
+    if (postfix.size() == 1) {
+        if (postfix[0].IsOperand())
+            emit(postfix[0], postfix[0], TExpFactor(kOperator, "evaluate", 0));
+        else
+            Valid = 0;
+    } else {
+        // The list before the first unprocessed operator behaves as a stack.
+        std::vector<TExpFactor> stack;
+        stack.reserve(postfix.size());
+        for (const TExpFactor& t : postfix) {
+            const int n = t.Kind == kOperator ? OperatorLib_->GetOperandCount(t.Text) : 0;
+            if (n == 2) {
+                const size_t c = stack.size();
+                if (c < 2 || !stack[c - 2].IsOperand() || !stack[c - 1].IsOperand()) {
+                    Valid = 0;
+                    break;
+                }
+                emit(stack[c - 2], stack[c - 1], t);
+                stack.resize(c - 2);
+                stack.push_back(MakeTemp(k));
+            } else if (n == 1) {
+                if (stack.empty() || !stack.back().IsOperand()) {
+                    Valid = 0;
+                    break;
+                }
+                emit(stack.back(), stack.back(), t);
+                stack.back() = MakeTemp(k);
+            } else {
+                stack.push_back(t);
+            }
+        }
+    }
+    Eliminated_.assign(static_cast<size_t>(k), false);
+}
+
+}  // namespace zm

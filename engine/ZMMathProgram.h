@@ -1,0 +1,38 @@
+#pragma once
+// The flat evaluation program behind TExpCal (internal to the engine).
+#include "engine/ZMMath.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zm {
+
+// Operation codes: the operator table's rows in order, then "evaluate" and
+// any operator text that has no rule.
+enum class TOpCode : uint8_t {
+    Sin, Cos, Neg, Pos, Tan, Cot, ArcSin, ArcCos, ArcTan, ArcCot, Abs, Sqrt, Sqr, Ln, Log10, Log2,
+    Exp, Int, Round, Frac, Sign, Sinh, Cosh, Tanh, Coth, ArcSinh, ArcCosh, ArcTanh, ArcCoth, Random,
+    Pow, Mul, Div, Add, Sub, Ge, Le, Ne, Eq, Lt, Gt, Not, And, Or, Xor,
+    Evaluate, Unknown
+};
+
+TOpCode OpCodeOf(std::string_view operatorText);
+
+struct TExpCal::Program {
+    struct Instr {
+        TOpCode Op;
+        uint32_t Dst, A, B;  // register indices
+    };
+    std::vector<Instr> Code;
+    std::vector<double> Regs;             // constants, then variables, then temporaries
+    std::vector<std::string> VarNames;    // variable registers, in order from VarBase
+    std::vector<int> VarSlots;            // their index in the variable memory, -1 absent
+    uint32_t VarBase = 0;
+    uint64_t Generation = 0;
+    bool Resolved = false;
+    bool HasResult = false;
+    uint32_t Result = 0;
+};
+
+}  // namespace zm

@@ -1,0 +1,212 @@
+// Operator table, token list and value memory.
+#include "engine/ZMMath.h"
+
+#include <chrono>
+
+namespace zm {
+
+TOperatorObj::TOperatorObj(std::string name, std::string symbol, std::string description,
+                           int32_t priority, int32_t operandCount)
+    : Name(std::move(name)), Symbol(std::move(symbol)), Description(std::move(description)),
+      Priority(priority), OperandCount(operandCount) {}
+
+namespace {
+
+struct OperatorRow { const char* name; int32_t operands; int32_t priority; const char* description; };
+
+constexpr OperatorRow kOperatorRows[] = {
+    {"sin", 1, 35, "Sine of an angle"},
+    {"cos", 1, 35, "Cosine of an angle"},
+    {"neg", 1, 22, "Negative"},
+    {"pos", 1, 22, "Positive"},
+    {"tan", 1, 35, "Tangent of an angle"},
+    {"cot", 1, 35, "Cotangent of an angle"},
+    {"arcsin", 1, 35, "Inverse sine of a given number"},
+    {"arccos", 1, 35, "Inverse cosine of a given number"},
+    {"arctan", 1, 35, "Arctangent of a given number"},
+    {"arccot", 1, 35, "Inverse cotangent of a given number"},
+    {"abs", 1, 35, "Returns an absolute value"},
+    {"sqrt", 1, 35, "Returns the square root of X"},
+    {"sqr", 1, 35, "Returns the square of a number"},
+    {"ln", 1, 35, "Returns the natural log of a real expression"},
+    {"log10", 1, 35, "Calculates log base 10"},
+    {"log2", 1, 35, "Calculates log base 2"},
+    {"exp", 1, 35, "Returns the exponential of X"},
+    {"int", 1, 35, "Returns the integer part of a real number"},
+    {"round", 1, 35, "Returns the value of X rounded to the nearest whole number"},
+    {"frac", 1, 35, "Returns the fractional part of a real number"},
+    {"sign", 1, 35, "Indicates whether a numeric value is positive, negative, or zero"},
+    {"sinh", 1, 35, "Returns the hyperbolic sine of an angle"},
+    {"cosh", 1, 35, "Calculates the hyperbolic cosine of an angle"},
+    {"tanh", 1, 35, "Returns the hyperbolic tangent of X"},
+    {"coth", 1, 35, "Calculates the hyperbolic cotangent of an angle"},
+    {"arcsinh", 1, 35, "Calculates the inverse hyperbolic sine of a given number"},
+    {"arccosh", 1, 35, "Calculates the inverse hyperbolic cosine of a given number"},
+    {"arctanh", 1, 35, "Calculates the inverse hyperbolic tangent of a given number"},
+    {"arccoth", 1, 35, "Calculates the inverse hyperbolic cotangent of a given number"},
+    {"random", 1, 35, "random(x)=rnd*x, rnd is a random value, 0<=rnd<1"},
+    {"^", 2, 30, "Raising to power"},
+    {"*", 2, 25, "Multiplication"},
+    {"/", 2, 25, "Division"},
+    {"+", 2, 20, "Addition"},
+    {"-", 2, 20, "Subtration"},
+    {">=", 2, 15, ">="},
+    {"<=", 2, 15, "<="},
+    {"<>", 2, 15, "<>"},
+    {"=", 2, 15, "="},
+    {"<", 2, 15, "<"},
+    {">", 2, 15, ">"},
+    {"not", 1, 10, "not"},
+    {"and", 2, 5, "and"},
+    {"or", 2, 5, "or"},
+    {"xor", 2, 5, "xor"},
+};
+
+char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// name stands at the start of text, exactly or against the lower-cased text.
+bool StartsWithOperator(std::string_view text, std::string_view name) {
+    if (name.empty() || text.size() < name.size()) return false;
+    bool exact = true, lower = true;
+    for (size_t i = 0; i < name.size() && (exact || lower); ++i) {
+        if (text[i] != name[i]) exact = false;
+        if (LowerChar(text[i]) != name[i]) lower = false;
+    }
+    return exact || lower;
+}
+
+uint64_t SeedOnce() {
+    std::random_device device;
+    const auto now = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return (static_cast<uint64_t>(device()) << 32) ^ device() ^ now;
+}
+
+}  // namespace
+
+TOperatorLib::TOperatorLib() : Random_(SeedOnce()) {
+    Items_.reserve(std::size(kOperatorRows));
+    for (const auto& r : kOperatorRows) Items_.emplace_back(r.name, r.name, r.description, r.priority, r.operands);
+}
+
+const TOperatorObj* TOperatorLib::GetOperator(int index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return &Items_[static_cast<size_t>(index)];
+}
+
+int32_t TOperatorLib::GetPriority(std::string_view name) const {
+    for (const auto& o : Items_)
+        if (o.Name == name) return o.Priority;
+    return -1;
+}
+
+int32_t TOperatorLib::GetOperandCount(std::string_view name) const {
+    for (const auto& o : Items_)
+        if (o.Name == name) return o.OperandCount;
+    return 0;
+}
+
+int TOperatorLib::MatchPrefix(std::string_view text) const {
+    int result = -1;
+    size_t best = 0;
+    for (size_t i = 0; i < Items_.size(); ++i) {
+        const std::string& name = Items_[i].Name;
+        if (name.size() > best && StartsWithOperator(text, name)) {
+            best = name.size();
+            result = static_cast<int>(i);
+        }
+    }
+    return result;
+}
+
+int TOperatorLib::ComparePriority(std::string_view a, std::string_view b) const {
+    const int32_t pa = GetPriority(a), pb = GetPriority(b);
+    return pa > pb ? 1 : (pa == pb ? 0 : -1);
+}
+
+int32_t TOperatorLib::RandomBelow(int32_t n) {
+    if (n == 0) return 0;
+    const int64_t m = n < 0 ? -static_cast<int64_t>(n) : n;
+    std::uniform_int_distribution<int64_t> pick(0, m - 1);
+    const int64_t r = pick(Random_);
+    return static_cast<int32_t>(n < 0 ? -r : r);
+}
+
+TExpFactor::TExpFactor(uint8_t kind, std::string text, double value)
+    : Kind(kind), Text(std::move(text)), Value(value), DisplayText(Text) {}
+
+TExpFactor* TExpFactorList::Top() { return Items_.empty() ? nullptr : &Items_.back(); }
+
+std::unique_ptr<TExpFactor> TExpFactorList::Pop() {
+    if (Items_.empty()) return nullptr;
+    auto copy = std::make_unique<TExpFactor>(std::move(Items_.back()));
+    Items_.pop_back();
+    return copy;
+}
+
+TExpFactor* TExpFactorList::GetFactor(int index) {
+    if (index < 0 || index >= Count()) return nullptr;
+    return &Items_[static_cast<size_t>(index)];
+}
+
+const TExpFactor* TExpFactorList::GetFactor(int index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return &Items_[static_cast<size_t>(index)];
+}
+
+int TVarMemory::IndexOf(std::string_view name) const {
+    for (size_t i = 0; i < Items_.size(); ++i)
+        if (Items_[i].Name == name) return static_cast<int>(i);
+    return -1;
+}
+
+int TVarMemory::AddVar(std::string_view name, double value) {
+    if (name.empty()) name = "UnKnown";
+    if (IndexOf(name) >= 0) return -1;
+    Items_.emplace_back(std::string(name), value);
+    ++Generation_;
+    return Count() - 1;
+}
+
+bool TVarMemory::DeleteVar(std::string_view name) {
+    const int i = IndexOf(name);
+    if (i < 0) return false;
+    Items_.erase(Items_.begin() + i);
+    ++Generation_;
+    return true;
+}
+
+double TVarMemory::GetValue(std::string_view name) const {
+    const int i = IndexOf(name);
+    return i < 0 ? 0.0 : Items_[static_cast<size_t>(i)].Value;
+}
+
+const TVarItem* TVarMemory::GetVarItem(int index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return &Items_[static_cast<size_t>(index)];
+}
+
+void TVarMemory::SetValue(std::string_view name, double value) {
+    if (name.empty()) name = "UnKnown";
+    const int i = IndexOf(name);
+    if (i >= 0) {
+        Items_[static_cast<size_t>(i)].Value = value;
+        return;
+    }
+    Items_.emplace_back(std::string(name), value);
+    ++Generation_;
+}
+
+int TVarMemory::MatchPrefix(std::string_view text) const {
+    int result = -1;
+    size_t best = 0;
+    for (size_t i = 0; i < Items_.size(); ++i) {
+        const std::string& name = Items_[i].Name;
+        if (name.size() > best && text.substr(0, name.size()) == name) {
+            best = name.size();
+            result = static_cast<int>(i);
+        }
+    }
+    return result;
+}
+
+}  // namespace zm

@@ -1,0 +1,510 @@
+#include "engine/ZMMath.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <numbers>
+#include <set>
+#include <string>
+
+namespace {
+
+using zm::TExpCal;
+
+// A document-like context: x, y, t, a at 0 and the constant PI.
+struct Context {
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars;
+    zm::TVarMemory consts;
+    Context() {
+        for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
+        consts.AddVar("PI", std::numbers::pi);
+    }
+};
+
+std::string Dump(const zm::TExpFactorList& list) {
+    std::string s;
+    for (const auto& t : list.Items()) {
+        if (!s.empty()) s += ' ';
+        s += t.Text;
+    }
+    return s;
+}
+
+std::string DumpQuads(const TExpCal& e) {
+    std::string s;
+    const auto& q = e.Quadruples().Items();
+    for (size_t i = 0; i + 3 < q.size(); i += 4)
+        s += "[" + q[i].Text + "," + q[i + 1].Text + "," + q[i + 2].Text + "," + q[i + 3].Text + "]";
+    return s;
+}
+
+std::string MemoryDump(const zm::TVarMemory& m) {
+    std::string s;
+    for (int i = 0; i < m.Count(); ++i) s += m.GetVarItem(i)->Name + "=" + std::to_string(m.GetVarItem(i)->Value) + ";";
+    return s;
+}
+
+TEST(TOperatorLib, RowsInOrderWithOperandsAndPriorities) {
+    zm::TOperatorLib ops;
+    const char* names[] = {"sin", "cos", "neg", "pos", "tan", "cot", "arcsin", "arccos", "arctan", "arccot",
+                           "abs", "sqrt", "sqr", "ln", "log10", "log2", "exp", "int", "round", "frac", "sign",
+                           "sinh", "cosh", "tanh", "coth", "arcsinh", "arccosh", "arctanh", "arccoth", "random",
+                           "^", "*", "/", "+", "-", ">=", "<=", "<>", "=", "<", ">", "not", "and", "or", "xor"};
+    ASSERT_EQ(ops.Count(), 45);
+    for (int i = 0; i < 45; ++i) {
+        const zm::TOperatorObj* o = ops.GetOperator(i);
+        ASSERT_NE(o, nullptr);
+        EXPECT_EQ(o->Name, names[i]);
+        EXPECT_EQ(o->Symbol, o->Name);
+        int priority = 35, operands = 1;
+        const std::string n = names[i];
+        if (n == "neg" || n == "pos") priority = 22;
+        else if (n == "^") priority = 30, operands = 2;
+        else if (n == "*" || n == "/") priority = 25, operands = 2;
+        else if (n == "+" || n == "-") priority = 20, operands = 2;
+        else if (i >= 35 && i <= 40) priority = 15, operands = 2;
+        else if (n == "not") priority = 10;
+        else if (i >= 42) priority = 5, operands = 2;
+        EXPECT_EQ(o->Priority, priority) << n;
+        EXPECT_EQ(o->OperandCount, operands) << n;
+    }
+    EXPECT_EQ(ops.GetOperator(34)->Description, "Subtration");
+    EXPECT_EQ(ops.GetOperator(29)->Description, "random(x)=rnd*x, rnd is a random value, 0<=rnd<1");
+    EXPECT_EQ(ops.GetOperator(-1), nullptr);
+    EXPECT_EQ(ops.GetOperator(45), nullptr);
+}
+
+TEST(TOperatorLib, LookupsAndPrefixMatching) {
+    zm::TOperatorLib ops;
+    struct Case { const char* text; const char* row; };
+    const Case cases[] = {
+        {"sinh(x)", "sinh"}, {"sin(x)", "sin"}, {"SQRT 4", "sqrt"}, {"<=3", "<="}, {"<>1", "<>"},
+        {">=", ">="}, {"> 2", ">"}, {"xor1", "xor"}, {"arcsinh x", "arcsinh"}, {"Log10(x)", "log10"},
+        {"sqrx", "sqr"}, {"x+1", nullptr}, {"", nullptr}, {"si", nullptr},
+    };
+    for (const auto& c : cases) {
+        const int i = ops.MatchPrefix(c.text);
+        if (!c.row) {
+            EXPECT_EQ(i, -1) << c.text;
+        } else {
+            ASSERT_GE(i, 0) << c.text;
+            EXPECT_EQ(ops.GetOperator(i)->Name, c.row) << c.text;
+        }
+    }
+    EXPECT_EQ(ops.GetPriority("nothing"), -1);
+    EXPECT_EQ(ops.GetOperandCount("nothing"), 0);
+    EXPECT_EQ(ops.GetPriority("SIN"), -1);  // exact names only
+    EXPECT_EQ(ops.ComparePriority("*", "+"), 1);
+    EXPECT_EQ(ops.ComparePriority("-", "+"), 0);
+    EXPECT_EQ(ops.ComparePriority("neg", "^"), -1);
+    EXPECT_EQ(ops.ComparePriority("nothing", "or"), -1);
+}
+
+TEST(TExpFactorList, TopPopAndIndexing) {
+    zm::TExpFactorList list;
+    EXPECT_EQ(list.Top(), nullptr);
+    EXPECT_EQ(list.Pop(), nullptr);
+    zm::TExpFactor t(zm::kNumber, "2", 2);
+    EXPECT_EQ(t.DisplayText, "2");
+    list.AddCopy(t);
+    t.Text = "changed";
+    ASSERT_NE(list.Top(), nullptr);
+    EXPECT_EQ(list.Top()->Text, "2");
+    EXPECT_EQ(list.Count(), 1);
+    list.AddCopy(zm::TExpFactor(zm::kVariable, "x", 0));
+    EXPECT_EQ(list.GetFactor(1)->Text, "x");
+    EXPECT_EQ(list.GetFactor(2), nullptr);
+    EXPECT_EQ(list.GetFactor(-1), nullptr);
+    auto popped = list.Pop();
+    ASSERT_NE(popped, nullptr);
+    EXPECT_EQ(popped->Text, "x");
+    EXPECT_EQ(list.Count(), 1);
+    zm::TExpFactor copy;
+    copy.Assign(*list.Top());
+    EXPECT_EQ(copy.Kind, zm::kNumber);
+    EXPECT_EQ(copy.Value, 2);
+    EXPECT_EQ(copy.DisplayText, "2");
+}
+
+TEST(TVarMemory, OperationsAndNeutralResults) {
+    zm::TVarMemory m;
+    EXPECT_EQ(m.AddVar("x", 1), 0);
+    EXPECT_EQ(m.AddVar("xy", 2), 1);
+    EXPECT_EQ(m.AddVar("x", 5), -1);
+    EXPECT_EQ(m.GetValue("x"), 1);
+    m.SetValue("x", 7);
+    EXPECT_EQ(m.GetValue("x"), 7);
+    m.SetValue("z", 3);
+    EXPECT_EQ(m.GetVarItem(2)->Name, "z");
+    EXPECT_EQ(m.AddVar("", 4), 3);
+    EXPECT_EQ(m.GetVarItem(3)->Name, "UnKnown");
+    EXPECT_EQ(m.AddVar("", 4), -1);
+    m.SetValue("", 9);
+    EXPECT_EQ(m.GetValue("UnKnown"), 9);
+    EXPECT_EQ(m.GetValue("absent"), 0);
+    EXPECT_FALSE(m.DeleteVar("absent"));
+    EXPECT_EQ(m.Count(), 4);
+    EXPECT_TRUE(m.VarExists("xy"));
+    EXPECT_FALSE(m.VarExists("XY"));
+    EXPECT_EQ(m.GetVarItem(4), nullptr);
+    EXPECT_EQ(m.GetVarItem(-1), nullptr);
+
+    EXPECT_EQ(m.MatchPrefix("xy+1"), 1);
+    EXPECT_EQ(m.MatchPrefix("x+1"), 0);
+    EXPECT_EQ(m.MatchPrefix("XY"), -1);
+    EXPECT_EQ(m.MatchPrefix(""), -1);
+
+    zm::TVarMemory ab;
+    ab.AddVar("a", 0);
+    ab.AddVar("ab", 0);
+    EXPECT_EQ(ab.MatchPrefix("abc"), 1);
+    zm::TVarMemory pi;
+    pi.AddVar("PI", 3);
+    EXPECT_EQ(pi.MatchPrefix("pi"), -1);
+
+    EXPECT_TRUE(m.DeleteVar("x"));
+    EXPECT_EQ(m.GetVarItem(0)->Name, "xy");
+}
+
+TEST(TVarMemory, GenerationChangesOnlyWithTheSetOfNames) {
+    zm::TVarMemory m;
+    m.AddVar("x", 0);
+    const auto g = m.Generation();
+    m.SetValue("x", 5);
+    m.AddVar("x", 1);
+    m.DeleteVar("nothing");
+    EXPECT_EQ(m.Generation(), g);
+    m.SetValue("y", 1);
+    EXPECT_NE(m.Generation(), g);
+    const auto g2 = m.Generation();
+    m.DeleteVar("y");
+    EXPECT_NE(m.Generation(), g2);
+}
+
+TEST(TExpCal, TokensAfterFixUp) {
+    Context c;
+    struct Case { const char* formula; const char* tokens; };
+    const Case cases[] = {
+        {"2*x+sin x", "2 * x + sin x"},
+        {"2x", "2 * x"},
+        {"2PI", "2 * PI"},
+        {"2sin x", "2 * sin x"},
+        {"x(x+1)", "x * ( x + 1 )"},
+        {"(x+1)(x-1)", "( x + 1 ) * ( x - 1 )"},
+        {"PI x", "PI * x"},
+        {"x y", "x * y"},
+        {"x2", "x 2"},
+        {"x PI", "x PI"},
+        {"PI PI", "PI PI"},
+        {"2 3", "2 3"},
+        {")2", ") * 2"},
+        {"(x)sin x", "( x ) * sin x"},
+        {"x not y", "x * not y"},
+        {"-x", "neg x"},
+        {"+x", "pos x"},
+        {"(-x)", "( neg x )"},
+        {"x*-1", "x * neg 1"},
+        {"x-1", "x - 1"},
+        {"x+-1", "x + neg 1"},
+        {"--x", "neg neg x"},
+        {"-+x", "neg pos x"},
+        {"()", "( 0 )"},
+        {"sin()", "sin ( 0 )"},
+        {"SIN(0)", "sin ( 0 )"},
+        {"q+1", "pos 1"},
+        {"1.5.2", "5.2"},
+        {"2.50+007", "2.5 + 7"},
+        {"  x  +\t1 \n", "x + 1"},
+        {"xor1", "xor 1"},
+        {"pi", ""},
+        {"1000000000000000", "1000000000000000"},
+        {"0.00001", "0.00001"},
+        {"3.14159265358979323846", "3.141592653589793"},
+        {"a<=b", "a <="},
+        {"tanh t", "tanh t"},
+    };
+    for (const auto& cs : cases) {
+        TExpCal e(cs.formula, c.ops, c.vars, c.consts);
+        EXPECT_EQ(Dump(e.Tokens()), cs.tokens) << cs.formula;
+    }
+}
+
+TEST(TExpCal, TokenKindsAndValues) {
+    Context c;
+    c.vars.SetValue("x", 4);
+    TExpCal e("2.5x+PI", c.ops, c.vars, c.consts);
+    const auto& t = e.Tokens().Items();
+    ASSERT_EQ(t.size(), 5u);
+    EXPECT_EQ(t[0].Kind, zm::kNumber);
+    EXPECT_EQ(t[0].Value, 2.5);
+    EXPECT_EQ(t[1].Kind, zm::kOperator);
+    EXPECT_EQ(t[2].Kind, zm::kVariable);
+    EXPECT_EQ(t[2].Value, 4);
+    EXPECT_EQ(t[4].Kind, zm::kConstant);
+    EXPECT_EQ(t[4].Value, std::numbers::pi);
+    EXPECT_FALSE(t[2].IsTemp);
+}
+
+TEST(TExpCal, PostfixAndQuadruples) {
+    Context c;
+    struct Case { const char* formula; const char* postfix; const char* quads; int valid; };
+    const Case cases[] = {
+        {"2*x+sin x", "2 x * x sin +",
+         "[TempVariable1,2,x,*][TempVariable2,x,x,sin][TempVariable3,TempVariable1,TempVariable2,+]", 1},
+        {"x", "x", "[TempVariable1,x,x,evaluate]", 1},
+        {"5", "5", "[TempVariable1,5,5,evaluate]", 1},
+        {"-x^2", "x 2 ^ neg", "[TempVariable1,x,2,^][TempVariable2,TempVariable1,TempVariable1,neg]", 1},
+        {"2^3^2", "2 3 ^ 2 ^", "[TempVariable1,2,3,^][TempVariable2,TempVariable1,2,^]", 1},
+        {"sin x^2", "x sin 2 ^", "[TempVariable1,x,x,sin][TempVariable2,TempVariable1,2,^]", 1},
+        {"not x>0", "x 0 > not", "[TempVariable1,x,0,>][TempVariable2,TempVariable1,TempVariable1,not]", 1},
+        {"x>0 and x<1", "x 0 > x 1 < and",
+         "[TempVariable1,x,0,>][TempVariable2,x,1,<][TempVariable3,TempVariable1,TempVariable2,and]", 1},
+        {"sin(cos x)", "x cos sin", "[TempVariable1,x,x,cos][TempVariable2,TempVariable1,TempVariable1,sin]", 1},
+        {"x+-1", "x 1 neg +", "[TempVariable1,1,1,neg][TempVariable2,x,TempVariable1,+]", 1},
+        {"2 3+4", "2 3 4 +", "[TempVariable1,3,4,+]", 1},
+        {"(x+1", "x 1 + (", "[TempVariable1,x,1,+]", 1},
+        {"x+1)", "x 1 +", "[TempVariable1,x,1,+]", 1},
+        {"x2", "x 2", "", 1},
+        {"", "", "", 1},
+        {"sin cos x", "sin x cos", "", 0},
+        {"--x", "neg x neg", "", 0},
+        {"x+(", "x ( +", "", 0},
+        {"(", "(", "", 0},
+        {"+", "pos", "", 0},
+    };
+    for (const auto& cs : cases) {
+        TExpCal e(cs.formula, c.ops, c.vars, c.consts);
+        EXPECT_EQ(Dump(e.Postfix()), cs.postfix) << cs.formula;
+        EXPECT_EQ(e.Valid, cs.valid) << cs.formula;
+        if (cs.valid) { EXPECT_EQ(DumpQuads(e), cs.quads) << cs.formula; }
+    }
+}
+
+struct EvalCase { const char* formula; double x; int valid; bool ok; double value; };
+
+void CheckEvaluations(Context& c, const EvalCase* begin, const EvalCase* end) {
+    for (const EvalCase* cs = begin; cs != end; ++cs) {
+        c.vars.SetValue("x", cs->x);
+        TExpCal e(cs->formula, c.ops, c.vars, c.consts);
+        EXPECT_EQ(e.Valid, cs->valid) << cs->formula;
+        const std::string before = MemoryDump(c.vars);
+        EXPECT_EQ(e.Calculate(), cs->ok) << cs->formula;
+        if (cs->ok)
+            EXPECT_NEAR(e.Value, cs->value, 1e-12 * std::max(1.0, std::fabs(cs->value))) << cs->formula;
+        else
+            EXPECT_EQ(e.Value, 0) << cs->formula;
+        EXPECT_EQ(MemoryDump(c.vars), before) << cs->formula;
+    }
+}
+
+TEST(TExpCal, EvaluatesTheLanguage) {
+    Context c;
+    const double pi = std::numbers::pi;
+    const EvalCase cases[] = {
+        {"2x+1", 3, 1, true, 7},          {"2(x+1)", 1, 1, true, 4},       {"x(x-1)", 3, 1, true, 6},
+        {"sin x", 0, 1, true, 0},         {"SIN(0)", 0, 1, true, 0},       {"-x^2", 3, 1, true, -9},
+        {"2^3^2", 0, 1, true, 64},        {"sin x^2", 2, 1, true, std::sin(2) * std::sin(2)},
+        {"x+-1", 1, 1, true, 0},          {"()", 0, 1, true, 0},           {"sin()", 0, 1, true, 0},
+        {"q+1", 0, 1, true, 1},           {"1.5.2", 0, 1, true, 5.2},      {"2 3+4", 0, 1, true, 7},
+        {"(x+1", 1, 1, true, 2},          {"", 0, 1, false, 0},            {"x2", 0, 1, false, 0},
+        {"x*-1", 1, 0, false, 0},         {"sin cos x", 1, 0, false, 0},   {"--x", 1, 0, false, 0},
+        {"x+(", 1, 0, false, 0},          {"2^-x", 1, 0, false, 0},        {"x/-2", 1, 0, false, 0},
+        {"x<-1", -2, 1, true, 1},         {"x(x+1)(x-1)", 2, 1, true, 6},  {"2PI", 0, 1, true, 2 * pi},
+        {"PI x", 2, 1, true, 2 * pi},     {"neg x", 2, 1, true, -2},       {"pos(x)", 2, 1, true, 2},
+        {"x>0 and x<1", 0.5, 1, true, 1}, {"not x>0", 0.5, 1, true, 0},    {"(-2)^3", 0, 1, true, -8},
+        {"-(x)", 5, 1, true, -5},         {"2*x+sin x", 1, 1, true, 2 + std::sin(1)},
+    };
+    CheckEvaluations(c, std::begin(cases), std::end(cases));
+}
+
+TEST(TExpCal, EveryOperatorAndItsDomain) {
+    Context c;
+    const double pi = std::numbers::pi;
+    const EvalCase cases[] = {
+        {"sin x", 1, 1, true, std::sin(1)},     {"cos x", 1, 1, true, std::cos(1)},
+        {"tan x", 1, 1, true, std::tan(1)},     {"cot x", 1, 1, true, 1 / std::tan(1)},
+        {"cot 0", 0, 1, false, 0},              {"arcsin x", 0.5, 1, true, std::asin(0.5)},
+        {"arcsin 2", 0, 1, false, 0},           {"arccos x", -1, 1, true, pi},
+        {"arccos(-1.5)", 0, 1, false, 0},       {"arctan x", 1, 1, true, pi / 4},
+        {"arccot 0", 0, 1, true, pi / 2},       {"arccot(-1)", 0, 1, true, 3 * pi / 4},
+        {"arccot 1", 0, 1, true, pi / 4},       {"arccot x", 1e-17, 1, true, pi / 2},
+        {"abs x", -3, 1, true, 3},              {"sqrt x", 9, 1, true, 3},
+        {"sqrt(-1)", 0, 1, false, 0},           {"sqr x", -3, 1, true, 9},
+        {"ln x", std::exp(2), 1, true, 2},      {"ln 0", 0, 1, false, 0},
+        {"log10 x", 1000, 1, true, 3},          {"log10(-1)", 0, 1, false, 0},
+        {"log2 x", 8, 1, true, 3},              {"log2 0", 0, 1, false, 0},
+        {"exp x", 1, 1, true, std::exp(1)},     {"exp 1000", 0, 1, false, 0},
+        {"int(-2.7)", 0, 1, true, -2},          {"int x", 2.7, 1, true, 2},
+        {"round 2.5", 0, 1, true, 2},           {"round 3.5", 0, 1, true, 4},
+        {"round(-2.5)", 0, 1, true, -2},        {"round x", -2.6, 1, true, -3},
+        {"round x", 1e300, 1, false, 0},        {"frac(-2.7)", 0, 1, true, -2.7 - -2.0},
+        {"sign(-3)", 0, 1, true, -1},           {"sign 0", 0, 1, true, 0},
+        {"sign x", 0.1, 1, true, 1},            {"sinh x", 1, 1, true, std::sinh(1)},
+        {"cosh x", 1, 1, true, std::cosh(1)},   {"tanh x", 1, 1, true, std::tanh(1)},
+        {"coth x", 1, 1, true, 1 / std::tanh(1)}, {"coth 0", 0, 1, false, 0},
+        {"arcsinh x", 2, 1, true, std::asinh(2)}, {"arccosh x", 2, 1, true, std::acosh(2)},
+        {"arccosh 0.5", 0, 1, false, 0},        {"arctanh x", 0.5, 1, true, std::atanh(0.5)},
+        {"arctanh 1", 0, 1, false, 0},          {"arccoth x", 2, 1, true, std::atanh(0.5)},
+        {"arccoth 0.5", 0, 1, false, 0},        {"arccoth(-1)", 0, 1, false, 0},
+        {"random 0", 0, 1, true, 0},            {"random 1", 0, 1, true, 0},
+        {"x^0", 0, 1, true, 1},                 {"0^0", 0, 1, true, 1},
+        {"0^x", 2, 1, true, 0},                 {"0^(-1)", 0, 1, false, 0},
+        {"(-8)^(1/3)", 0, 1, false, 0},         {"(-2)^3", 0, 1, true, -8},
+        {"x^(-2)", 2, 1, true, 0.25},           {"x^0.5", 2, 1, true, std::sqrt(2)},
+        {"x^2147483647", 1, 1, true, 1},        {"x^2147483647", -1, 1, true, -1},
+        {"x^4294967296", 1, 1, true, 1},        {"x^1000", 10, 1, false, 0},
+        {"x^(-400)", 10, 1, true, 0},           {"x*y", 3, 1, true, 0},
+        {"x*x", 1e200, 1, false, 0},            {"sqr x", 1e200, 1, false, 0},
+        {"x/4", 2, 1, true, 0.5},               {"1/0", 0, 1, false, 0},
+        {"x+2", 1, 1, true, 3},                 {"x-2", 1, 1, true, -1},
+        {"x>=1", 1, 1, true, 1},                {"x<=0", 1, 1, true, 0},
+        {"x<>1", 1, 1, true, 0},                {"x=1", 1, 1, true, 1},
+        {"x<2", 1, 1, true, 1},                 {"x>2", 1, 1, true, 0},
+        {"3>2", 0, 1, true, 1},                 {"not x", 0, 1, true, 1},
+        {"not x", 2, 1, true, 0},               {"x and 0", 1, 1, true, 0},
+        {"x and 2", 1, 1, true, 1},             {"x or 0", 0, 1, true, 0},
+        {"x or 2", 0, 1, true, 1},              {"2 xor 0", 0, 1, true, 1},
+        {"x xor 3", 1, 1, true, 0},
+    };
+    CheckEvaluations(c, std::begin(cases), std::end(cases));
+}
+
+TEST(TExpCal, RandomDrawsIntegersBelowItsOperand) {
+    Context c;
+    TExpCal e("random 10", c.ops, c.vars, c.consts);
+    std::set<double> seen;
+    for (int i = 0; i < 2000; ++i) {
+        ASSERT_TRUE(e.Calculate());
+        EXPECT_EQ(e.Value, std::trunc(e.Value));
+        EXPECT_GE(e.Value, 0);
+        EXPECT_LT(e.Value, 10);
+        seen.insert(e.Value);
+    }
+    EXPECT_EQ(seen.size(), 10u);
+    // Seeded once, not per evaluation: quick successive draws differ.
+    TExpCal big("random 1000000000", c.ops, c.vars, c.consts);
+    std::set<double> draws;
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_TRUE(big.Calculate());
+        draws.insert(big.Value);
+    }
+    EXPECT_GT(draws.size(), 45u);
+    TExpCal negative("random(-5)", c.ops, c.vars, c.consts);
+    ASSERT_TRUE(negative.Calculate());
+    EXPECT_EQ(negative.Value, std::trunc(negative.Value));
+}
+
+TEST(TExpCal, VariablesAreReadAtEachEvaluationConstantsAtCompileTime) {
+    Context c;
+    TExpCal e("x+PI", c.ops, c.vars, c.consts);
+    c.consts.SetValue("PI", 100);
+    c.vars.SetValue("x", 1);
+    ASSERT_TRUE(e.Calculate());
+    EXPECT_DOUBLE_EQ(e.Value, 1 + std::numbers::pi);
+    c.vars.SetValue("x", 2);
+    ASSERT_TRUE(e.Calculate());
+    EXPECT_DOUBLE_EQ(e.Value, 2 + std::numbers::pi);
+
+    // Deleting a variable reads 0; adding it back reads the new value, wherever it now stands.
+    TExpCal f("y*10+x", c.ops, c.vars, c.consts);
+    c.vars.SetValue("y", 3);
+    ASSERT_TRUE(f.Calculate());
+    EXPECT_EQ(f.Value, 32);
+    c.vars.DeleteVar("x");
+    ASSERT_TRUE(f.Calculate());
+    EXPECT_EQ(f.Value, 30);
+    c.vars.DeleteVar("y");
+    ASSERT_TRUE(f.Calculate());
+    EXPECT_EQ(f.Value, 0);
+    c.vars.SetValue("x", 5);
+    c.vars.SetValue("y", 1);
+    ASSERT_TRUE(f.Calculate());
+    EXPECT_EQ(f.Value, 15);
+}
+
+TEST(TExpCal, PrefixOperatorAfterATwoOperandOperatorIsInvalid) {
+    Context c;
+    struct Case { const char* formula; double x; int valid; double value; };
+    const Case cases[] = {
+        {"1/x+x^-2", 2, 0, 0}, {"2+x*-1", 3, 0, 0}, {"x*-1", 1, 0, 0},  {"2^-x", 1, 0, 0},
+        {"x/-2", 1, 0, 0},     {"x*+1", 1, 0, 0},   {"x>not x", 1, 0, 0},
+        {"x+-1", 1, 1, 0},     {"x<-1", 0, 1, 0},   {"-x^2", 3, 1, -9}, {"x-+1", 3, 1, 2},
+        {"x*(-1)", 3, 1, -3},  {"x^(-2)", 2, 1, 0.25}, {"x and not x", 1, 1, 0}, {"x^sin x", 1, 1, 1},
+        {"x*sin x", 0, 1, 0},
+    };
+    for (const auto& cs : cases) {
+        c.vars.SetValue("x", cs.x);
+        TExpCal e(cs.formula, c.ops, c.vars, c.consts);
+        EXPECT_EQ(e.Valid, cs.valid) << cs.formula;
+        if (cs.valid) {
+            ASSERT_TRUE(e.Calculate()) << cs.formula;
+            EXPECT_DOUBLE_EQ(e.Value, cs.value) << cs.formula;
+        }
+    }
+}
+
+TEST(TExpCal, UserVariableNamedLikeATemporaryKeepsItsValue) {
+    Context c;
+    c.vars.SetValue("TempVariable1", 42);
+    c.vars.SetValue("x", 2);
+    TExpCal plain("x*3+1", c.ops, c.vars, c.consts);
+    ASSERT_TRUE(plain.Calculate());
+    EXPECT_EQ(plain.Value, 7);
+    EXPECT_EQ(c.vars.GetValue("TempVariable1"), 42);
+
+    TExpCal uses("TempVariable1+x*2", c.ops, c.vars, c.consts);
+    ASSERT_EQ(Dump(uses.Tokens()), "TempVariable1 + x * 2");
+    EXPECT_FALSE(uses.Tokens().Items()[0].IsTemp);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(uses.Calculate());
+        EXPECT_EQ(uses.Value, 46);
+    }
+    EXPECT_EQ(c.vars.GetValue("TempVariable1"), 42);
+    EXPECT_EQ(c.vars.Count(), 5);
+    // A failed evaluation leaves it too.
+    TExpCal fails("1/(x-2)", c.ops, c.vars, c.consts);
+    EXPECT_FALSE(fails.Calculate());
+    EXPECT_EQ(c.vars.GetValue("TempVariable1"), 42);
+}
+
+TEST(TExpCal, HugeWholeExponentsAreFast) {
+    Context c;
+    c.vars.SetValue("x", 1.0000000001);
+    TExpCal e("x^2147483647", c.ops, c.vars, c.consts);
+    ASSERT_TRUE(e.Calculate());
+    EXPECT_NEAR(e.Value, std::pow(1.0000000001, 2147483647.0), 1e-6 * e.Value);
+    c.vars.SetValue("x", 0.5);
+    TExpCal n("x^(-2147483647)", c.ops, c.vars, c.consts);
+    EXPECT_FALSE(n.Calculate());  // 2^2147483647 overflows
+}
+
+TEST(TExpCal, LongFormulasCompileAndEvaluate) {
+    Context c;
+    c.vars.SetValue("x", 1);
+    std::string sum = "x";
+    for (int i = 1; i < 50000; ++i) sum += "+x";
+    TExpCal e(sum, c.ops, c.vars, c.consts);
+    ASSERT_EQ(e.Valid, 1);
+    EXPECT_EQ(e.QuadrupleCount(), 49999);
+    ASSERT_TRUE(e.Calculate());
+    EXPECT_EQ(e.Value, 50000);
+
+    std::string nested(50000, '(');
+    nested += "x";
+    nested += std::string(50000, ')');
+    TExpCal deep(nested, c.ops, c.vars, c.consts);
+    ASSERT_EQ(deep.Valid, 1);
+    ASSERT_TRUE(deep.Calculate());
+    EXPECT_EQ(deep.Value, 1);
+
+    std::string chain;
+    for (int i = 0; i < 20000; ++i) chain += "sin(";
+    chain += "x" + std::string(20000, ')');
+    TExpCal fn(chain, c.ops, c.vars, c.consts);
+    ASSERT_EQ(fn.Valid, 1);
+    EXPECT_TRUE(fn.Calculate());
+}
+
+}  // namespace
