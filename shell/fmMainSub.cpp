@@ -55,9 +55,9 @@ TFormMainSub::~TFormMainSub() = default;
 
 void TFormMainSub::InitDocument(const TMyToolBar& Controls) {
     StyleControls = std::make_unique<TMyToolBar>(Controls);
-    OperatorLib = std::make_unique<TOperatorLib>();
-    VarMemory = std::make_unique<TVarMemory>();
-    ConstMemory = std::make_unique<TVarMemory>();
+    OperatorLib = std::make_unique<zm::TOperatorLib>();
+    VarMemory = std::make_unique<zm::TVarMemory>();
+    ConstMemory = std::make_unique<zm::TVarMemory>();
     Memory = std::make_unique<TMemory>();
     SavedXInterval = TInterval{};
     SavedYInterval = TInterval{};

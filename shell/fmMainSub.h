@@ -12,6 +12,8 @@
 
 #include "plot/ZMComClass01.h"
 
+#include "plot/ZMComClass01.h"
+
 class QAction;
 class QDomElement;
 class QGroupBox;
@@ -26,9 +28,11 @@ class TComboboxLineWidth;
 class TCoordinate;
 class TMemory;
 class TMemoryListBox;
+class TZMCommandMemo;
+namespace zm {
 class TOperatorLib;
 class TVarMemory;
-class TZMCommandMemo;
+}  // namespace zm
 
 // Links from a document window to the main window's style pickers and status bar.
 // The main window builds one and hands it to InitDocument; the window keeps a copy.
@@ -104,10 +108,10 @@ public:
     QString FilePath;
 
     // Document context, owned by the window.
-    std::unique_ptr<TVarMemory> VarMemory;
-    std::unique_ptr<TVarMemory> ConstMemory;
+    std::unique_ptr<zm::TVarMemory> VarMemory;
+    std::unique_ptr<zm::TVarMemory> ConstMemory;
     std::unique_ptr<TMemory> Memory;
-    std::unique_ptr<TOperatorLib> OperatorLib;
+    std::unique_ptr<zm::TOperatorLib> OperatorLib;
     std::unique_ptr<TMyToolBar> StyleControls;
     TInterval SavedXInterval;  // recovery point of the view; Enabled 1 marks it valid
     TInterval SavedYInterval;
