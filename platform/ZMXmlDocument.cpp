@@ -66,7 +66,7 @@ std::string TXMLNode::Text() const {
     if (first.isNull()) return {};
     if (!first.nextSibling().isNull() || !first.isText())  // isText() holds for CDATA too
         throw ZmError("Element does not contain a single text node");
-    return utf8(first.toCharacterData().data());
+    return utf8(first.nodeValue());
 }
 
 void TXMLNode::SetText(const std::string& text) {

@@ -1,7 +1,8 @@
 #pragma once
 // Element-only XML documents over QDomDocument. Callers see no QDom types except in
 // the two interop calls; the DOM's traps are mended here:
-//  - blank-only texts are written as CDATA, since the parser drops blank text nodes;
+//  - blank-only texts are written as CDATA, since the parser drops blank text nodes
+//    (a CR in such a text reads back as a line feed);
 //  - characters XML 1.0 forbids are dropped when a text is set, so a file always reloads;
 //  - a leaf's text is its one text or CDATA child, never the joined descendants.
 // Errors are raised as ZmError with the text the user is shown.
@@ -51,6 +52,8 @@ public:
     virtual ~TXMLDocument() = default;
     TXMLDocument(const TXMLDocument&) = delete;
     TXMLDocument& operator=(const TXMLDocument&) = delete;
+    TXMLDocument(TXMLDocument&&) = default;
+    TXMLDocument& operator=(TXMLDocument&&) = default;
 
     // Makes the root element (replacing any root the document had).
     TXMLNode AddChild(const std::string& tagName);
