@@ -1,12 +1,15 @@
 #include "storage/ZMXML.h"
 
 #include "platform/ZMLocale.h"
+#include "storage/ZMAddLabel.h"
 #include "storage/ZMValueText.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -124,6 +127,73 @@ void TZMXML::WriteMemory(TXMLNode parent, const std::string& name, const TMemory
     }
 }
 
+void TZMXML::WriteCoordinate(TXMLNode parent, const std::string& name, const TCoordinateSettings& c) {
+    TXMLNode e = parent.AddChild(name);
+    WriteInterval(e, "XInterval", c.XInterval);
+    WriteInterval(e, "YInterval", c.YInterval);
+    WritePlotParameter(e, "PlotParameter", c.PlotParameter);
+    intLeaf(e, "AxesStyle", c.AxesStyle);
+    intLeaf(e, "BackgroundColor", c.BackgroundColor);
+    intLeaf(e, "EqualScaleEnabled", c.EqualScaleEnabled);
+    intLeaf(e, "XAxesDirection", c.XAxesDirection);
+    intLeaf(e, "YAxesDirection", c.YAxesDirection);
+    WriteGraphStyle(e, "XAxesGraphStyle", c.XAxesGraphStyle);
+    WriteGraphStyle(e, "YAxesGraphStyle", c.YAxesGraphStyle);
+    for (const auto& [tag, arrow] : {std::pair<const char*, const TAxesArrow*>{"XArrow", &c.XArrow}, {"YArrow", &c.YArrow}}) {
+        TXMLNode a = e.AddChild(tag);
+        intLeaf(a, "Enabled", arrow->Enabled);
+        leaf(a, "Name", arrow->Name);
+    }
+    realLeaf(e, "XAxesTicksStep", c.XAxesTicksStep);
+    intLeaf(e, "XAxesTicksLength", c.XAxesTicksLength);
+    realLeaf(e, "YAxesTicksStep", c.YAxesTicksStep);
+    intLeaf(e, "YAxesTicksLength", c.YAxesTicksLength);
+    realLeaf(e, "XAxesLabelsStep", c.XAxesLabelsStep);
+    leaf(e, "XAxesLabelsString", c.XAxesLabelsString);
+    realLeaf(e, "YAxesLabelsStep", c.YAxesLabelsStep);
+    leaf(e, "YAxesLabelsString", c.YAxesLabelsString);
+    intLeaf(e, "XAxesLabelSide", c.XAxesLabelSide);
+    intLeaf(e, "YAxesLabelSide", c.YAxesLabelSide);
+    intLeaf(e, "TitleTopEnabled", c.TitleTopEnabled);
+    leaf(e, "TitleTop", c.TitleTop);
+    WriteFont(e, "TitleTopFont", c.TitleTopFont);
+    intLeaf(e, "TitleBottomEnabled", c.TitleBottomEnabled);
+    leaf(e, "TitleBottom", c.TitleBottom);
+    WriteFont(e, "TitleBottomFont", c.TitleBottomFont);
+    intLeaf(e, "TitleLeftEnabled", c.TitleLeftEnabled);
+    leaf(e, "TitleLeft", c.TitleLeft);
+    WriteFont(e, "TitleLeftFont", c.TitleLeftFont);
+    intLeaf(e, "TitleRightEnabled", c.TitleRightEnabled);
+    leaf(e, "TitleRight", c.TitleRight);
+    WriteFont(e, "TitleRightFont", c.TitleRightFont);
+    intLeaf(e, "LegendEnabled", c.LegendEnabled);
+    intLeaf(e, "ShowSampleEnabled", c.ShowSampleEnabled);
+    intLeaf(e, "TextColorAsGraphEnabled", c.TextColorAsGraphEnabled);
+    intLeaf(e, "LegendPosition", c.LegendPosition);
+    intLeaf(e, "GridHorEnabled", c.GridHorEnabled);
+    realLeaf(e, "GridHorStep", c.GridHorStep);
+    WriteGraphStyle(e, "GridHorGraphStyle", c.GridHorGraphStyle);
+    intLeaf(e, "GridVerEnabled", c.GridVerEnabled);
+    realLeaf(e, "GridVerStep", c.GridVerStep);
+    WriteGraphStyle(e, "GridVerGraphStyle", c.GridVerGraphStyle);
+    intLeaf(e, "GridRadialEnabled", c.GridRadialEnabled);
+    realLeaf(e, "GridRadialStep", c.GridRadialStep);
+    WriteGraphStyle(e, "GridRadialGraphStyle", c.GridRadialGraphStyle);
+    intLeaf(e, "GridAngularEnabled", c.GridAngularEnabled);
+    realLeaf(e, "GridAngularStep", c.GridAngularStep);
+    WriteGraphStyle(e, "GridAngularGraphStyle", c.GridAngularGraphStyle);
+}
+
+void TZMXML::WriteAddLabel(TXMLNode parent, const std::string& name, const TAddLabel& label) {
+    TXMLNode e = parent.AddChild(name);
+    leaf(e, "Caption", label.Caption());
+    intLeaf(e, "Color", label.Color());
+    intLeaf(e, "Transparent", label.Transparent() ? 1 : 0);
+    WriteFont(e, "Font", label.Font());
+    realLeaf(e, "x", label.x);
+    realLeaf(e, "y", label.y);
+}
+
 // ---- reading
 
 TGraphStyle TZMXML::ReadGraphStyle(TXMLNode node) {
@@ -238,4 +308,86 @@ std::unique_ptr<TMemory> TZMXML::ReadMemory(TXMLNode node) {
         else if (n == "TableObj") m->AddTable(ReadTableObj(c));
     });
     return m;
+}
+
+namespace {
+
+void readArrow(const TXMLNode& node, TAxesArrow& arrow) {
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "Enabled") arrow.Enabled = byteOf(c);
+        else if (n == "Name") arrow.Name = c.Text();
+    });
+}
+
+}  // namespace
+
+void TZMXML::ReadCoordinate(TXMLNode node, TCoordinateSettings& p) {
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "XInterval") p.XInterval = ReadInterval(c);
+        else if (n == "YInterval") p.YInterval = ReadInterval(c);
+        else if (n == "PlotParameter") p.PlotParameter = ReadPlotParameter(c);
+        else if (n == "AxesStyle") p.AxesStyle = byteOf(c);
+        else if (n == "BackgroundColor") p.BackgroundColor = ReadColorText(c.Text());
+        else if (n == "EqualScaleEnabled") p.EqualScaleEnabled = byteOf(c);
+        else if (n == "XAxesDirection") p.XAxesDirection = byteOf(c);
+        else if (n == "YAxesDirection") p.YAxesDirection = byteOf(c);
+        else if (n == "XAxesGraphStyle") p.XAxesGraphStyle = ReadGraphStyle(c);
+        else if (n == "YAxesGraphStyle") p.YAxesGraphStyle = ReadGraphStyle(c);
+        else if (n == "XArrow") readArrow(c, p.XArrow);
+        else if (n == "YArrow") readArrow(c, p.YArrow);
+        else if (n == "XAxesTicksStep") p.XAxesTicksStep = realOf(c);
+        else if (n == "XAxesTicksLength") p.XAxesTicksLength = intOf(c);
+        else if (n == "YAxesTicksStep") p.YAxesTicksStep = realOf(c);
+        else if (n == "YAxesTicksLength") p.YAxesTicksLength = intOf(c);
+        else if (n == "XAxesLabelsStep") p.XAxesLabelsStep = realOf(c);
+        else if (n == "XAxesLabelsString") p.XAxesLabelsString = c.Text();
+        else if (n == "YAxesLabelsStep") p.YAxesLabelsStep = realOf(c);
+        else if (n == "YAxesLabelsString") p.YAxesLabelsString = c.Text();
+        else if (n == "XAxesLabelSide") p.XAxesLabelSide = byteOf(c);
+        else if (n == "YAxesLabelSide") p.YAxesLabelSide = byteOf(c);
+        else if (n == "TitleTopEnabled") p.TitleTopEnabled = byteOf(c);
+        else if (n == "TitleTop") p.TitleTop = c.Text();
+        else if (n == "TitleTopFont") p.TitleTopFont.Assign(ReadFont(c));
+        else if (n == "TitleBottomEnabled") p.TitleBottomEnabled = byteOf(c);
+        else if (n == "TitleBottom") p.TitleBottom = c.Text();
+        else if (n == "TitleBottomFont") p.TitleBottomFont.Assign(ReadFont(c));
+        else if (n == "TitleLeftEnabled") p.TitleLeftEnabled = byteOf(c);
+        else if (n == "TitleLeft") p.TitleLeft = c.Text();
+        else if (n == "TitleLeftFont") p.TitleLeftFont.Assign(ReadFont(c));
+        else if (n == "TitleRightEnabled") p.TitleRightEnabled = byteOf(c);
+        else if (n == "TitleRight") p.TitleRight = c.Text();
+        else if (n == "TitleRightFont") p.TitleRightFont.Assign(ReadFont(c));
+        else if (n == "LegendEnabled") p.LegendEnabled = byteOf(c);
+        else if (n == "ShowSampleEnabled") p.ShowSampleEnabled = byteOf(c);
+        else if (n == "TextColorAsGraphEnabled") p.TextColorAsGraphEnabled = byteOf(c);
+        else if (n == "LegendPosition") p.LegendPosition = byteOf(c);
+        else if (n == "GridHorEnabled") p.GridHorEnabled = byteOf(c);
+        else if (n == "GridHorStep") p.GridHorStep = realOf(c);
+        else if (n == "GridHorGraphStyle") p.GridHorGraphStyle = ReadGraphStyle(c);
+        else if (n == "GridVerEnabled") p.GridVerEnabled = byteOf(c);
+        else if (n == "GridVerStep") p.GridVerStep = realOf(c);
+        else if (n == "GridVerGraphStyle") p.GridVerGraphStyle = ReadGraphStyle(c);
+        else if (n == "GridRadialEnabled") p.GridRadialEnabled = byteOf(c);
+        else if (n == "GridRadialStep") p.GridRadialStep = realOf(c);
+        else if (n == "GridRadialGraphStyle") p.GridRadialGraphStyle = ReadGraphStyle(c);
+        else if (n == "GridAngularEnabled") p.GridAngularEnabled = byteOf(c);
+        else if (n == "GridAngularStep") p.GridAngularStep = realOf(c);
+        else if (n == "GridAngularGraphStyle") p.GridAngularGraphStyle = ReadGraphStyle(c);
+    });
+}
+
+std::unique_ptr<TAddLabel> TZMXML::ReadAddLabel(TXMLNode node) {
+    auto label = std::make_unique<TAddLabel>();
+    eachChild(node, [&](const std::string& n, const TXMLNode& c) {
+        if (n == "Caption") label->SetCaption(c.Text());
+        else if (n == "Color") label->SetColor(ReadColorText(c.Text()));
+        else if (n == "Transparent") label->SetTransparent(byteOf(c) != 0);
+        else if (n == "Font") {
+            TFont f = label->Font();
+            f.Assign(ReadFont(c));
+            label->SetFont(f);
+        } else if (n == "x") label->x = realOf(c);
+        else if (n == "y") label->y = realOf(c);
+    });
+    return label;
 }

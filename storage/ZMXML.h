@@ -13,7 +13,10 @@
 #include "platform/ZMFont.h"
 #include "platform/ZMXmlDocument.h"
 #include "plot/ZMComClass01.h"
+#include "plot/ZMCoordinateSettings.h"
 #include "plot/ZMFunTabObj.h"
+
+class TAddLabel;
 
 inline constexpr char kDocumentRootName[] = "ZorvikMendalDocument";
 
@@ -27,6 +30,8 @@ public:
     static void WriteTableObj(TXMLNode parent, const std::string& name, const TTableObj& table);
     static void WriteTableElemObjList(TXMLNode parent, const std::string& name, const TTableObj& table);
     static void WriteMemory(TXMLNode parent, const std::string& name, const TMemory& memory);
+    static void WriteCoordinate(TXMLNode parent, const std::string& name, const TCoordinateSettings& plane);
+    static void WriteAddLabel(TXMLNode parent, const std::string& name, const TAddLabel& label);
 
     static TGraphStyle ReadGraphStyle(TXMLNode node);
     static TInterval ReadInterval(TXMLNode node);
@@ -40,6 +45,10 @@ public:
     // x then y; other points are skipped.
     static void ReadTableElemObjList(TXMLNode node, TTableObj& table);
     static std::unique_ptr<TMemory> ReadMemory(TXMLNode node);
+    // Applies the children to the plane one by one; on an error the values read before it stay.
+    static void ReadCoordinate(TXMLNode node, TCoordinateSettings& plane);
+    // A new label with no parent.
+    static std::unique_ptr<TAddLabel> ReadAddLabel(TXMLNode node);
 };
 
 // The resolution of a new font: the primary screen's logical dots per inch (96 without one).
