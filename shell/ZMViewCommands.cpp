@@ -42,8 +42,11 @@ void Center(TInterval& i) {
     }
 }
 
-bool UsableAxis(const TInterval& i) {
-    return std::isfinite(i.Min) && std::isfinite(i.Max) && i.Min != i.Max;
+// An axis the change made infinite or empty; one that was so before does not count.
+bool UsableAxis(const TInterval& before, const TInterval& after) {
+    const bool wasFinite = std::isfinite(before.Min) && std::isfinite(before.Max);
+    if (wasFinite && !(std::isfinite(after.Min) && std::isfinite(after.Max))) return false;
+    return before.Min == before.Max || after.Min != after.Max;
 }
 
 // A step that could be drawn before must stay finite and above 0.
@@ -80,7 +83,7 @@ TCoordinateSettings ApplyViewCommand(const TCoordinateSettings& view, TViewComma
 }
 
 bool IsUsableView(const TCoordinateSettings& before, const TCoordinateSettings& after) {
-    return UsableAxis(after.XInterval) && UsableAxis(after.YInterval) &&
+    return UsableAxis(before.XInterval, after.XInterval) && UsableAxis(before.YInterval, after.YInterval) &&
            UsableStep(before.XAxesTicksStep, after.XAxesTicksStep) &&
            UsableStep(before.YAxesTicksStep, after.YAxesTicksStep) &&
            UsableStep(before.XAxesLabelsStep, after.XAxesLabelsStep) &&

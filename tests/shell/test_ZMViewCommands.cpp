@@ -139,7 +139,9 @@ TEST(ViewCommands, UnusableResultsAreRecognised) {
     TCoordinateSettings infStep = before;
     infStep.GridRadialStep = inf;
     EXPECT_FALSE(IsUsableView(before, infStep));
-    // A step that was already unusable does not block the command.
+    // What was already unusable before does not block the command.
+    TCoordinateSettings flat = View(-1, 1, 2, 2);
+    EXPECT_TRUE(IsUsableView(flat, ApplyViewCommand(flat, TViewCommand::ExpandHor)));
     TCoordinateSettings badBefore = before;
     badBefore.XAxesTicksStep = 0;
     EXPECT_TRUE(IsUsableView(badBefore, ApplyViewCommand(badBefore, TViewCommand::ExpandHor)));
