@@ -1,0 +1,112 @@
+#pragma once
+// The coordinate plane control: a widget holding an image of its own size on which it
+// draws the view's grids, axes, titles and legend and then the graphs of a graph list.
+
+#include "platform/ZMCanvas.h"
+#include "plot/ZMCoordinateSettings.h"
+#include "plot/ZMFunTabObj.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+namespace zm {
+class TOperatorLib;
+class TVarMemory;
+}  // namespace zm
+
+class TCoordinate : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TCoordinate(QWidget* parent = nullptr);
+
+    // Persistent settings; editors, the document reader and the viewer change them in
+    // place and then call Redraw.
+    TCoordinateSettings Settings;
+
+    // Pixel distances from the edges to the plot rectangle, as last computed.
+    int MarginTop = 30;
+    int MarginLeft = 30;
+    int MarginRight = 30;
+    int MarginBottom = 30;
+
+    // Graph list last drawn (not owned). Re-point it with SetMemory before the old list
+    // is freed: every mapping reads its legend rows.
+    TMemory* Memory = nullptr;
+    void SetMemory(TMemory* memory) { Memory = memory; }
+
+    void Redraw(TMemory* memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+
+    TPoint WorldToScreen(double x, double y);
+    // False when p lies outside the plot rectangle or the rectangle is empty (x, y untouched).
+    bool ScreenToWorld(TPoint p, double& x, double& y) const;
+    void ClearBackground();
+    void CalcMargins();
+    void MoveToWorld(double x, double y);
+    void LineToWorld(double x, double y);
+    void LineWorld(double x1, double y1, double x2, double y2);
+    void SaveCanvas();
+    void RestoreCanvas();
+    void DrawCoordinateSystem();
+
+    // Graphs of a list, in list order.
+    void DrawObjects(TMemory* memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawFunction(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawImplicit(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawTable(const TTableObj& table);
+    void DrawSmoothSegment(const TTableElemObj& a, const TTableElemObj& b, const TTableElemObj& c);
+
+    // The image, flushed; sized to the widget.
+    const QImage& Picture();
+    TCanvas& GetCanvas();
+
+    // Counts formula evaluations made by the graph drawing (for measurements).
+    std::uint64_t EvaluationCount = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void EnsureImage();
+    int StepCap() const;
+    // Calls f(v) for v = start, start + step, ... while keep(v); stops when the step is
+    // not positive, when v stops advancing, and after StepCap() values.
+    void StepLoop(double start, double step, const std::function<bool(double)>& keep,
+                  const std::function<void(double)>& f) const;
+    std::string NumberText(double v) const;
+
+    void DrawGrid();
+    void DrawGridHorizontal();
+    void DrawGridVertical();
+    void DrawPolarCircles();
+    void DrawPolarRays();
+    void DrawCrossedAxes();
+    void DrawAxisX();
+    void DrawAxisY();
+    void DrawBorderAxes();
+    void DrawBorderAxisX();
+    void DrawBorderAxisY();
+    void DrawTitles();
+    void DrawLegend();
+
+    // Sampled curves and relations.
+    struct Sampler;
+    void DrawFunctionYofX(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawFunctionXofY(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawPolar(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawParametric(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawImplicitCurve(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    void DrawRelationRegion(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    struct ImplicitTrace;
+    void TraceImplicitCell(ImplicitTrace& t, double xa, double ya, double xb, double yb);
+    bool CellMayHoldZero(ImplicitTrace& t, double xa, double ya, double xb, double yb);
+
+    QImage image_;
+    TCanvas canvas_;
+    TCanvasPen SavedPen;
+    TCanvasBrush SavedBrush;
+    TCanvasFont SavedFont;
+};
