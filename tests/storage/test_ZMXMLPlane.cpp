@@ -208,7 +208,7 @@ TEST(XmlCoordinate, PartialElementsChangeOnlyWhatTheyHold) {
         {"style body replaced whole", "<XAxesGraphStyle><LineWidth>3</LineWidth></XAxesGraphStyle>",
          [](TCoordinateSettings& w) { w.XAxesGraphStyle = TGraphStyle{3, 0, 0, 5, 0}; }},
         {"arrow read in place", "<XArrow><Name>t</Name><Other>1</Other></XArrow>",
-         [](TCoordinateSettings& w) { w.XArrow.Name = "t"; }},
+         [](TCoordinateSettings& w) { w.XArrow = TAxesArrow::Create(w.XArrow.Enabled, "t"); }},
         {"font replaced whole", "<TitleLeftFont><Size>12</Size></TitleLeftFont>",
          [](TCoordinateSettings& w) {
              w.TitleLeftFont = TFont::Default(96);
