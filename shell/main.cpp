@@ -1,13 +1,14 @@
 // Program entry.
-#include <QApplication>
-#include <QLabel>
+#include "platform/ZMApplication.h"
+#include "shell/fmMain.h"
+
+#include <QScreen>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zorvik Mendal"));
-    QLabel placeholder(QStringLiteral("Zorvik Mendal: the main window is not built yet."));
-    placeholder.setWindowTitle(QStringLiteral("Zorvik Mendal"));
-    placeholder.resize(480, 120);
-    placeholder.show();
-    return QApplication::exec();
+    ZMApplication app(argc, argv);
+    TFormMain frame;
+    // Without a window manager a maximised window keeps its size; start at the screen's size.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) frame.setGeometry(screen->availableGeometry());
+    frame.showMaximized();
+    return ZMApplication::exec();
 }

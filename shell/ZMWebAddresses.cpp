@@ -1,0 +1,10 @@
+#include "shell/ZMWebAddresses.h"
+
+#include "platform/ZMProgramDir.h"
+
+QUrl WebAddressUrl(const char* address) {
+    const QString text = QString::fromUtf8(address);
+    const QUrl url(text);
+    if (!url.scheme().isEmpty()) return url;
+    return QUrl::fromLocalFile(programFile(text));
+}

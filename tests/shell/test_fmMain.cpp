@@ -1,0 +1,521 @@
+// The main window: start-up, the menu and tool-bar layout, commands with and without a document,
+// side panels, layouts, mouse modes, the Windows menu, shortcuts and help links.
+#include "tests/shell/MainWindowFixture.h"
+
+#include "platform/ZMColorBox.h"
+#include "platform/ZMIniFile.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QListWidget>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+// "-" for a separator, "Name>" for a sub-menu, else the item text.
+QStringList Items(const QWidget* w) {
+    QStringList out;
+    for (QAction* a : w->actions()) {
+        if (a->isSeparator())
+            out << QStringLiteral("-");
+        else if (a->menu())
+            out << a->text() + QStringLiteral(">");
+        else
+            out << a->text();
+    }
+    return out;
+}
+
+QMenu* TopMenu(TFormMain& frame, const QString& title) {
+    for (QAction* a : frame.menuBar()->actions())
+        if (a->text() == title) return a->menu();
+    return nullptr;
+}
+
+// Tool-bar contents: a button's hint, "|" for a divider, a widget's object name in brackets.
+QStringList Buttons(QToolBar* bar) {
+    QStringList out;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator()) {
+            out << QStringLiteral("|");
+        } else if (QWidget* w = bar->widgetForAction(a); w && !qobject_cast<QToolButton*>(w)) {
+            out << QStringLiteral("[%1]").arg(w->objectName());
+        } else if (auto* b = qobject_cast<QToolButton*>(w); b && b->defaultAction() != a) {
+            out << b->toolTip();
+        } else {
+            out << a->toolTip();
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+// Receives the addresses handed to the shell's "open".
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+TEST_F(MainWindowTest, StartUpOpensOneUntitledDocumentWithThePickersDisabled) {
+    // The maximised document's caption follows the frame's in brackets.
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Zorvik Mendal - [Untitled-1.xml]"));
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zorvik Mendal"));
+    ASSERT_EQ(frame->Documents().size(), 1);
+    TFormMainSub* doc = Active();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->windowTitle(), QStringLiteral("Untitled-1.xml"));
+    EXPECT_EQ(frame->MdiArea->currentSubWindow()->windowTitle(), QStringLiteral("Untitled-1.xml"));
+    EXPECT_EQ(doc->FilePath, QStringLiteral("Untitled-1.xml"));
+    EXPECT_EQ(doc->IsNew, 1);
+    EXPECT_EQ(frame->UntitledCounter, 1);
+    EXPECT_TRUE(frame->SlideList.isEmpty());
+    EXPECT_FALSE(frame->ConfirmDelete);
+    EXPECT_EQ(frame->ProgramDir, dir.path() + QStringLiteral("/"));
+
+    for (QWidget* picker : frame->ToolBar3->findChildren<QComboBox*>()) EXPECT_FALSE(picker->isEnabled()) << picker->objectName().toStdString();
+    EXPECT_FALSE(frame->ColorBox1->isEnabled());
+
+    EXPECT_EQ(frame->StatusPanel0->text(), QStringLiteral("Ready"));
+    EXPECT_EQ(frame->StatusPanel0->width(), 150);
+    EXPECT_GE(frame->StatusPanel1->minimumWidth(), 50);
+    EXPECT_EQ(frame->statusBar()->findChild<QLabel*>(QStringLiteral("StatusBar1Panel1")), frame->StatusPanel1);
+
+    EXPECT_TRUE(frame->Timer1->isActive());
+    EXPECT_TRUE(frame->Timer1->isSingleShot());
+    EXPECT_EQ(frame->Timer1->interval(), 500);
+    EXPECT_EQ(boxes.count(), 0);
+
+    // A second show (after minimise and restore) opens nothing more.
+    frame->hide();
+    frame->show();
+    EXPECT_EQ(frame->Documents().size(), 1);
+}
+
+TEST_F(MainWindowTest, TipTimerFiresOnceAndAsksForTipsOnlyWhenEnabled) {
+    frame->Timer1Timer();
+    EXPECT_FALSE(frame->Timer1->isActive());
+    EXPECT_EQ(boxes.count(), 0);  // no ZMTips.ini: tips are off
+
+    IniFile(dir.filePath(QStringLiteral("ZMTips.ini"))).writeBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), true);
+    frame->Timer1Timer();
+    EXPECT_EQ(boxes.count(), 1);
+}
+
+TEST_F(MainWindowTest, ConfirmDeleteIsReadFromTheUserIni) {
+    IniFile ini(dir.filePath(QStringLiteral("ZMUser.ini")));
+    ini.writeString(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), QStringLiteral("1"));
+    frame->SetAllOption();
+    EXPECT_TRUE(frame->ConfirmDelete);
+    ini.writeString(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), QStringLiteral("0"));
+    frame->SetAllOption();
+    EXPECT_FALSE(frame->ConfirmDelete);
+    // The Options command reloads the option whatever the dialog did.
+    ini.writeString(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), QStringLiteral("7"));
+    Trigger(QStringLiteral("ActionSetOption"));
+    EXPECT_TRUE(frame->ConfirmDelete);
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemInOrder) {
+    QStringList titles;
+    for (QAction* a : frame->menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Graphs", "&Calculate", "&Unit Convert", "Slide Show", "&Windows",
+                                   "&Help"}));
+
+    const struct {
+        const char* menu;
+        QStringList items;
+    } cases[] = {
+        {"&File",
+         {"New", "Open", "Close", "-", "Import Graphs...", "-", "Save", "Save as...", "Save as Picture...", "-", "Page Setup...",
+          "Preview && Print...", "-", "Exit"}},
+        {"&Edit", {"Import Table...", "Export Table", "-", "Copy As Picture...", "Draw Labels", "-", "Options"}},
+        {"&View", {"Normal Layout", "Graphs Layout", "-", "Graphs List", "Command Window", "Calculator", "ToolBars>"}},
+        {"&Graphs", {"Add Graph", "Add Table Graph", "-", "Coordinate Properties...", "Set Default Coordinate>"}},
+        {"&Calculate",
+         {"Formula Calculator", "Value Table", "Analyze Function", "Intersections...", "Derivative...", "Tangent/Normal...",
+          "Integration..."}},
+        {"&Unit Convert",
+         {"Area", "Bits && Bytes", "Density", "Energy", "Force", "Length", "Mass", "Power", "Pressure", "Speed", "Temperature",
+          "Volume"}},
+        {"Slide Show", {"View Current Document", "-", "View Slide Show", "Custom Slide Show..."}},
+        {"&Windows", {"&Cascade", "Tile &Horizontally", "&Tile Vertically", "&Arrange", "&Minimize All", "-"}},
+        {"&Help",
+         {"Contents", "Quick Reference...", "-", "Online Resources", "Check for Updates", "Online Flash Tutorial", "-",
+          "Tip of the Day", "-", "About"}},
+    };
+    for (const auto& c : cases) {
+        QMenu* menu = TopMenu(*frame, QString::fromLatin1(c.menu));
+        ASSERT_NE(menu, nullptr) << c.menu;
+        EXPECT_EQ(Items(menu), c.items) << c.menu;
+    }
+
+    QMenu* view = TopMenu(*frame, QStringLiteral("&View"));
+    EXPECT_EQ(Items(view->actions().last()->menu()), (QStringList{"Standard", "Coordinate", "GraphStyle"}));
+    QMenu* graphs = TopMenu(*frame, QStringLiteral("&Graphs"));
+    EXPECT_EQ(Items(graphs->actions().last()->menu()), (QStringList{"Standard Properties", "Standard Intervals"}));
+    EXPECT_EQ(Items(frame->ViewPopupMenu), (QStringList{"Graphs List", "Command Window", "Calculator", "ToolBars>"}));
+    EXPECT_EQ(Items(frame->ViewPopupMenu->actions().last()->menu()), (QStringList{"Standard", "Coordinate", "GraphStyle"}));
+    EXPECT_EQ(Items(frame->DefaultCoordPopupMenu), (QStringList{"Standard Properties", "Standard Intervals"}));
+
+    // "Normal Layout" and "Graphs Layout" are one radio group, Normal checked.
+    QAction* normal = frame->Command(QStringLiteral("ActionNormalLayout"));
+    QAction* graphsLayout = frame->Command(QStringLiteral("ActionGraphsLayout"));
+    ASSERT_NE(normal->actionGroup(), nullptr);
+    EXPECT_EQ(normal->actionGroup(), graphsLayout->actionGroup());
+    EXPECT_TRUE(normal->actionGroup()->isExclusive());
+    EXPECT_TRUE(normal->isChecked());
+    EXPECT_FALSE(graphsLayout->isChecked());
+}
+
+TEST_F(MainWindowTest, ShortcutsAreThoseOfTheMenuTable) {
+    const struct {
+        const char* action;
+        const char* keys;
+    } cases[] = {
+        {"ActionFileNew", "Ctrl+N"},  {"ActionDocOpen", "Ctrl+O"},        {"Close1", "Ctrl+Q"},
+        {"ActionDocSave", "Ctrl+S"},  {"Print1", "Ctrl+P"},               {"ActionCopyAsPicture", "Ctrl+C"},
+        {"ActionAddGraph", "Ctrl+G"}, {"ActionAddTable", "Ctrl+T"},       {"ActionViewCurrentDocument", "F10"},
+        {"ActionViewSlideShow", "F11"}, {"ActionDocSaveAs", ""},          {"ActionImportGraphs", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(frame->Command(QString::fromLatin1(c.action))->shortcut(), QKeySequence(QString::fromLatin1(c.keys))) << c.action;
+}
+
+TEST_F(MainWindowTest, ToolBarsHoldTheirButtonsInOrder) {
+    EXPECT_EQ(frame->ToolBar1->windowTitle(), QStringLiteral("Standard"));
+    EXPECT_EQ(frame->ToolBar2->windowTitle(), QStringLiteral("Coordinate"));
+    EXPECT_EQ(frame->ToolBar3->windowTitle(), QStringLiteral("GraphStyle"));
+    EXPECT_EQ(Buttons(frame->ToolBar1),
+              (QStringList{"New", "Open", "Save", "Preview & Print", "|", "Import Table", "Export Table", "Save as Picture",
+                           "Copy as Picture", "|", "View", "|", "Add Graph", "Add Table Graph", "Delete Graph", "Graph Properties",
+                           "|", "Formular Calculator", "Value Table", "Analyze Function", "Intersections", "Derivative",
+                           "Tangent/Normal", "Integration", "|", "View Current Document", "View Slide Show"}));
+    EXPECT_EQ(Buttons(frame->ToolBar2),
+              (QStringList{"Coordinate Properties", "|", "Zoom Out X and Y", "Zoom Out X", "Zoom Out Y", "|", "Zoom In X and Y",
+                           "Zoom In X", "Zoom In Y", "|", "Take one step Left", "Take one step Right", "Take one step Upwards",
+                           "Take one step Downwards", "|", "Move to the Left", "Move to the Right", "Move Upwards",
+                           "Move Downwards", "|", "Select Interval", "Center View", "|", "Recover Coordinate Interval", "|",
+                           "Draw a Label"}));
+    EXPECT_EQ(Buttons(frame->ToolBar3),
+              (QStringList{"[ComboboxLineWidth1]", "[ComboboxLineStyle1]", "[ColorBox1]", "[ComboboxBrushStyle1]"}));
+
+    // Every button has an icon of its own.
+    for (QToolBar* bar : {frame->ToolBar1, frame->ToolBar2})
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator()) {
+                QWidget* w = bar->widgetForAction(a);
+                auto* b = qobject_cast<QToolButton*>(w);
+                EXPECT_FALSE((b ? b->icon() : a->icon()).isNull()) << a->objectName().toStdString();
+            }
+
+    // The "View" button drops down the view pop-up, "Coordinate Properties" runs the dialog and
+    // drops down the default planes.
+    auto* view = frame->ToolBar1->findChild<QToolButton*>(QStringLiteral("ViewToolButton"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->menu(), frame->ViewPopupMenu);
+    auto* props = frame->ToolBar2->findChild<QToolButton*>(QStringLiteral("CoordinatePropertiesToolButton"));
+    ASSERT_NE(props, nullptr);
+    EXPECT_EQ(props->menu(), frame->DefaultCoordPopupMenu);
+    EXPECT_EQ(props->defaultAction(), frame->Command(QStringLiteral("ActionCoordinateProperties")));
+}
+
+TEST_F(MainWindowTest, CommandsThatNeedADocumentDoNothingWithoutOne) {
+    CloseAll();
+    ASSERT_EQ(Active(), nullptr);
+    const char* names[] = {"Close1",
+                           "ActionImportGraphs",
+                           "ActionDocSave",
+                           "ActionDocSaveAs",
+                           "ActionSaveAsPicture",
+                           "Print1",
+                           "ActionImportTable",
+                           "ActionExportTable",
+                           "ActionCopyAsPicture",
+                           "DrawLabels1",
+                           "ActionShowHideGraphsList",
+                           "ActionShowHideCommandWindow",
+                           "ActionShowHideCalculator",
+                           "ActionNormalLayout",
+                           "ActionGraphsLayout",
+                           "ActionAddGraph",
+                           "ActionAddTable",
+                           "ActionCoordinateProperties",
+                           "ActionSetDefalutCoordinate",
+                           "ActionSetDefalutCoordInterval",
+                           "ActionDeleteGraph",
+                           "ActionEditGraph",
+                           "ActionViewCurrentDocument",
+                           "ActionViewSlideShow",
+                           "ActionCoordExpandBoth",
+                           "ActionCoordMoveLeftMore",
+                           "ActionCoordViewCenter",
+                           "ToolButton52",
+                           "ActionSelectInterval",
+                           "ActionAddLabel"};
+    for (const char* name : names) {
+        Trigger(QString::fromLatin1(name));
+        EXPECT_EQ(boxes.count(), 0) << name;
+        EXPECT_TRUE(files.requests().empty()) << name;
+        EXPECT_EQ(frame->Documents().size(), 0) << name;
+    }
+    frame->View1Click();
+    frame->ViewPopupMenuPopup();
+    frame->ActionChangeLineWidthExecute();
+    frame->ActionChangeLineStyleExecute();
+    frame->ActionChangeLineColorExecute();
+    frame->ActionChangeBrushStyleExecute();
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("currentxml.tmp"))));
+}
+
+TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
+    // Needing a document or not, each of these says so in one information box and changes nothing.
+    const struct {
+        const char* action;
+        bool withoutDocument;
+    } cases[] = {
+        {"ActionSaveAsPicture", false},   {"PageSetup1", true},          {"Print1", false},
+        {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
+        {"ActionSetOption", true},        {"ActionFormulaCalculator", true}, {"ActionValueTable", true},
+        {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},  {"ActionDerivative", true},
+        {"ActionTangentNormal", true},    {"ActionIntegration", true},   {"Area1", true},
+        {"BitsBytes1", true},             {"emperature1", true},         {"ActionCustomSlideShow", true},
+        {"ActionShowAbout", true},
+    };
+    for (bool withDocument : {true, false}) {
+        if (!withDocument) CloseAll();
+        for (const auto& c : cases) {
+            if (!withDocument && !c.withoutDocument) continue;
+            boxes.clear();
+            Trigger(QString::fromLatin1(c.action));
+            ASSERT_EQ(boxes.count(), 1) << c.action;
+            EXPECT_EQ(boxes.last().kind, MsgKind::Information) << c.action;
+            EXPECT_TRUE(boxes.last().text.endsWith(QStringLiteral(" is not available yet."))) << c.action;
+        }
+    }
+    EXPECT_EQ(frame->Command(QStringLiteral("BitsBytes1"))->property("zmCategory").toString(), QStringLiteral("Bits&Bytes"));
+}
+
+TEST_F(MainWindowTest, SidePanelsAndLayoutsActOnTheActiveWindow) {
+    TFormMainSub* doc = Active();
+    ASSERT_NE(doc, nullptr);
+    auto shown = [&doc] {
+        return QString::fromLatin1("%1%2%3%4")
+            .arg(doc->GroupBox1->isHidden() ? '-' : 'G')
+            .arg(doc->GroupBox2->isHidden() ? '-' : 'C')
+            .arg(doc->GroupBox3->isHidden() ? '-' : 'K')
+            .arg(doc->Panel1->isHidden() ? '-' : 'P');
+    };
+    EXPECT_EQ(shown(), QStringLiteral("GCKP"));
+
+    Trigger(QStringLiteral("ActionShowHideGraphsList"));
+    EXPECT_EQ(shown(), QStringLiteral("-CKP"));
+    Trigger(QStringLiteral("ActionShowHideCommandWindow"));
+    Trigger(QStringLiteral("PopupCalculator"));  // the View button's pop-up runs the same command
+    EXPECT_EQ(shown(), QStringLiteral("----"));
+    Trigger(QStringLiteral("ActionShowHideCommandWindow"));
+    EXPECT_EQ(shown(), QStringLiteral("-C-P"));
+
+    // Opening the View menu sets the marks from the window; a click does not change them.
+    frame->View1Click();
+    EXPECT_FALSE(frame->Command(QStringLiteral("ActionShowHideGraphsList"))->isChecked());
+    EXPECT_TRUE(frame->Command(QStringLiteral("ActionShowHideCommandWindow"))->isChecked());
+    EXPECT_FALSE(frame->Command(QStringLiteral("ActionShowHideCalculator"))->isChecked());
+    EXPECT_TRUE(frame->Command(QStringLiteral("ActionNormalLayout"))->isChecked());
+    Trigger(QStringLiteral("ActionShowHideGraphsList"));
+    EXPECT_FALSE(frame->Command(QStringLiteral("ActionShowHideGraphsList"))->isChecked());
+    Trigger(QStringLiteral("ActionShowHideGraphsList"));
+    EXPECT_EQ(shown(), QStringLiteral("-C-P"));
+
+    // Graphs Layout hides every shown group; Normal Layout shows every hidden one.
+    frame->View1Click();
+    Trigger(QStringLiteral("ActionGraphsLayout"));
+    EXPECT_EQ(shown(), QStringLiteral("----"));
+    EXPECT_TRUE(frame->Command(QStringLiteral("ActionGraphsLayout"))->isChecked());
+    frame->View1Click();
+    EXPECT_TRUE(frame->Command(QStringLiteral("ActionGraphsLayout"))->isChecked());
+    Trigger(QStringLiteral("ActionNormalLayout"));
+    EXPECT_EQ(shown(), QStringLiteral("GCKP"));
+    EXPECT_TRUE(frame->Command(QStringLiteral("ActionNormalLayout"))->isChecked());
+
+    // The view pop-up's marks follow the window too.
+    Trigger(QStringLiteral("ActionShowHideCalculator"));
+    frame->ViewPopupMenuPopup();
+    EXPECT_TRUE(frame->Command(QStringLiteral("PopupGraphsList"))->isChecked());
+    EXPECT_FALSE(frame->Command(QStringLiteral("PopupCalculator"))->isChecked());
+
+    // A new window starts with every group shown.
+    Trigger(QStringLiteral("ActionFileNew"));
+    doc = Active();
+    EXPECT_EQ(shown(), QStringLiteral("GCKP"));
+}
+
+TEST_F(MainWindowTest, ToolBarVisibilityIsInverted) {
+    const struct {
+        const char* action;
+        QToolBar* TFormMain::*bar;
+    } cases[] = {{"Standard1", &TFormMain::ToolBar1}, {"Coordinate1", &TFormMain::ToolBar2}, {"PopupGraphStyle", &TFormMain::ToolBar3}};
+    for (const auto& c : cases) {
+        QToolBar* bar = (*frame).*(c.bar);
+        EXPECT_FALSE(bar->isHidden()) << c.action;
+        Trigger(QString::fromLatin1(c.action));
+        EXPECT_TRUE(bar->isHidden()) << c.action;
+        frame->View1Click();
+        Trigger(QString::fromLatin1(c.action));
+        EXPECT_FALSE(bar->isHidden()) << c.action;
+    }
+    Trigger(QStringLiteral("Coordinate1"));
+    frame->View1Click();
+    EXPECT_FALSE(frame->Command(QStringLiteral("Coordinate1"))->isChecked());
+    EXPECT_TRUE(frame->Command(QStringLiteral("Standard1"))->isChecked());
+}
+
+TEST_F(MainWindowTest, MouseModeCommandsSwitchTheActiveWindow) {
+    TFormMainSub* doc = Active();
+    const struct {
+        int from;
+        const char* action;
+        int to;
+        bool recoveryPoint;
+    } cases[] = {
+        {0, "ActionAddLabel", 1, false}, {1, "ActionAddLabel", 0, false}, {2, "ActionAddLabel", 1, false},
+        {1, "DrawLabels1", 0, false},    {0, "DrawLabels1", 1, false},    {0, "ActionSelectInterval", 2, true},
+        {1, "ActionSelectInterval", 2, true}, {2, "ActionSelectInterval", 0, false},
+    };
+    for (const auto& c : cases) {
+        doc->SetMouseMode(static_cast<uint8_t>(c.from));
+        doc->SavedXInterval = TInterval{};
+        doc->SavedYInterval = TInterval{};
+        Trigger(QString::fromLatin1(c.action));
+        EXPECT_EQ(doc->GetMouseMode(), c.to) << c.action << " from " << c.from;
+        EXPECT_EQ(doc->SavedXInterval.Enabled == 1 && doc->SavedYInterval.Enabled == 1, c.recoveryPoint) << c.action;
+        for (const char* name : {"ActionAddLabel", "ActionSelectInterval", "DrawLabels1"})
+            EXPECT_FALSE(frame->Command(QString::fromLatin1(name))->isChecked()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, WindowsMenuListsEveryDocumentWindowOnce) {
+    Trigger(QStringLiteral("ActionFileNew"));
+    Trigger(QStringLiteral("ActionFileNew"));
+    const QList<TFormMainSub*> docs = frame->Documents();
+    ASSERT_EQ(docs.size(), 3);
+    frame->MdiArea->setActiveSubWindow(frame->MdiArea->subWindowList(QMdiArea::CreationOrder)[1]);
+
+    for (int round = 0; round < 2; ++round) {
+        frame->ActionShowAllSubWindowsExecute();
+        const QStringList items = Items(frame->Windows1);
+        EXPECT_EQ(items, (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically", "&Arrange", "&Minimize All", "-",
+                                      "Untitled-1.xml", "Untitled-2.xml", "Untitled-3.xml"}));
+        const QList<QAction*> actions = frame->Windows1->actions();
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(actions[6 + i]->isChecked(), i == 1) << i;
+    }
+
+    // Choosing an item activates its window.
+    frame->Windows1->actions()[8]->trigger();
+    EXPECT_EQ(Active(), docs[2]);
+    frame->ActionShowAllSubWindowsExecute();
+    frame->Windows1->actions()[6]->trigger();
+    EXPECT_EQ(Active(), docs[0]);
+
+    // A closed window leaves the list.
+    frame->MdiArea->currentSubWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frame->ActionShowAllSubWindowsExecute();
+    EXPECT_EQ(Items(frame->Windows1).mid(6), (QStringList{"Untitled-2.xml", "Untitled-3.xml"}));
+}
+
+TEST_F(MainWindowTest, ArrangementCommandsLayTheWindowsOut) {
+    Trigger(QStringLiteral("ActionFileNew"));
+    const QList<QMdiSubWindow*> subs = frame->MdiArea->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(subs.size(), 2);
+    const QRect area = frame->MdiArea->viewport()->rect();
+
+    Trigger(QStringLiteral("TileHorizontally1"));
+    EXPECT_EQ(subs[0]->geometry(), QRect(0, 0, area.width(), area.height() / 2));
+    EXPECT_EQ(subs[1]->geometry().top(), area.height() / 2);
+    EXPECT_EQ(subs[1]->geometry().width(), area.width());
+
+    Trigger(QStringLiteral("TileVertically1"));
+    EXPECT_EQ(subs[0]->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+    EXPECT_EQ(subs[1]->geometry().left(), area.width() / 2);
+
+    Trigger(QStringLiteral("MinimizeAll1"));
+    EXPECT_TRUE(subs[0]->isMinimized());
+    EXPECT_TRUE(subs[1]->isMinimized());
+    EXPECT_EQ(subs[0]->geometry().bottom(), area.height() - 1);
+    EXPECT_EQ(subs[1]->geometry().left(), subs[0]->geometry().right() + 1);
+
+    subs[0]->showNormal();
+    subs[1]->showNormal();
+    Trigger(QStringLiteral("Cascade1"));
+    EXPECT_LT(subs[0]->geometry().top(), subs[1]->geometry().top());
+    EXPECT_LT(subs[0]->geometry().left(), subs[1]->geometry().left());
+}
+
+TEST_F(MainWindowTest, CopyShortcutCopiesSelectedTextElseThePicture) {
+    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    auto* memo = new QPlainTextEdit(Active());  // a text field inside a document window
+    memo->setPlainText(QStringLiteral("abc"));
+    memo->show();
+    auto* list = new QListWidget(Active());
+    list->addItem(QStringLiteral("row"));
+    list->show();
+
+    const struct {
+        QWidget* focus;
+        bool select;
+        bool picture;
+    } cases[] = {{memo, false, true}, {memo, true, false}, {list, false, true}, {frame->ColorBox1, false, true}};
+    for (const auto& c : cases) {
+        boxes.clear();
+        QGuiApplication::clipboard()->clear();
+        c.focus->setEnabled(true);
+        c.focus->setFocus();
+        if (c.select) memo->selectAll();
+        else memo->moveCursor(QTextCursor::End);
+        QTest::keyClick(c.focus, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(boxes.count(), c.picture ? 1 : 0) << c.focus->metaObject()->className() << c.select;
+        if (!c.picture) {
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
+        }
+    }
+    // The other shortcuts work from a text field too.
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(frame->Documents().size(), 2);
+}
+
+TEST_F(MainWindowTest, HelpLinksOpenTheirAddresses) {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    Trigger(QStringLiteral("OnlineReference1"));
+    Trigger(QStringLiteral("CheckforUpdates1"));
+    Trigger(QStringLiteral("OnlineFlashTutorial1"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(recorder.urls.size(), 3);
+    for (const QUrl& url : recorder.urls) {
+        EXPECT_TRUE(url.isLocalFile());
+        EXPECT_TRUE(url.toLocalFile().startsWith(dir.path() + QStringLiteral("/ZMHelp.chm/")))
+            << url.toString().toStdString();
+    }
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+#include "test_fmMain.moc"
