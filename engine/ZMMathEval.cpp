@@ -36,119 +36,6 @@ double PowerBySquaring(double base, uint64_t n) {
     return r;
 }
 
-// One operation; false on a domain failure. Non-finite results are caught by the caller.
-inline bool Apply(TOpCode op, double a, double b, double& r, TOperatorLib& lib) {
-    switch (op) {
-        case TOpCode::Evaluate:
-        case TOpCode::Pos: r = a; return true;
-        case TOpCode::Neg: r = -a; return true;
-        case TOpCode::Sin: r = std::sin(a); return true;
-        case TOpCode::Cos: r = std::cos(a); return true;
-        case TOpCode::Tan: r = std::tan(a); return true;
-        case TOpCode::Cot:
-            if (a == 0) return false;
-            r = 1 / std::tan(a);
-            return true;
-        case TOpCode::ArcSin:
-            if (a < -1 || a > 1) return false;
-            r = std::asin(a);
-            return true;
-        case TOpCode::ArcCos:
-            if (a < -1 || a > 1) return false;
-            r = std::acos(a);
-            return true;
-        case TOpCode::ArcTan: r = std::atan(a); return true;
-        case TOpCode::ArcCot: r = a >= 0 ? ArcCotPositive(a) : std::numbers::pi - ArcCotPositive(-a); return true;
-        case TOpCode::Abs: r = std::fabs(a); return true;
-        case TOpCode::Sqrt:
-            if (a < 0) return false;
-            r = std::sqrt(a);
-            return true;
-        case TOpCode::Sqr: r = a * a; return true;
-        case TOpCode::Ln:
-            if (a <= 0) return false;
-            r = std::log(a);
-            return true;
-        case TOpCode::Log10:
-            if (a <= 0) return false;
-            r = std::log10(a);
-            return true;
-        case TOpCode::Log2:
-            if (a <= 0) return false;
-            r = std::log2(a);
-            return true;
-        case TOpCode::Exp: r = std::exp(a); return true;
-        case TOpCode::Int: r = std::trunc(a); return true;
-        case TOpCode::Round:
-            if (!(std::fabs(a) < 9223372036854775808.0)) return false;  // must fit 64 bits
-            r = RoundHalfEven(a);
-            return true;
-        case TOpCode::Frac: r = a - std::trunc(a); return true;
-        case TOpCode::Sign: r = a > 0 ? 1 : (a < 0 ? -1 : 0); return true;
-        case TOpCode::Sinh: r = std::sinh(a); return true;
-        case TOpCode::Cosh: r = std::cosh(a); return true;
-        case TOpCode::Tanh: r = std::tanh(a); return true;
-        case TOpCode::Coth:
-            if (a == 0) return false;
-            r = 1 / std::tanh(a);
-            return true;
-        case TOpCode::ArcSinh: r = std::asinh(a); return true;
-        case TOpCode::ArcCosh:
-            if (a < 1) return false;
-            r = std::acosh(a);
-            return true;
-        case TOpCode::ArcTanh:
-            if (a <= -1 || a >= 1) return false;
-            r = std::atanh(a);
-            return true;
-        case TOpCode::ArcCoth:
-            if (a >= -1 && a <= 1) return false;
-            r = std::atanh(1 / a);
-            return true;
-        case TOpCode::Random: {
-            if (!std::isfinite(a)) return false;
-            int32_t n = 0;
-            if (!TryRoundToInt32(a, n)) n = TruncSat(a);
-            r = lib.RandomBelow(n);
-            return true;
-        }
-        case TOpCode::Pow:
-            if (b == 0) {
-                r = 1;
-            } else if (a == 0) {
-                if (b < 0) return false;
-                r = 0;
-            } else if (b == std::trunc(b) && std::fabs(b) <= 2147483647.0) {
-                r = PowerBySquaring(a, static_cast<uint64_t>(std::fabs(b)));
-                if (b < 0) r = 1 / r;
-            } else {
-                if (a < 0) return false;
-                r = std::pow(a, b);
-            }
-            return true;
-        case TOpCode::Mul: r = a * b; return true;
-        case TOpCode::Div:
-            if (b == 0) return false;
-            r = a / b;
-            return true;
-        case TOpCode::Add: r = a + b; return true;
-        case TOpCode::Sub: r = a - b; return true;
-        case TOpCode::Ge: r = a >= b; return true;
-        case TOpCode::Le: r = a <= b; return true;
-        case TOpCode::Ne: r = a != b; return true;
-        case TOpCode::Eq: r = a == b; return true;
-        case TOpCode::Lt: r = a < b; return true;
-        case TOpCode::Gt: r = a > b; return true;
-        case TOpCode::Not: r = a == 0; return true;
-        case TOpCode::And: r = a != 0 && b != 0; return true;
-        case TOpCode::Or: r = a != 0 || b != 0; return true;
-        case TOpCode::Xor: r = (a != 0) != (b != 0); return true;
-        case TOpCode::Unknown: r = 0; return true;
-    }
-    r = 0;
-    return true;
-}
-
 }  // namespace
 
 TOpCode OpCodeOf(std::string_view operatorText) {
@@ -210,7 +97,23 @@ void TExpCal::BuildProgram() {
     p.Regs.resize(tempBase + static_cast<size_t>(n), 0.0);
     p.VarSlots.assign(p.VarNames.size(), -1);
     p.Code.reserve(pending.size());
-    for (const auto& e : pending) p.Code.push_back({e.op, tempBase + e.dst, reg(e.a), reg(e.b)});
+    for (const auto& e : pending) {
+        Program::Instr in{e.op, tempBase + e.dst, reg(e.a), reg(e.b)};
+        if (e.op == TOpCode::Pow && e.b.kind == 0) {
+            const double b = constants[e.b.index];
+            if (b == 0) {
+                in.Op = TOpCode::PowOne;
+            } else if (b == std::trunc(b) && std::fabs(b) <= 2147483647.0) {
+                const auto count = static_cast<uint32_t>(std::fabs(b));
+                in.Op = b < 0 ? TOpCode::PowWholeInv
+                        : (count == 2 ? TOpCode::PowSquare : count == 3 ? TOpCode::PowCube : TOpCode::PowWhole);
+                in.B = count;
+            }
+        }
+        p.Code.push_back(in);
+    }
+    for (double v : constants)
+        if (!std::isfinite(v)) p.ConstantFault = true;
     p.Result = reg(result);
     p.HasResult = true;
 }
@@ -224,32 +127,156 @@ void TExpCal::ResolveSlots() {
 
 bool TExpCal::Calculate() {
     Program& p = *Program_;
-    if (!Valid || !p.HasResult) {
+    if (!Valid || !p.HasResult || p.ConstantFault) {
         Value = 0;
         return false;
     }
     if (!p.Resolved || p.Generation != VarMemory_->Generation()) ResolveSlots();
-    double* regs = p.Regs.data();
+    double* const regs = p.Regs.data();
     for (size_t i = 0; i < p.VarSlots.size(); ++i) {
         const int slot = p.VarSlots[i];
-        regs[p.VarBase + i] = slot >= 0 ? VarMemory_->ValueAt(slot) : 0.0;
-    }
-    TOperatorLib& lib = *OperatorLib_;
-    for (const Program::Instr& in : p.Code) {
-        double r;
-        if (!Apply(in.Op, regs[in.A], regs[in.B], r, lib) || !std::isfinite(r)) {
+        const double v = slot >= 0 ? VarMemory_->ValueAt(slot) : 0.0;
+        if (!std::isfinite(v)) {
             Value = 0;
             return false;
         }
+        regs[p.VarBase + i] = v;
+    }
+    // Operands are finite here; only the operations that can leave the finite
+    // numbers check their result.
+    for (const Program::Instr& in : p.Code) {
+        const double a = regs[in.A];
+        double r;
+        switch (in.Op) {
+            case TOpCode::Evaluate:
+            case TOpCode::Pos: r = a; break;
+            case TOpCode::Neg: r = -a; break;
+            case TOpCode::Sin: r = std::sin(a); break;
+            case TOpCode::Cos: r = std::cos(a); break;
+            case TOpCode::Tan: r = std::tan(a); goto check;
+            case TOpCode::Cot:
+                if (a == 0) goto fail;
+                r = 1 / std::tan(a);
+                goto check;
+            case TOpCode::ArcSin:
+                if (a < -1 || a > 1) goto fail;
+                r = std::asin(a);
+                break;
+            case TOpCode::ArcCos:
+                if (a < -1 || a > 1) goto fail;
+                r = std::acos(a);
+                break;
+            case TOpCode::ArcTan: r = std::atan(a); break;
+            case TOpCode::ArcCot: r = a >= 0 ? ArcCotPositive(a) : std::numbers::pi - ArcCotPositive(-a); break;
+            case TOpCode::Abs: r = std::fabs(a); break;
+            case TOpCode::Sqrt:
+                if (a < 0) goto fail;
+                r = std::sqrt(a);
+                break;
+            case TOpCode::Sqr: r = a * a; goto check;
+            case TOpCode::Ln:
+                if (a <= 0) goto fail;
+                r = std::log(a);
+                break;
+            case TOpCode::Log10:
+                if (a <= 0) goto fail;
+                r = std::log10(a);
+                break;
+            case TOpCode::Log2:
+                if (a <= 0) goto fail;
+                r = std::log2(a);
+                break;
+            case TOpCode::Exp: r = std::exp(a); goto check;
+            case TOpCode::Int: r = std::trunc(a); break;
+            case TOpCode::Round:
+                if (!(std::fabs(a) < 9223372036854775808.0)) goto fail;  // must fit 64 bits
+                r = RoundHalfEven(a);
+                break;
+            case TOpCode::Frac: r = a - std::trunc(a); break;
+            case TOpCode::Sign: r = a > 0 ? 1 : (a < 0 ? -1 : 0); break;
+            case TOpCode::Sinh: r = std::sinh(a); goto check;
+            case TOpCode::Cosh: r = std::cosh(a); goto check;
+            case TOpCode::Tanh: r = std::tanh(a); break;
+            case TOpCode::Coth:
+                if (a == 0) goto fail;
+                r = 1 / std::tanh(a);
+                goto check;
+            case TOpCode::ArcSinh: r = std::asinh(a); break;
+            case TOpCode::ArcCosh:
+                if (a < 1) goto fail;
+                r = std::acosh(a);
+                break;
+            case TOpCode::ArcTanh:
+                if (a <= -1 || a >= 1) goto fail;
+                r = std::atanh(a);
+                goto check;
+            case TOpCode::ArcCoth:
+                if (a >= -1 && a <= 1) goto fail;
+                r = std::atanh(1 / a);
+                goto check;
+            case TOpCode::Random: {
+                int32_t n = 0;
+                if (!TryRoundToInt32(a, n)) n = TruncSat(a);
+                r = OperatorLib_->RandomBelow(n);
+                break;
+            }
+            case TOpCode::Pow: {
+                const double b = regs[in.B];
+                if (b == 0) {
+                    r = 1;
+                } else if (a == 0) {
+                    if (b < 0) goto fail;
+                    r = 0;
+                } else if (b == std::trunc(b) && std::fabs(b) <= 2147483647.0) {
+                    r = PowerBySquaring(a, static_cast<uint64_t>(std::fabs(b)));
+                    if (b < 0) r = 1 / r;
+                } else {
+                    if (a < 0) goto fail;
+                    r = std::pow(a, b);
+                }
+                goto check;
+            }
+            case TOpCode::PowOne: r = 1; break;
+            case TOpCode::PowSquare: r = a * a; goto check;
+            case TOpCode::PowCube: r = a * (a * a); goto check;
+            case TOpCode::PowWhole: r = PowerBySquaring(a, in.B); goto check;
+            case TOpCode::PowWholeInv:
+                if (a == 0) goto fail;
+                r = 1 / PowerBySquaring(a, in.B);
+                goto check;
+            case TOpCode::Mul: r = a * regs[in.B]; goto check;
+            case TOpCode::Div: {
+                const double b = regs[in.B];
+                if (b == 0) goto fail;
+                r = a / b;
+                goto check;
+            }
+            case TOpCode::Add: r = a + regs[in.B]; goto check;
+            case TOpCode::Sub: r = a - regs[in.B]; goto check;
+            case TOpCode::Ge: r = a >= regs[in.B]; break;
+            case TOpCode::Le: r = a <= regs[in.B]; break;
+            case TOpCode::Ne: r = a != regs[in.B]; break;
+            case TOpCode::Eq: r = a == regs[in.B]; break;
+            case TOpCode::Lt: r = a < regs[in.B]; break;
+            case TOpCode::Gt: r = a > regs[in.B]; break;
+            case TOpCode::Not: r = a == 0; break;
+            case TOpCode::And: r = a != 0 && regs[in.B] != 0; break;
+            case TOpCode::Or: r = a != 0 || regs[in.B] != 0; break;
+            case TOpCode::Xor: r = (a != 0) != (regs[in.B] != 0); break;
+            case TOpCode::Unknown:
+            default: r = 0; break;
+        }
+        regs[in.Dst] = r;
+        continue;
+    check:
+        if (!std::isfinite(r)) goto fail;
         regs[in.Dst] = r;
     }
-    const double v = regs[p.Result];
-    if (!std::isfinite(v)) {
-        Value = 0;
-        return false;
-    }
-    Value = v;
+    Value = regs[p.Result];
     return true;
+fail:
+    Value = 0;
+    return false;
 }
 
 }  // namespace zm

@@ -14,7 +14,13 @@ enum class TOpCode : uint8_t {
     Sin, Cos, Neg, Pos, Tan, Cot, ArcSin, ArcCos, ArcTan, ArcCot, Abs, Sqrt, Sqr, Ln, Log10, Log2,
     Exp, Int, Round, Frac, Sign, Sinh, Cosh, Tanh, Coth, ArcSinh, ArcCosh, ArcTanh, ArcCoth, Random,
     Pow, Mul, Div, Add, Sub, Ge, Le, Ne, Eq, Lt, Gt, Not, And, Or, Xor,
-    Evaluate, Unknown
+    Evaluate, Unknown,
+    // specialised forms chosen when the program is built
+    PowOne,       // constant exponent 0
+    PowSquare,    // constant exponent 2
+    PowCube,      // constant exponent 3
+    PowWhole,     // constant whole exponent B (as a count), positive
+    PowWholeInv,  // constant whole exponent -B, negative
 };
 
 TOpCode OpCodeOf(std::string_view operatorText);
@@ -22,7 +28,7 @@ TOpCode OpCodeOf(std::string_view operatorText);
 struct TExpCal::Program {
     struct Instr {
         TOpCode Op;
-        uint32_t Dst, A, B;  // register indices
+        uint32_t Dst, A, B;  // register indices (B is the count for PowWhole, PowWholeInv)
     };
     std::vector<Instr> Code;
     std::vector<double> Regs;             // constants, then variables, then temporaries
@@ -32,6 +38,7 @@ struct TExpCal::Program {
     uint64_t Generation = 0;
     bool Resolved = false;
     bool HasResult = false;
+    bool ConstantFault = false;           // a constant that is not a finite number
     uint32_t Result = 0;
 };
 

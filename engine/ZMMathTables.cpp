@@ -153,9 +153,21 @@ const TExpFactor* TExpFactorList::GetFactor(int index) const {
     return &Items_[static_cast<size_t>(index)];
 }
 
+namespace {
+
+// Names are short; a plain loop beats a library compare call here.
+bool SameName(const std::string& a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < b.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+}  // namespace
+
 int TVarMemory::IndexOf(std::string_view name) const {
     for (size_t i = 0; i < Items_.size(); ++i)
-        if (Items_[i].Name == name) return static_cast<int>(i);
+        if (SameName(Items_[i].Name, name)) return static_cast<int>(i);
     return -1;
 }
 

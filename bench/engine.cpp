@@ -1,0 +1,137 @@
+// Formula evaluation against muparser and the same formulas as native C++.
+#include "engine/ZMMath.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+
+#ifdef ZM_HAVE_MUPARSER
+#include <muParser.h>
+#endif
+
+namespace {
+
+struct Formula {
+    const char* ours;
+    const char* muparser;
+    double (*native)(double);
+};
+
+const Formula kFormulas[] = {
+    {"sin(x)*x^2+sqrt(abs(x))", "sin(x)*x^2+sqrt(abs(x))",
+     [](double x) { return std::sin(x) * (x * x) + std::sqrt(std::fabs(x)); }},
+    {"2*x+sin x", "2*x+sin(x)", [](double x) { return 2 * x + std::sin(x); }},
+    {"x^2+3*x-1", "x^2+3*x-1", [](double x) { return x * x + 3 * x - 1; }},
+    // 40 operations
+    {"(x+1)*(x-2)/(x+3)+(x-4)*(x+5)/(x-6)+(x+7)*(x-8)/(x+9)+(x-10)*(x+11)/(x-12)"
+     "+sin(x)*cos(x)+sqrt(x*x+1)-exp(x/10)+x^3-2*x^2+1",
+     "(x+1)*(x-2)/(x+3)+(x-4)*(x+5)/(x-6)+(x+7)*(x-8)/(x+9)+(x-10)*(x+11)/(x-12)"
+     "+sin(x)*cos(x)+sqrt(x*x+1)-exp(x/10)+x^3-2*x^2+1",
+     [](double x) {
+         return (x + 1) * (x - 2) / (x + 3) + (x - 4) * (x + 5) / (x - 6) + (x + 7) * (x - 8) / (x + 9) +
+                (x - 10) * (x + 11) / (x - 12) + std::sin(x) * std::cos(x) + std::sqrt(x * x + 1) -
+                std::exp(x / 10) + x * x * x - 2 * (x * x) + 1;
+     }},
+};
+
+constexpr double kStart = 0.5, kStep = 1e-9;
+
+void Ours(benchmark::State& state) {
+    const Formula& f = kFormulas[state.range(0)];
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars, consts;
+    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
+    consts.AddVar("PI", 3.141592653589793);
+    zm::TExpCal e(f.ours, ops, vars, consts);
+    double x = kStart;
+    for (auto _ : state) {
+        vars.SetValue("x", x);
+        e.Calculate();
+        benchmark::DoNotOptimize(e.Value);
+        x += kStep;
+    }
+    if (!e.Calculate()) state.SkipWithError("evaluation failed");
+}
+
+void Native(benchmark::State& state) {
+    const Formula& f = kFormulas[state.range(0)];
+    double x = kStart;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        double v = f.native(x);
+        benchmark::DoNotOptimize(v);
+        x += kStep;
+    }
+}
+
+#ifdef ZM_HAVE_MUPARSER
+void MuParser(benchmark::State& state) {
+    const Formula& f = kFormulas[state.range(0)];
+    double x = kStart;
+    mu::Parser p;
+    p.DefineVar("x", &x);
+    p.SetExpr(f.muparser);
+    p.Eval();
+    for (auto _ : state) {
+        double v = p.Eval();
+        benchmark::DoNotOptimize(v);
+        x += kStep;
+    }
+}
+BENCHMARK(MuParser)->DenseRange(0, 3);
+#endif
+
+BENCHMARK(Ours)->DenseRange(0, 3);
+BENCHMARK(Native)->DenseRange(0, 3);
+
+// Compiling a mid-size formula.
+const char* kMidSize = "sin(x)*x^2+sqrt(abs(x))-3*cos(2*x)/(1+x^2)+ln(x^2+1)";
+
+void CompileOurs(benchmark::State& state) {
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars, consts;
+    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
+    consts.AddVar("PI", 3.141592653589793);
+    for (auto _ : state) {
+        zm::TExpCal e(kMidSize, ops, vars, consts);
+        benchmark::DoNotOptimize(e.Valid);
+    }
+}
+BENCHMARK(CompileOurs);
+
+#ifdef ZM_HAVE_MUPARSER
+void CompileMuParser(benchmark::State& state) {
+    double x = 0;
+    for (auto _ : state) {
+        mu::Parser p;
+        p.DefineVar("x", &x);
+        p.SetExpr(kMidSize);
+        double v = p.Eval();  // muparser compiles on the first evaluation
+        benchmark::DoNotOptimize(v);
+    }
+}
+BENCHMARK(CompileMuParser);
+#endif
+
+// One curve: 500 samples, x set by name each time.
+void Samples500(benchmark::State& state) {
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars, consts;
+    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
+    consts.AddVar("PI", 3.141592653589793);
+    zm::TExpCal e(kFormulas[0].ours, ops, vars, consts);
+    for (auto _ : state) {
+        double sum = 0;
+        for (int i = 0; i <= 500; ++i) {
+            vars.SetValue("x", -10 + i * 0.04);
+            if (e.Calculate()) sum += e.Value;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(Samples500);
+
+}  // namespace
+
+BENCHMARK_MAIN();
