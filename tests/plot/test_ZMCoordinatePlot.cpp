@@ -1,0 +1,410 @@
+#include "PlaneFixture.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+constexpr TColor kInk = 0x0000F0;
+
+TFunctionObj Graph(int kind, const std::string& exp, const std::string& addExp = "") {
+    TFunctionObj f;
+    f.FunctionObjType = static_cast<uint8_t>(kind);
+    f.Exp = exp;
+    f.AddExp = addExp;
+    f.ShowEnabled = 1;
+    f.GraphStyle.LineColor = kInk;
+    return f;
+}
+
+// Polyline runs of the graph's pen: each starts at a MoveTo.
+std::vector<std::vector<TPoint>> Runs(const PlaneFixture& f) {
+    std::vector<std::vector<TPoint>> runs;
+    for (const TCanvasRecord& r : f.Records(kInk)) {
+        if (r.kind == TCanvasRecord::MoveTo) runs.push_back({r.pts[0]});
+        if (r.kind == TCanvasRecord::LineTo && !runs.empty()) runs.back().push_back(r.pts[0]);
+    }
+    return runs;
+}
+
+size_t SegmentCount(const std::vector<std::vector<TPoint>>& runs) {
+    size_t n = 0;
+    for (const auto& r : runs) n += r.size() - 1;
+    return n;
+}
+
+}  // namespace
+
+TEST(Plot, CurvesBreakWhereTheyShould) {
+    struct Case {
+        const char* name;
+        TFunctionObj graph;
+        // world x values no drawn segment may cross
+        std::vector<double> cuts;
+        size_t minRuns;
+    };
+    TFunctionObj xofy = Graph(1, "1/y");
+    const Case cases[] = {
+        {"1/x: the two branches are not joined", Graph(0, "1/x"), {0}, 2},
+        {"tan x broken at its poles", Graph(0, "tan(x)"),
+         {-5 * M_PI / 2, -3 * M_PI / 2, -M_PI / 2, M_PI / 2, 3 * M_PI / 2, 5 * M_PI / 2}, 7},
+        {"sqrt fails left of 0", Graph(0, "sqrt(x)"), {}, 1},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.memory.AddFunction(c.graph);
+        f.DrawObjects();
+        const auto runs = Runs(f);
+        EXPECT_GE(runs.size(), c.minRuns) << c.name;
+        EXPECT_GT(SegmentCount(runs), 200u) << c.name;
+        for (const auto& run : runs)
+            for (size_t i = 1; i < run.size(); ++i)
+                for (double cut : c.cuts) {
+                    const int px = f.plane.WorldToScreen(cut, 0).x;
+                    EXPECT_FALSE(run[i - 1].x < px && run[i].x > px) << c.name << " joined across " << cut;
+                }
+    }
+    // sqrt draws nothing left of the origin
+    PlaneFixture g;
+    g.memory.AddFunction(Graph(0, "sqrt(x)"));
+    g.DrawObjects();
+    for (const auto& run : Runs(g))
+        for (const TPoint& p : run) EXPECT_GE(p.x, 230);
+
+    // x = 1/y: broken across y = 0
+    PlaneFixture h;
+    h.memory.AddFunction(xofy);
+    h.DrawObjects();
+    const auto runs = Runs(h);
+    EXPECT_GE(runs.size(), 2u);
+    for (const auto& run : runs)
+        for (size_t i = 1; i < run.size(); ++i) EXPECT_FALSE((run[i - 1].y - 230) * (run[i].y - 230) < 0);
+}
+
+TEST(Plot, JumpTestAndFirstSample) {
+    // View 0..500 x 0..500 with 500 steps: dx = dy = 1; MaxGap 3 makes the limit exactly 3.
+    struct Case {
+        const char* exp;
+        bool broken;
+    };
+    const Case cases[] = {{"3*(x>=250.5)+100", true}, {"2.9*(x>=250.5)+100", false}};
+    for (const Case& c : cases) {
+        PlaneFixture f(560, 560);
+        f.plane.Settings.XInterval = TInterval::CreateRange(1, 0, 500);
+        f.plane.Settings.YInterval = TInterval::CreateRange(1, 0, 500);
+        TFunctionObj g = Graph(0, c.exp);
+        g.PlotParameter.MaxGap = 3;
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        const auto runs = Runs(f);
+        EXPECT_EQ(runs.size(), c.broken ? 2u : 1u) << c.exp;
+        // no jump test on the first sample: it starts at x = XMin even though y is far from 0
+        ASSERT_FALSE(runs.empty());
+        EXPECT_EQ(runs[0][0], f.plane.WorldToScreen(0, 100)) << c.exp;
+    }
+}
+
+TEST(Plot, AFailedSampleCountsAsZeroForTheNextJumpTest) {
+    // y = 15 right of x = 5, failing left of it; limit in y is 100 * 40 / 500 = 8.
+    PlaneFixture f;
+    f.plane.Settings.YInterval = TInterval::CreateRange(1, -20, 20);
+    TFunctionObj g = Graph(0, "15+0*sqrt(x-5)");
+    g.PlotParameter.MaxGap = 100;
+    f.memory.AddFunction(g);
+    f.DrawObjects();
+    const auto runs = Runs(f);
+    ASSERT_EQ(runs.size(), 1u);
+    // the first good sample (x = 5) jumps from y = 0 and is dropped; the run starts one step later
+    const double dx = 20.0 / 500;
+    double x = -10;
+    while (x < 5) x += dx;
+    EXPECT_EQ(runs[0][0], f.plane.WorldToScreen(x + dx, 15));
+}
+
+TEST(Plot, RestrictedIntervalsAndTheLastSampledValue) {
+    struct Case {
+        const char* name;
+        uint8_t enabled;
+        double min, max;
+        double firstX;
+    };
+    const Case cases[] = {
+        {"restricted 2..4", 1, 2, 4, 2},
+        {"restricted whatever Enabled says", 0, 2, 4, 2},
+        {"interval wider than the view", 1, -50, 50, -10},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        TFunctionObj g = Graph(0, "x");
+        g.Interval = TInterval::CreateRange(c.enabled, c.min, c.max);
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        const auto runs = Runs(f);
+        ASSERT_EQ(runs.size(), 1u) << c.name;
+        EXPECT_EQ(runs[0].front(), f.plane.WorldToScreen(c.firstX, c.firstX)) << c.name;
+        const double end = std::min(c.max, 10.0);
+        EXPECT_LE(runs[0].back().x, f.plane.WorldToScreen(end, 0).x) << c.name;
+        EXPECT_GE(runs[0].back().x, f.plane.WorldToScreen(end - 0.04, 0).x) << c.name;
+        // x keeps the last value set: the first one beyond the end
+        const double last = f.vars.GetValue("x");
+        EXPECT_GT(last, end) << c.name;
+        EXPECT_LT(last, end + 0.05) << c.name;
+    }
+    // the empty interval 0..0 leaves the view's range in force
+    PlaneFixture f;
+    f.memory.AddFunction(Graph(0, "x/2"));
+    f.DrawObjects();
+    EXPECT_EQ(Runs(f).at(0).front(), f.plane.WorldToScreen(-10, -5));
+}
+
+TEST(Plot, PolarAndParametricFullTurns) {
+    struct Case {
+        const char* name;
+        TFunctionObj graph;
+        const char* var;
+        double lastAtLeast;
+    };
+    TFunctionObj polar = Graph(2, "5");
+    polar.Interval = TInterval::CreateRange(0, 0, 2);
+    TFunctionObj param = Graph(3, "5*cos(t)", "5*sin(t)");
+    param.Interval = TInterval::CreateRange(0, 0, 2 * M_PI);
+    const Case cases[] = {{"polar circle", polar, "a", 2 * M_PI}, {"parametric circle", param, "t", 2 * M_PI}};
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.memory.AddFunction(c.graph);
+        f.DrawObjects();
+        const auto runs = Runs(f);
+        ASSERT_EQ(runs.size(), 1u) << c.name;
+        EXPECT_GE(runs[0].size(), 500u) << c.name;
+        const TPoint first = runs[0].front(), last = runs[0].back();
+        EXPECT_EQ(first, f.plane.WorldToScreen(5, 0)) << c.name;
+        EXPECT_LE(std::abs(first.x - last.x) + std::abs(first.y - last.y), 2) << c.name << ": the turn closes";
+        for (const TPoint& p : runs[0]) {
+            const double r = std::hypot(p.x - 230.0, p.y - 230.0);
+            EXPECT_NEAR(r, 100, 2) << c.name;
+        }
+        EXPECT_GE(f.vars.GetValue(c.var), c.lastAtLeast - 1e-9) << c.name;
+    }
+    // Min >= Max draws nothing; the range never comes from the view
+    for (auto [lo, hi] : {std::pair{0.0, 0.0}, std::pair{2.0, 1.0}}) {
+        for (int kind : {2, 3}) {
+            PlaneFixture f;
+            TFunctionObj g = kind == 2 ? polar : param;
+            g.Interval = TInterval::CreateRange(1, lo, hi);
+            f.memory.AddFunction(g);
+            f.DrawObjects();
+            EXPECT_TRUE(Runs(f).empty()) << kind << " " << lo << ".." << hi;
+        }
+    }
+}
+
+TEST(Plot, ParametricBreaksWhereXFails) {
+    PlaneFixture f;
+    TFunctionObj g = Graph(3, "5*cos(t)+0*sqrt(t-3)", "5*sin(t)");
+    g.Interval = TInterval::CreateRange(1, 0, 2 * M_PI);
+    f.memory.AddFunction(g);
+    f.DrawObjects();
+    const auto runs = Runs(f);
+    ASSERT_EQ(runs.size(), 1u);
+    // starts at the first t >= 3, not at t = 0
+    const TPoint start = runs[0].front();
+    EXPECT_NEAR(start.x, f.plane.WorldToScreen(5 * std::cos(3.0), 0).x, 2);
+    EXPECT_NEAR(start.y, f.plane.WorldToScreen(0, 5 * std::sin(3.0)).y, 2);
+}
+
+TEST(Plot, ImplicitCurveAndRelationRegion) {
+    // the circle of radius 5 as a chain of marks
+    PlaneFixture f;
+    f.memory.AddFunction(Graph(4, "x*x+y*y-25", " =0 "));
+    f.DrawObjects();
+    const auto marks = Runs(f);
+    ASSERT_GT(marks.size(), 100u);
+    int quadrant[4] = {0, 0, 0, 0};
+    for (const auto& m : marks)
+        for (const TPoint& p : m) {
+            const double r = std::hypot(p.x - 230.0, p.y - 230.0);
+            EXPECT_NEAR(r, 100, 6);
+            quadrant[(p.x > 230 ? 1 : 0) + (p.y > 230 ? 2 : 0)]++;
+        }
+    for (int q : quadrant) EXPECT_GT(q, 20);
+    EXPECT_TRUE(f.Records(TCanvasRecord::Rect).empty() || f.Records(TCanvasRecord::Rect).size() == 1u);
+
+    // the outside of the circle, cell by cell, in the graph's brush without outline
+    // ">0": the outside of the circle; "= 0" (blank inside) is a region too: x = y on grid nodes
+    for (const char* tail : {">0", "= 0"}) {
+        PlaneFixture g;
+        const bool outside = std::string(tail) == ">0";
+        TFunctionObj region = Graph(4, outside ? "x*x+y*y-25" : "x-y", tail);
+        region.GraphStyle.BrushColor = kInk;
+        g.memory.AddFunction(region);
+        g.DrawObjects();
+        std::vector<TCanvasRecord> cells;
+        for (const auto& r : g.Records(TCanvasRecord::Rect))
+            if (r.brush.Color == kInk) cells.push_back(r);
+        EXPECT_GT(cells.size(), outside ? 100u : 20u) << tail;
+        EXPECT_TRUE(Runs(g).empty()) << tail << ": no curve marks";
+        for (const auto& c : cells) {
+            EXPECT_EQ(c.pen.Style, psClear);
+            EXPECT_EQ(c.brush.Style, bsBDiagonal);
+            const double cx = (c.pts[0].x + c.pts[1].x) / 2.0, cy = (c.pts[0].y + c.pts[1].y) / 2.0;
+            if (outside)
+                EXPECT_GT(std::hypot(cx - 230, cy - 230), 90) << "cell inside the circle";
+            else
+                EXPECT_NEAR(cx - 230, 230 - cy, 2) << "cell off the diagonal";
+        }
+        // the region writes its outline settings into the graph
+        const TGraphStyle* st = g.memory.GetGraphStyle(0);
+        EXPECT_EQ(st->LineWidth, 0);
+        EXPECT_EQ(st->LineStyle, psClear);
+    }
+
+    // cells: neighbouring rectangles touch (one pixel widened on one side)
+    PlaneFixture h;
+    TFunctionObj all = Graph(4, "1", "");
+    all.PlotParameter.StepsOnX = 4;
+    all.PlotParameter.StepsOnY = 4;
+    h.memory.AddFunction(all);
+    h.DrawObjects();
+    const auto cells = h.Records(TCanvasRecord::Rect);
+    ASSERT_EQ(cells.size(), 25u);
+    const TPoint a = h.plane.WorldToScreen(-10 - 2.5, -10 - 2.5);
+    const TPoint b = h.plane.WorldToScreen(-10 + 2.5, -10 + 2.5);
+    EXPECT_EQ(cells[0].pts, (std::vector<TPoint>{{a.x - 1, a.y}, {b.x, b.y - 1}}));
+}
+
+TEST(Plot, TablesPolylineAndSmoothed) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<double, double>> pts;
+        uint8_t smooth;
+        std::vector<std::pair<double, double>> moves;  // MoveTo points in world units
+        size_t lineTos;
+    };
+    const Case cases[] = {
+        {"one point draws nothing", {{1, 1}}, 1, {}, 0},
+        {"polyline through every point", {{0, 0}, {2, 4}, {4, 0}}, 0, {{0, 0}}, 3},
+        {"two points smoothed: a straight segment", {{0, 0}, {4, 4}}, 1, {{0, 0}}, 1},
+        {"three points smoothed: midpoint, one arc, last point", {{0, 0}, {2, 4}, {4, 0}}, 1, {{0, 0}, {1, 2}}, 1 + 11 + 1},
+        {"four points smoothed: two arcs", {{0, 0}, {2, 4}, {4, 0}, {6, 4}}, 1, {{0, 0}, {1, 2}, {3, 2}}, 1 + 22 + 1},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        TTableObj t;
+        t.ShowEnabled = 1;
+        t.Smooth = c.smooth;
+        t.GraphStyle.LineColor = kInk;
+        for (auto [x, y] : c.pts) t.AddPoint(x, y);
+        f.memory.AddTable(t);
+        f.DrawObjects();
+        std::vector<TPoint> moves;
+        size_t lines = 0;
+        TPoint last{};
+        for (const auto& r : f.Records(kInk)) {
+            if (r.kind == TCanvasRecord::MoveTo) moves.push_back(r.pts[0]);
+            if (r.kind == TCanvasRecord::LineTo) {
+                ++lines;
+                last = r.pts[0];
+            }
+        }
+        std::vector<TPoint> want;
+        for (auto [x, y] : c.moves) want.push_back(f.plane.WorldToScreen(x, y));
+        EXPECT_EQ(moves, want) << c.name;
+        EXPECT_EQ(lines, c.lineTos) << c.name;
+        if (c.lineTos) {
+            EXPECT_EQ(last, f.plane.WorldToScreen(c.pts.back().first, c.pts.back().second)) << c.name;
+        }
+    }
+    // an arc passes through the midpoints, not through the inner point
+    PlaneFixture f;
+    f.plane.GetCanvas().SetRecording(&f.rec);
+    f.plane.DrawSmoothSegment({0, 0}, {2, 4}, {4, 0});
+    ASSERT_EQ(f.rec.size(), 12u);
+    EXPECT_EQ(f.rec[1].pts[0], f.plane.WorldToScreen(1, 2));
+    EXPECT_EQ(f.rec[6].pts[0], f.plane.WorldToScreen(2, 3));  // t = 0.5: the curve's apex
+    EXPECT_EQ(f.rec[11].pts[0], f.plane.WorldToScreen(3, 2));
+}
+
+TEST(Plot, HiddenGraphsAndUnknownKindsDrawNothing) {
+    PlaneFixture f;
+    TFunctionObj hidden = Graph(0, "x");
+    hidden.ShowEnabled = 0;
+    f.memory.AddFunction(hidden);
+    f.memory.AddFunction(Graph(9, "x"));
+    TTableObj t;
+    t.AddPoint(0, 0);
+    t.AddPoint(1, 1);
+    t.GraphStyle.LineColor = kInk;
+    f.memory.AddTable(t);  // ShowEnabled 0
+    f.DrawObjects();
+    EXPECT_TRUE(f.Records(kInk).empty());
+    f.plane.DrawObjects(nullptr, f.ops, f.vars, f.consts);
+}
+
+TEST(Plot, SamplingGuardsEndEveryLoop) {
+    struct Case {
+        const char* name;
+        std::function<void(TCoordinateSettings&, TFunctionObj&)> set;
+    };
+    const Case cases[] = {
+        {"no steps", [](TCoordinateSettings&, TFunctionObj& g) { g.PlotParameter.Steps = 0; }},
+        {"negative steps", [](TCoordinateSettings&, TFunctionObj& g) { g.PlotParameter.Steps = -3; }},
+        {"empty view", [](TCoordinateSettings& s, TFunctionObj&) { s.XInterval.Max = s.XInterval.Min; s.YInterval.Max = s.YInterval.Min; }},
+        {"reversed view", [](TCoordinateSettings& s, TFunctionObj&) { s.XInterval = s.YInterval = TInterval::CreateRange(1, 5, -5); }},
+        {"step lost in the view's magnitude",
+         [](TCoordinateSettings& s, TFunctionObj&) {
+             s.XInterval = TInterval::CreateRange(1, 1e17, 1e17 + 16);
+             s.YInterval = TInterval::CreateRange(1, 1e17, 1e17 + 16);
+         }},
+        {"no region cells", [](TCoordinateSettings&, TFunctionObj& g) { g.PlotParameter.StepsOnX = 0; g.PlotParameter.StepsOnY = -1; }},
+    };
+    const std::vector<std::pair<int, std::string>> kinds = {{0, ""}, {1, ""}, {2, ""}, {3, "t"}, {4, "=0"}, {4, ">0"}};
+    for (const Case& c : cases)
+        for (const auto& [kind, add] : kinds) {
+            PlaneFixture f(300, 300);
+            TFunctionObj g = Graph(kind, kind == 4 ? "x-y" : "x", add);
+            g.Interval = TInterval::CreateRange(1, 1e17, 1e17 + 16);
+            if (kind == 2 || kind == 3) g.Interval = TInterval::CreateRange(1, 0, 2);
+            c.set(f.plane.Settings, g);
+            f.memory.AddFunction(g);
+            const auto t0 = std::chrono::steady_clock::now();
+            f.DrawObjects();
+            EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(), 5.0)
+                << c.name << " kind " << kind << add;
+            EXPECT_LT(f.plane.EvaluationCount, 2000000u) << c.name << " kind " << kind << add;
+        }
+    // no region cells: the graph keeps its style
+    PlaneFixture f;
+    TFunctionObj g = Graph(4, "x", ">0");
+    g.PlotParameter.StepsOnX = 0;
+    f.memory.AddFunction(g);
+    f.DrawObjects();
+    EXPECT_EQ(f.memory.GetGraphStyle(0)->LineWidth, 1);
+}
+
+TEST(Plot, ImplicitCurveOnVeryUnequalScalesStaysCheap) {
+    PlaneFixture f(640, 480);
+    f.plane.Settings.XInterval = TInterval::CreateRange(1, 0, 10);
+    f.plane.Settings.YInterval = TInterval::CreateRange(1, 0, 0.01);
+    f.memory.AddFunction(Graph(4, "y-0.005-0.0004*sin(x)", "=0"));
+    f.DrawObjects();
+    EXPECT_LT(f.plane.EvaluationCount, 400000u);
+    const auto marks = Runs(f);
+    ASSERT_FALSE(marks.empty());
+    int minX = 1 << 20, maxX = -1;
+    for (const auto& m : marks)
+        for (const TPoint& p : m) {
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+        }
+    EXPECT_LE(minX, 32);
+    EXPECT_GE(maxX, 608) << "the whole width is traced";
+
+    // an interval outside the view leaves an empty box: nothing drawn
+    PlaneFixture g;
+    TFunctionObj outside = Graph(4, "x*x+y*y-25", "=0");
+    outside.Interval = TInterval::CreateRange(1, 20, 30);
+    g.memory.AddFunction(outside);
+    g.DrawObjects();
+    EXPECT_TRUE(Runs(g).empty());
+    EXPECT_EQ(g.plane.EvaluationCount, 0u);
+}
