@@ -1,0 +1,110 @@
+#include "editors/fmAddGraph.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <array>
+#include <chrono>
+#include <random>
+
+#include "editors/ZMGraphKindRows.h"
+#include "platform/ZMColorBox.h"
+#include "plot/ZMFunTabObj.h"
+
+namespace {
+
+// Maroon, green, olive, navy, purple, teal, red, blue, fuchsia as 0x00BBGGRR.
+constexpr std::array<TColor, 9> kStartColors{0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                             0x808000, 0x0000FF, 0xFF0000, 0xFF00FF};
+
+int ClockSeededIndex(int count) {
+    std::mt19937 gen(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    return std::uniform_int_distribution<int>(0, count - 1)(gen);
+}
+
+}  // namespace
+
+TFormAddGraph::TFormAddGraph(QWidget* parent) : TFormGraphBase(QStringLiteral("Add Graph"), parent) {}
+
+bool TFormAddGraph::Run(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
+                        zm::TVarMemory& constMemory) {
+    Memory = &memory;
+    OperatorLib = &operatorLib;
+    VarMemory = &varMemory;
+    ConstMemory = &constMemory;
+    Confirmed = false;
+    FormShow();
+    exec();
+    return Confirmed;
+}
+
+bool TFormAddGraph::Execute(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
+                            zm::TVarMemory& constMemory) {
+    PresetExp.clear();
+    PresetAddExp.clear();
+    PresetKind = 0;
+    return Run(memory, operatorLib, varMemory, constMemory);
+}
+
+bool TFormAddGraph::ExecuteWithExpression(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
+                                          zm::TVarMemory& constMemory, const std::string& exp) {
+    PresetExp = exp;
+    PresetAddExp.clear();
+    PresetKind = 0;
+    return Run(memory, operatorLib, varMemory, constMemory);
+}
+
+bool TFormAddGraph::ExecuteWithKind(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
+                                    zm::TVarMemory& constMemory, const std::string& exp,
+                                    std::uint8_t functionObjType) {
+    PresetExp = exp;
+    PresetAddExp.clear();
+    PresetKind = functionObjType;
+    return Run(memory, operatorLib, varMemory, constMemory);
+}
+
+bool TFormAddGraph::ExecuteWithExpressions(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
+                                           zm::TVarMemory& constMemory, const std::string& exp,
+                                           const std::string& addExp, std::uint8_t functionObjType) {
+    PresetExp = exp;
+    PresetAddExp = addExp;
+    PresetKind = functionObjType;
+    return Run(memory, operatorLib, varMemory, constMemory);
+}
+
+void TFormAddGraph::FormShow() {
+    SetCurveLayout();
+    const QString preset = QString::fromStdString(PresetExp);
+    Edit1->setText(preset);
+    // Type 0 keeps row 0 without a kind change; type 3 is never preset.
+    const bool presetsRow = PresetKind == 1 || PresetKind == 2 || PresetKind == 4;
+    if (presetsRow) {
+        ComboBox1->setCurrentIndex(zm::KindRowOfType(PresetKind));
+        ComboBox1Change();
+        Edit1->setText(preset);
+        if (PresetKind == 4) {
+            SelectRelation(PresetAddExp);
+            ComboBox2Change();
+        }
+    } else if (PresetKind == 0) {
+        ComboBox1->setCurrentIndex(0);
+    }
+    Edit1->setFocus();
+    const int count = static_cast<int>(kStartColors.size());
+    int index = RandomIndex ? RandomIndex(count) : ClockSeededIndex(count);
+    if (index < 0 || index >= count) index = 0;
+    ColorBox1->SetSelected(kStartColors[static_cast<std::size_t>(index)]);
+}
+
+void TFormAddGraph::Button1Click() {
+    TFunctionObj graph;
+    const int code = ReadGraph(graph);
+    if (code != 0) {
+        ShowCodeMessage(code);
+        return;
+    }
+    if (Memory) Memory->AddFunction(graph);
+    Confirmed = true;
+    accept();
+}

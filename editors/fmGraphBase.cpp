@@ -1,0 +1,477 @@
+#include "editors/fmGraphBase.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "editors/ZMGraphKindRows.h"
+#include "engine/ZMMath.h"
+#include "engine/ZMNumber.h"
+#include "platform/ZMColorBox.h"
+#include "platform/ZMLocale.h"
+#include "platform/ZMMessage.h"
+#include "platform/cstCHMHelpClass.h"
+#include "plot/ZMFunTabObj.h"
+#include "plot/ComboboxBrushStyle.h"
+#include "plot/ComboboxLineStyle.h"
+#include "plot/ComboboxLineWidth.h"
+
+namespace {
+
+const std::array<const char*, 5> kKindCaptions{
+    "Y(x)",
+    "X(y)",
+    "X(t) and Y(t) - parametrical equations",
+    "R(a) - polar coordinate system",
+    "f(x,y)>|=|<0 - equation or inequality",
+};
+const std::array<const char*, 4> kFormulaLabels{"Y(x)=", "X(y)=", "X(t)=", "R(a)="};
+const std::array<const char*, 4> kVariableLetters{"X", "Y", "T", "A"};
+// Failure codes of an inverted interval, by kind row 0..3.
+const std::array<int, 4> kIntervalCodes{3, 5, 7, 8};
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const char* text) {
+    auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+// A field holding text that is not a number reads as 0.
+double ReadNumber(const QLineEdit* edit) {
+    double v = 0;
+    if (!zm::TryStrToFloat(edit->text().toStdString(), v, decimalSeparator())) v = 0;
+    return v;
+}
+
+// Rounded half to even; false when the value does not fit a 32-bit count.
+bool ReadCount(const QLineEdit* edit, std::int32_t& out) {
+    return zm::TryRoundToInt32(ReadNumber(edit), out);
+}
+
+bool IsBlankText(const QString& text) { return zm::Trim(text.toStdString()).empty(); }
+
+void SetPanelEnabled(QWidget* panel, bool enabled) {
+    panel->setEnabled(enabled);
+    for (auto* edit : panel->findChildren<QLineEdit*>()) edit->setEnabled(enabled);
+}
+
+}  // namespace
+
+QString TFormGraphBase::MessageOfCode(int code) {
+    switch (code) {
+        case 1: return QStringLiteral("Expression cannot be null.");
+        case 2: return QStringLiteral("Expression error.");
+        case 3: return QStringLiteral("The maximum value of x must be greater than the minimum value of x.");
+        case 4:
+            return QStringLiteral(
+                "Number of Steps must be greater than Maximum gap, while Maximum gap must be greater than 0.");
+        case 5: return QStringLiteral("The maximum value of y must be greater than the minimum value of y.");
+        case 6: return QStringLiteral("Both Number of Steps and Maximu grap must be greater than 0.");
+        case 7: return QStringLiteral("The maximum value of t must be greater than the minimum value of t.");
+        case 8: return QStringLiteral("The maximum value of a must be greater than the minimum value of a.");
+        default: return {};
+    }
+}
+
+TFormGraphBase::TFormGraphBase(const QString& caption, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(caption);
+    BuildLayout();
+}
+
+void TFormGraphBase::BuildLayout() {
+    auto* top = new QVBoxLayout(this);
+
+    // Kind and formulas.
+    auto* formulas = new QGridLayout;
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    for (const char* text : kKindCaptions) ComboBox1->addItem(QString::fromLatin1(text));
+    ComboBox1->setCurrentIndex(0);
+    formulas->addWidget(ComboBox1, 0, 0, 1, 3);
+
+    Label1 = MakeLabel(this, "Label1", "Y(x)=");
+    Edit1 = MakeEdit(this, "Edit1", "");
+    Edit1->setMinimumWidth(300);
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    for (const char* text : {" >0", " =0", " <0"}) ComboBox2->addItem(QString::fromLatin1(text));
+    ComboBox2->setCurrentIndex(0);
+    formulas->addWidget(Label1, 1, 0);
+    formulas->addWidget(Edit1, 1, 1);
+    formulas->addWidget(ComboBox2, 1, 2);
+
+    Label10 = MakeLabel(this, "Label10", "Y(t)=");
+    Edit7 = MakeEdit(this, "Edit7", "");
+    formulas->addWidget(Label10, 2, 0);
+    formulas->addWidget(Edit7, 2, 1);
+    top->addLayout(formulas);
+
+    // Visibility, description and style.
+    auto* common = new QGridLayout;
+    CheckBox1 = MakeCheck(this, "CheckBox1", "ShowEnabled");
+    CheckBox1->setChecked(true);
+    common->addWidget(CheckBox1, 0, 0, 1, 2);
+    common->addWidget(MakeLabel(this, "LabelDescription", "Description"), 1, 0);
+    Edit2 = MakeEdit(this, "Edit2", "");
+    common->addWidget(Edit2, 1, 1, 1, 3);
+
+    LabelLineWidth = MakeLabel(this, "LabelLineWidth", "Line Width");
+    ComboboxLineWidth1 = new TComboboxLineWidth(this);
+    ComboboxLineWidth1->setObjectName(QStringLiteral("ComboboxLineWidth1"));
+    ComboboxLineWidth1->SetCD_MaxLineWidth(5);
+    LabelLineStyle = MakeLabel(this, "LabelLineStyle", "Line Style");
+    ComboboxLineStyle1 = new TComboboxLineStyle(this);
+    ComboboxLineStyle1->setObjectName(QStringLiteral("ComboboxLineStyle1"));
+    ComboboxLineStyle1->SetCD_MaxLineStyle(5);
+    ComboboxLineStyle1->SetCD_CurrentPenStyle(0);
+    LabelBrushStyle = MakeLabel(this, "LabelBrushStyle", "Style of Shading");
+    ComboboxBrushStyle1 = new TComboboxBrushStyle(this);
+    ComboboxBrushStyle1->setObjectName(QStringLiteral("ComboboxBrushStyle1"));
+    ComboboxBrushStyle1->SetCD_CurrentBrushStyle(5);
+    for (QComboBox* picker : std::initializer_list<QComboBox*>{ComboboxLineWidth1, ComboboxLineStyle1,
+                                                               ComboboxBrushStyle1})
+        picker->setMinimumWidth(145);
+    ColorBox1 = new TColorBox(this);
+    ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
+
+    common->addWidget(LabelLineWidth, 2, 0);
+    common->addWidget(ComboboxLineWidth1, 2, 1);
+    common->addWidget(LabelLineStyle, 3, 0);
+    common->addWidget(ComboboxLineStyle1, 3, 1);
+    common->addWidget(LabelBrushStyle, 2, 0);
+    common->addWidget(ComboboxBrushStyle1, 2, 1);
+    common->addWidget(MakeLabel(this, "LabelColor", "Color"), 2, 2);
+    common->addWidget(ColorBox1, 2, 3);
+    top->addLayout(common);
+
+    // Two groups in one place, one shown at a time.
+    auto* groups = new QGridLayout;
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Additional Properties"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    {
+        auto* g = new QVBoxLayout(GroupBox1);
+        CheckBox2 = MakeCheck(GroupBox1, "CheckBox2", "Interval");
+        Panel1 = new QWidget(GroupBox1);
+        Panel1->setObjectName(QStringLiteral("Panel1"));
+        auto* p1 = new QGridLayout(Panel1);
+        p1->setContentsMargins(20, 0, 0, 0);
+        LabelMin = MakeLabel(Panel1, "LabelMin", "Minimum of X");
+        Edit3 = MakeEdit(Panel1, "Edit3", "-10");
+        LabelPiMin = MakeLabel(Panel1, "LabelPiMin", "Pi");
+        LabelMax = MakeLabel(Panel1, "LabelMax", "Maximum of X");
+        Edit4 = MakeEdit(Panel1, "Edit4", "10");
+        LabelPiMax = MakeLabel(Panel1, "LabelPiMax", "Pi");
+        p1->addWidget(LabelMin, 0, 0);
+        p1->addWidget(Edit3, 0, 1);
+        p1->addWidget(LabelPiMin, 0, 2);
+        p1->addWidget(LabelMax, 1, 0);
+        p1->addWidget(Edit4, 1, 1);
+        p1->addWidget(LabelPiMax, 1, 2);
+        LabelPiMin->hide();
+        LabelPiMax->hide();
+
+        CheckBox3 = MakeCheck(GroupBox1, "CheckBox3", "Plot Parameters");
+        Panel2 = new QWidget(GroupBox1);
+        Panel2->setObjectName(QStringLiteral("Panel2"));
+        auto* p2 = new QGridLayout(Panel2);
+        p2->setContentsMargins(20, 0, 0, 0);
+        Edit5 = MakeEdit(Panel2, "Edit5", "500");
+        Edit6 = MakeEdit(Panel2, "Edit6", "400");
+        p2->addWidget(MakeLabel(Panel2, "LabelSteps", "Number of steps"), 0, 0);
+        p2->addWidget(Edit5, 0, 1);
+        p2->addWidget(MakeLabel(Panel2, "LabelGap", "Maximum gap"), 1, 0);
+        p2->addWidget(Edit6, 1, 1);
+        p2->setColumnMinimumWidth(2, 20);
+
+        g->addWidget(CheckBox2);
+        g->addWidget(Panel1);
+        g->addWidget(CheckBox3);
+        g->addWidget(Panel2);
+    }
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Additional Properties"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    {
+        auto* g = new QVBoxLayout(GroupBox2);
+        CheckBox4 = MakeCheck(GroupBox2, "CheckBox4", "Interval");
+        Panel3 = new QWidget(GroupBox2);
+        Panel3->setObjectName(QStringLiteral("Panel3"));
+        auto* p3 = new QGridLayout(Panel3);
+        p3->setContentsMargins(20, 0, 0, 0);
+        Edit8 = MakeEdit(Panel3, "Edit8", "-10");
+        Edit9 = MakeEdit(Panel3, "Edit9", "10");
+        Edit10 = MakeEdit(Panel3, "Edit10", "-10");
+        Edit11 = MakeEdit(Panel3, "Edit11", "10");
+        p3->addWidget(MakeLabel(Panel3, "LabelMinX", "Minimum of X"), 0, 0);
+        p3->addWidget(Edit8, 0, 1);
+        p3->addWidget(MakeLabel(Panel3, "LabelMaxX", "Maximum of X"), 1, 0);
+        p3->addWidget(Edit9, 1, 1);
+        p3->addWidget(MakeLabel(Panel3, "LabelMinY", "Minimum of Y"), 2, 0);
+        p3->addWidget(Edit10, 2, 1);
+        p3->addWidget(MakeLabel(Panel3, "LabelMaxY", "Maximum of Y"), 3, 0);
+        p3->addWidget(Edit11, 3, 1);
+
+        CheckBox5 = MakeCheck(GroupBox2, "CheckBox5", "Plot Parameters");
+        Panel4 = new QWidget(GroupBox2);
+        Panel4->setObjectName(QStringLiteral("Panel4"));
+        auto* p4 = new QGridLayout(Panel4);
+        p4->setContentsMargins(20, 0, 0, 0);
+        Edit12 = MakeEdit(Panel4, "Edit12", "50");
+        Edit13 = MakeEdit(Panel4, "Edit13", "50");
+        Edit14 = MakeEdit(Panel4, "Edit14", "400");
+        p4->addWidget(MakeLabel(Panel4, "LabelStepsX", "Number of steps on hor."), 0, 0);
+        p4->addWidget(Edit12, 0, 1);
+        p4->addWidget(MakeLabel(Panel4, "LabelStepsY", "Number of steps on vert."), 1, 0);
+        p4->addWidget(Edit13, 1, 1);
+        p4->addWidget(MakeLabel(Panel4, "LabelGapXY", "Maximum gap"), 2, 0);
+        p4->addWidget(Edit14, 2, 1);
+
+        g->addWidget(CheckBox4);
+        g->addWidget(Panel3);
+        g->addWidget(CheckBox5);
+        g->addWidget(Panel4);
+    }
+    groups->addWidget(GroupBox1, 0, 0);
+    groups->addWidget(GroupBox2, 0, 0);
+    top->addLayout(groups);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button3 = new QPushButton(QStringLiteral("Help"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button1->setDefault(true);
+    Button2->setAutoDefault(false);
+    Button3->setAutoDefault(false);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button3);
+    top->addLayout(buttons);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The boxes start unchecked, so their fields start disabled.
+    SetPanelEnabled(Panel1, false);
+    SetPanelEnabled(Panel2, false);
+    SetPanelEnabled(Panel3, false);
+    SetPanelEnabled(Panel4, false);
+    SetCurveLayout();
+
+    // User actions only: a programmatic selection runs its handler explicitly.
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    connect(CheckBox2, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
+    connect(CheckBox3, &QCheckBox::clicked, this, [this] { CheckBox3Click(); });
+    connect(CheckBox4, &QCheckBox::clicked, this, [this] { CheckBox4Click(); });
+    connect(CheckBox5, &QCheckBox::clicked, this, [this] { CheckBox5Click(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+}
+
+int TFormGraphBase::KindRow() const { return ComboBox1->currentIndex(); }
+
+void TFormGraphBase::SetLinePickersShown(bool curve) {
+    LabelLineWidth->setVisible(curve);
+    ComboboxLineWidth1->setVisible(curve);
+    LabelLineStyle->setVisible(curve);
+    ComboboxLineStyle1->setVisible(curve);
+    LabelBrushStyle->setVisible(!curve);
+    ComboboxBrushStyle1->setVisible(!curve);
+}
+
+void TFormGraphBase::SetCurveLayout() {
+    Label1->setText(QStringLiteral("Y(x)="));
+    Label10->setText(QStringLiteral("Y(t)="));
+    Label10->hide();
+    Edit7->clear();
+    Edit7->hide();
+    ComboBox2->hide();
+    SetLinePickersShown(true);
+    GroupBox2->hide();
+    GroupBox1->show();
+}
+
+void TFormGraphBase::ComboBox1Change() {
+    const int row = KindRow();
+    if (row >= 0 && row <= 3) {
+        const auto r = static_cast<std::size_t>(row);
+        Label1->setText(QString::fromLatin1(kFormulaLabels[r]));
+        Edit1->clear();
+        Label10->setVisible(row == 2);
+        Edit7->setVisible(row == 2);
+        Edit7->clear();
+        ComboBox2->hide();
+        SetLinePickersShown(true);
+        GroupBox2->hide();
+        GroupBox1->show();
+        const QString letter = QString::fromLatin1(kVariableLetters[r]);
+        LabelMin->setText(QStringLiteral("Minimum of ") + letter);
+        LabelMax->setText(QStringLiteral("Maximum of ") + letter);
+        const bool polar = row == 3;
+        Edit3->setText(polar ? QStringLiteral("-1") : QStringLiteral("-10"));
+        Edit4->setText(polar ? QStringLiteral("1") : QStringLiteral("10"));
+        LabelPiMin->setVisible(polar);
+        LabelPiMax->setVisible(polar);
+    } else if (row == 4) {
+        Label1->setText(QStringLiteral("f(x,y)="));
+        Edit1->clear();
+        Edit7->clear();
+        Label10->hide();
+        Edit7->hide();
+        ComboBox2->show();
+        ComboBox2->setCurrentIndex(1);
+        SetLinePickersShown(true);
+        GroupBox1->hide();
+        GroupBox2->show();
+    }
+    Edit1->setFocus();
+}
+
+void TFormGraphBase::ComboBox2Change() { SetLinePickersShown(ComboBox2->currentIndex() == 1); }
+
+void TFormGraphBase::SelectRelation(const std::string& tail) {
+    const std::string t = zm::Trim(tail);
+    if (t == ">0")
+        ComboBox2->setCurrentIndex(0);
+    else if (t == "=0")
+        ComboBox2->setCurrentIndex(1);
+    else if (t == "<0")
+        ComboBox2->setCurrentIndex(2);
+}
+
+void TFormGraphBase::CheckBox2Click() { SetPanelEnabled(Panel1, CheckBox2->isChecked()); }
+void TFormGraphBase::CheckBox3Click() { SetPanelEnabled(Panel2, CheckBox3->isChecked()); }
+void TFormGraphBase::CheckBox4Click() { SetPanelEnabled(Panel3, CheckBox4->isChecked()); }
+void TFormGraphBase::CheckBox5Click() { SetPanelEnabled(Panel4, CheckBox5->isChecked()); }
+
+void TFormGraphBase::Button2Click() { reject(); }
+
+void TFormGraphBase::Button3Click() {
+    TCHMHelp().ShowTopic(this, QStringLiteral("ZMHelp.chm"), QStringLiteral("ch02_01.htm#211"), 1);
+}
+
+bool TFormGraphBase::Compiles(const QString& text) const {
+    const zm::TExpCal cal(text.toStdString(), *OperatorLib, *VarMemory, *ConstMemory);
+    return cal.Valid != 0;
+}
+
+int TFormGraphBase::ReadGraph(TFunctionObj& g) const {
+    const int row = KindRow();
+    const int type = zm::TypeOfKindRow(row);
+    if (type < 0) return 1;
+    int code = 0;
+    g.FunctionObjType = static_cast<std::uint8_t>(type);
+
+    // A formula of blanks only counts as empty.
+    if (IsBlankText(Edit1->text()))
+        code = 1;
+    else
+        g.Exp = Edit1->text().toStdString();
+    if (row == 2) {
+        if (IsBlankText(Edit7->text()))
+            code = 1;
+        else
+            g.AddExp = Edit7->text().toStdString();
+    } else if (row == 4) {
+        g.AddExp = zm::Trim(ComboBox2->currentText().toStdString());
+    } else {
+        g.AddExp.clear();
+    }
+
+    if (row <= 3) {
+        if (CheckBox2->isChecked()) {
+            const double lo = ReadNumber(Edit3);
+            const double hi = ReadNumber(Edit4);
+            if (lo < hi)
+                g.Interval = TInterval::CreateRange(1, lo, hi);
+            else
+                code = kIntervalCodes[static_cast<std::size_t>(row)];
+        } else if (row == 2) {
+            g.Interval = TInterval::CreateRange(1, -10, 10);
+        } else if (row == 3) {
+            g.Interval = TInterval::CreateRange(1, -1, 1);
+        } else {
+            g.Interval = TInterval::CreateRange(0, 0, 0);
+        }
+        if (CheckBox3->isChecked()) {
+            std::int32_t steps = 0;
+            std::int32_t gap = 0;
+            const bool counts = ReadCount(Edit5, steps) && ReadCount(Edit6, gap);
+            if (!counts || gap >= steps || gap <= 0)
+                code = 4;
+            else
+                g.PlotParameter = TPlotParameter::CreateSteps(steps, gap);
+        }
+    } else {
+        if (CheckBox4->isChecked()) {
+            const double x0 = ReadNumber(Edit8);
+            const double x1 = ReadNumber(Edit9);
+            if (x0 < x1)
+                g.Interval = TInterval::CreateRange(1, x0, x1);
+            else
+                code = 3;
+            const double y0 = ReadNumber(Edit10);
+            const double y1 = ReadNumber(Edit11);
+            if (y0 < y1)
+                g.AddInterval = TInterval::CreateRange(1, y0, y1);
+            else
+                code = 5;
+        } else {
+            g.Interval = TInterval::CreateRange(0, 0, 0);
+            g.AddInterval = TInterval::CreateRange(0, 0, 0);
+        }
+        if (CheckBox5->isChecked()) {
+            std::int32_t hor = 0;
+            std::int32_t vert = 0;
+            std::int32_t gap = 0;
+            const bool counts = ReadCount(Edit12, hor) && ReadCount(Edit13, vert) && ReadCount(Edit14, gap);
+            if (!counts || hor <= 0 || vert <= 0 || gap <= 0)
+                code = 6;
+            else
+                g.PlotParameter = TPlotParameter::CreateAll(800, hor, vert, gap);
+        }
+    }
+
+    // Compiled, not evaluated; only when every field passed.
+    if (code == 0 && !Compiles(Edit1->text())) code = 2;
+    if (code == 0 && row == 2 && !Compiles(Edit7->text())) code = 2;
+
+    g.ShowEnabled = CheckBox1->isChecked() ? 1 : 0;
+    g.Description = Edit2->text().toStdString();
+    TGraphStyle style;
+    style.LineWidth = ComboboxLineWidth1->currentIndex() + 1;
+    style.LineStyle = ComboboxLineStyle1->CD_CurrentPenStyle();
+    style.LineColor = ColorBox1->Selected();
+    style.BrushStyle = ComboboxBrushStyle1->CD_CurrentBrushStyle();
+    style.BrushColor = style.LineColor;
+    g.SetGraphStyle(style);
+    return code;
+}
+
+void TFormGraphBase::ShowCodeMessage(int code) {
+    message(this, MsgKind::Warning, MessageOfCode(code), MsgButtons::Ok);
+}

@@ -1,0 +1,84 @@
+#pragma once
+// Shared by the graph dialog tests: a document context, control look-up by objectName and a
+// way to act inside a dialog's modal loop.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "engine/ZMMath.h"
+#include "plot/ZMFunTabObj.h"
+
+struct GraphContext {
+    TMemory memory;
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars;
+    zm::TVarMemory consts;
+    GraphContext() {
+        for (const char* name : {"x", "y", "t", "a"}) vars.AddVar(name, 0);
+        consts.AddVar("PI", 3.141592653589793);
+    }
+};
+
+template <class W>
+W* Control(QDialog& d, const char* name) {
+    W* w = d.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+inline QString TextOf(QDialog& d, const char* name) {
+    if (auto* e = d.findChild<QLineEdit*>(QString::fromLatin1(name))) return e->text();
+    if (auto* l = d.findChild<QLabel*>(QString::fromLatin1(name))) return l->text();
+    ADD_FAILURE() << name;
+    return {};
+}
+
+// Hidden by the dialog itself, whether or not the dialog is on screen.
+inline bool Shown(QDialog& d, const char* name) {
+    auto* w = d.findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w && !w->isHidden();
+}
+
+// One user input: text into an edit, "1"/"0" into a check box (clicked like a user when it
+// changes), a row number into a combo (chosen like a user).
+struct Input {
+    const char* name;
+    QString value;
+};
+
+inline void Apply(QDialog& d, const std::vector<Input>& inputs) {
+    for (const Input& in : inputs) {
+        const QString name = QString::fromLatin1(in.name);
+        if (auto* e = d.findChild<QLineEdit*>(name)) {
+            e->setText(in.value);
+        } else if (auto* c = d.findChild<QCheckBox*>(name)) {
+            if (c->isChecked() != (in.value == QLatin1String("1"))) c->click();
+        } else if (auto* b = d.findChild<QComboBox*>(name)) {
+            const int row = in.value.toInt();
+            b->setCurrentIndex(row);
+            emit b->activated(row);
+        } else {
+            ADD_FAILURE() << in.name;
+        }
+    }
+}
+
+// Runs fn once the dialog's modal loop has started; closes the dialog afterwards if fn left it
+// open. Call it right before the entry operation.
+inline void WhileShown(QDialog& d, std::function<void()> fn) {
+    QTimer::singleShot(0, &d, [&d, fn = std::move(fn)] {
+        fn();
+        if (d.isVisible()) d.reject();
+    });
+}
