@@ -1,23 +1,83 @@
 #include "shell/fmMainSub.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QDomElement>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "plot/ZMFunTabObj.h"
+#include <algorithm>
+#include <cmath>
 
-#if __has_include("engine/ZMMath.h")
+#include "editors/fmAddGraph.h"
+#include "editors/fmEditGraph.h"
 #include "engine/ZMMath.h"
-#else
-// Stand-ins until the engine is in the tree.
-class TVarMemory {};
-class TOperatorLib {};
-#endif
+#include "engine/ZMNumber.h"
+#include "platform/ZMColorBox.h"
+#include "platform/ZMGuard.h"
+#include "platform/ZMIniFile.h"
+#include "platform/ZMLocale.h"
+#include "platform/ZMMessage.h"
+#include "platform/ZMProgramDir.h"
+#include "platform/ZMXmlDocument.h"
+#include "plot/ComboboxBrushStyle.h"
+#include "plot/ComboboxLineStyle.h"
+#include "plot/ComboboxLineWidth.h"
+#include "plot/ZMCoordinate.h"
+#include "plot/ZMFunTabObj.h"
+#include "plot/ZMMemoryListBox.h"
+#include "shell/ZMCalcPanel.h"
+#include "shell/ZMCommandMemo.h"
+#include "storage/ZMAddLabel.h"
+#include "storage/ZMXML.h"
+
+namespace {
+
+const QString kLabelMarker = QStringLiteral("AddLabel");  // marker of a label control
+
+TPoint ToTPoint(QPoint p) { return {p.x(), p.y()}; }
+
+bool IsMarkedLabel(const QObject* o) {
+    const auto* label = qobject_cast<const TAddLabel*>(o);
+    return label && label->property("hint").toString() == kLabelMarker;
+}
+
+QString NumberText(double v) { return QString::fromStdString(zm::FloatToStr(v, decimalSeparator())); }
+
+// "&" in a graph caption must not become a mnemonic.
+QString MenuText(const std::string& s) { return QString::fromStdString(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+// The program's dialogs for the window's commands. Those not listed here leave their
+// command without effect until their dialog is in the program.
+TDocumentDialogs ProgramDialogs() {
+    TDocumentDialogs d;
+    d.AddGraph = [](TFormMainSub& doc) {
+        TFormAddGraph dialog(&doc);
+        return dialog.Execute(*doc.Memory, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
+    };
+    d.EditGraph = [](TFormMainSub& doc, int index) {
+        TFunctionObj* graph = doc.Memory->GetFunction(index);
+        if (!graph) return false;
+        TFormEditGraph dialog(&doc);
+        return dialog.Execute(*graph, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
+    };
+    return d;
+}
+
+}  // namespace
 
 TFormMainSub::TFormMainSub(QWidget* parent) : QWidget(parent) {
+    // FormCreate: the spare pen and brush start as canvas defaults, no band.
+    BandActive = false;
     setWindowTitle(QStringLiteral("Document"));
 
     auto* layout = new QHBoxLayout(this);
@@ -26,7 +86,7 @@ TFormMainSub::TFormMainSub(QWidget* parent) : QWidget(parent) {
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedWidth(230);
+    Panel1->setFixedWidth(232);
     auto* left = new QVBoxLayout(Panel1);
     left->setContentsMargins(2, 2, 2, 2);
     GroupBox1 = new QGroupBox(QStringLiteral("Graphs List"), Panel1);
@@ -38,73 +98,751 @@ TFormMainSub::TFormMainSub(QWidget* parent) : QWidget(parent) {
     for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3}) {
         auto* inner = new QVBoxLayout(box);
         inner->setContentsMargins(4, 4, 4, 4);
-        left->addWidget(box, 1);
     }
+    left->addWidget(GroupBox1, 2);
+    left->addWidget(GroupBox2, 2);
+    left->addWidget(GroupBox3, 0);
     layout->addWidget(Panel1);
 
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     layout->addWidget(Panel2, 1);
+    Panel2->installEventFilter(this);
 
-    CoordinatePopupMenu = new QMenu(this);
-    GraphListPopupMenu = new QMenu(this);
-    LabelPopupMenu = new QMenu(this);
+    Coordinate1 = new TCoordinate(Panel2);
+    Coordinate1->setObjectName(QStringLiteral("Coordinate1"));
+    Coordinate1->setMouseTracking(true);
+    Coordinate1->setContextMenuPolicy(Qt::DefaultContextMenu);
+    Coordinate1->installEventFilter(this);
+
+    MemoryListBox1 = new TMemoryListBox(GroupBox1);
+    MemoryListBox1->setObjectName(QStringLiteral("MemoryListBox1"));
+    GroupBox1->layout()->addWidget(MemoryListBox1);
+    MemoryListBox1->viewport()->installEventFilter(this);
+    connect(MemoryListBox1, &TMemoryListBox::MouseUp, this,
+            [this](Qt::MouseButton, QPoint p) { guarded(this, [this, p] { MemoryListBox1MouseUp(p); }); });
+    connect(MemoryListBox1, &TMemoryListBox::KeyUp, this,
+            [this](int key) { guarded(this, [this, key] { MemoryListBox1KeyUp(key); }); });
+
+    ZMCommandMemo1 = new TZMCommandMemo(GroupBox2);
+    ZMCommandMemo1->setObjectName(QStringLiteral("ZMCommandMemo1"));
+    GroupBox2->layout()->addWidget(ZMCommandMemo1);
+    CalcPanel1 = new TCalcPanel(ZMCommandMemo1, GroupBox3);
+    CalcPanel1->setObjectName(QStringLiteral("CalcPanel1"));
+    GroupBox3->layout()->addWidget(CalcPanel1);
+
+    BuildMenus();
+    Dialogs = ProgramDialogs();
 }
 
-TFormMainSub::~TFormMainSub() = default;
+TFormMainSub::~TFormMainSub() {
+    // Labels and views go with their parents; the views must not outlive the list they show.
+    if (MemoryListBox1) MemoryListBox1->Memory = nullptr;
+    if (ZMCommandMemo1) ZMCommandMemo1->Memory = nullptr;
+    if (Coordinate1) Coordinate1->SetMemory(nullptr);
+}
+
+void TFormMainSub::BuildMenus() {
+    GraphListPopupMenu = new QMenu(this);
+    GraphListPopupMenu->setObjectName(QStringLiteral("GraphListPopupMenu"));
+    AddGraph1 = GraphListPopupMenu->addAction(QStringLiteral("Add Graph"));
+    AddTableGraph1 = GraphListPopupMenu->addAction(QStringLiteral("Add Table Graph"));
+    Delete1 = GraphListPopupMenu->addAction(QStringLiteral("Delete"));
+    Properties1 = GraphListPopupMenu->addAction(QStringLiteral("Properties"));
+    connect(AddGraph1, &QAction::triggered, this, [this] { guarded(this, [this] { ActionAddGraphExecute(); }); });
+    connect(AddTableGraph1, &QAction::triggered, this, [this] { guarded(this, [this] { ActionAddTableExecute(); }); });
+    connect(Delete1, &QAction::triggered, this, [this] { guarded(this, [this] { Delete1Click(); }); });
+    connect(Properties1, &QAction::triggered, this, [this] { guarded(this, [this] { ActionEditGraphExecute(); }); });
+
+    LabelPopupMenu = new QMenu(this);
+    LabelPopupMenu->setObjectName(QStringLiteral("LabelPopupMenu"));
+    EditLabel1 = LabelPopupMenu->addAction(QStringLiteral("Edit Label"));
+    ransparent1 = LabelPopupMenu->addAction(QStringLiteral("Transparent"));
+    ransparent1->setCheckable(true);
+    DeleteLabel1 = LabelPopupMenu->addAction(QStringLiteral("Delete Label"));
+    connect(EditLabel1, &QAction::triggered, this, [this] { guarded(this, [this] { EditLabel1Click(); }); });
+    connect(ransparent1, &QAction::triggered, this, [this] { ransparent1Click(); });
+    connect(DeleteLabel1, &QAction::triggered, this, [this] { DeleteLabel1Click(); });
+
+    CoordinatePopupMenu = new QMenu(this);
+    CoordinatePopupMenu->setObjectName(QStringLiteral("CoordinatePopupMenu"));
+    Add1 = CoordinatePopupMenu->addMenu(QStringLiteral("Add"));
+    QAction* graph = Add1->addAction(QStringLiteral("Graph"));
+    QAction* table = Add1->addAction(QStringLiteral("Table Graph"));
+    connect(graph, &QAction::triggered, this, [this] { guarded(this, [this] { ActionAddGraphExecute(); }); });
+    connect(table, &QAction::triggered, this, [this] { guarded(this, [this] { ActionAddTableExecute(); }); });
+    ShowHideGraph1 = CoordinatePopupMenu->addMenu(QStringLiteral("Show/Hide Graph"));
+    EditGraph1 = CoordinatePopupMenu->addMenu(QStringLiteral("Edit Graph"));
+    DeleteGraph1 = CoordinatePopupMenu->addMenu(QStringLiteral("Delete Graph"));
+    CoordinatePopupMenu->addSeparator();
+    HorizontalGridLines1 = CoordinatePopupMenu->addAction(QStringLiteral("Horizontal Grid Lines"));
+    VerticalGridLines1 = CoordinatePopupMenu->addAction(QStringLiteral("Vertical Grid Lines"));
+    RadialGridLines1 = CoordinatePopupMenu->addAction(QStringLiteral("Radial Grid Lines"));
+    AngularGirdLines1 = CoordinatePopupMenu->addAction(QStringLiteral("Angular Gird Lines"));
+    CoordinatePopupMenu->addSeparator();
+    Equalscaleofmarks1 = CoordinatePopupMenu->addAction(QStringLiteral("Equal scale of marks"));
+    QMenu* axesView = CoordinatePopupMenu->addMenu(QStringLiteral("Axes View"));
+    auto* axesGroup = new QActionGroup(axesView);
+    Crossed1 = axesView->addAction(QStringLiteral("Crossed"));
+    Boxed1 = axesView->addAction(QStringLiteral("Boxed"));
+    axesGroup->addAction(Crossed1);
+    axesGroup->addAction(Boxed1);
+    Legend1 = CoordinatePopupMenu->addAction(QStringLiteral("Legend"));
+    CoordinatePopupMenu->addSeparator();
+    CoordinateProperties1 = CoordinatePopupMenu->addAction(QStringLiteral("CoordinateProperties"));
+    connect(CoordinateProperties1, &QAction::triggered, this,
+            [this] { guarded(this, [this] { ActionCoordinatePropertiesExecute(); }); });
+
+    for (QAction* a : {HorizontalGridLines1, VerticalGridLines1, RadialGridLines1, AngularGirdLines1, Equalscaleofmarks1,
+                       Crossed1, Boxed1, Legend1}) {
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, a] { guarded(this, [this, a] { PlaneSwitch(a); }); });
+    }
+    connect(CoordinatePopupMenu, &QMenu::aboutToShow, this, [this] { CoordinatePopupMenuPopup(); });
+    connect(GraphListPopupMenu, &QMenu::aboutToShow, this, [this] { GraphListPopupMenuPopup(); });
+    connect(LabelPopupMenu, &QMenu::aboutToShow, this, [this] { LabelPopupMenuPopup(); });
+
+    SetGraphMenuItemsVisible(false);
+}
+
+// ---------------------------------------------------------------------------------------
+// Set-up and close
 
 void TFormMainSub::InitDocument(const TMyToolBar& Controls) {
     StyleControls = std::make_unique<TMyToolBar>(Controls);
     OperatorLib = std::make_unique<zm::TOperatorLib>();
     VarMemory = std::make_unique<zm::TVarMemory>();
+    for (const char* name : {"x", "y", "t", "a"}) VarMemory->AddVar(name, 0);
     ConstMemory = std::make_unique<zm::TVarMemory>();
+    ConstMemory->AddVar("PI", 3.141592653589793);
     Memory = std::make_unique<TMemory>();
-    SavedXInterval = TInterval{};
-    SavedYInterval = TInterval{};
+    SavedXInterval = TInterval::CreateRange(0, 0, 0);
+    SavedYInterval = TInterval::CreateRange(0, 0, 0);
+
+    MemoryListBox1->Memory = Memory.get();
+    ZMCommandMemo1->Memory = Memory.get();
+    ZMCommandMemo1->Plane = Coordinate1;
+    ZMCommandMemo1->ListBox = MemoryListBox1;
+    ZMCommandMemo1->VarMemory = VarMemory.get();
+    ZMCommandMemo1->ConstMemory = ConstMemory.get();
+    ZMCommandMemo1->OperatorLib = OperatorLib.get();
+    Coordinate1->SetMemory(Memory.get());
+
+    Coordinate1->ClearBackground();
+    Coordinate1->setGeometry(Panel2->rect());
+    Redraw();
+    UpdateStyleControls();
+    PlaceLabels();
     SetMouseMode(0);
-    show();
+    // A document window starts maximised inside the frame.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->showMaximized();
+    else
+        show();
 }
-
-void TFormMainSub::SetMouseMode(uint8_t Mode) { MouseMode = Mode; }
-
-void TFormMainSub::SaveLabels(QDomElement&) const {}
-void TFormMainSub::LoadLabels(const QDomElement&) {}
-void TFormMainSub::PlaceLabels() {}
-void TFormMainSub::UpdateStyleControls() {}
-void TFormMainSub::SavePenBrush() {}
-void TFormMainSub::RestorePenBrush() {}
-void TFormMainSub::Redraw() {}
-void TFormMainSub::SaveCurrentIntervals() {}
-void TFormMainSub::ReplaceMemory(std::unique_ptr<TMemory> List) { Memory = std::move(List); }
-
-void TFormMainSub::ActionAddGraphExecute() {}
-void TFormMainSub::ActionAddTableExecute() {}
-void TFormMainSub::ActionEditGraphExecute() {}
-void TFormMainSub::Delete1Click() {}
-void TFormMainSub::ActionCoordinatePropertiesExecute() {}
-
-void TFormMainSub::ActionCoordExpandHor() {}
-void TFormMainSub::ActionCoordExpandVer() {}
-void TFormMainSub::ActionCoordExpandBoth() {}
-void TFormMainSub::ActionCoordContractHor() {}
-void TFormMainSub::ActionCoordContractVer() {}
-void TFormMainSub::ActionCoordContractBoth() {}
-void TFormMainSub::ActionCoordMoveLeft() {}
-void TFormMainSub::ActionCoordMoveRight() {}
-void TFormMainSub::ActionCoordMoveUp() {}
-void TFormMainSub::ActionCoordMoveDown() {}
-void TFormMainSub::ActionCoordMoveLeftMore() {}
-void TFormMainSub::ActionCoordMoveRightMore() {}
-void TFormMainSub::ActionCoordMoveUpMore() {}
-void TFormMainSub::ActionCoordMoveDownMore() {}
-void TFormMainSub::ActionCoordViewCenter() {}
-void TFormMainSub::RecoverCoordinateInterval() {}
-
-void TFormMainSub::SetGraphMenuItemsVisible(bool) {}
 
 void TFormMainSub::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();
 }
 
-void TFormMainSub::FormClose() { StyleControls.reset(); }
+void TFormMainSub::FormClose() {
+    if (StyleControls) {
+        if (StyleControls->LineWidthBox) StyleControls->LineWidthBox->setEnabled(false);
+        if (StyleControls->LineStyleBox) StyleControls->LineStyleBox->setEnabled(false);
+        if (StyleControls->ColorBox) StyleControls->ColorBox->setEnabled(false);
+        if (StyleControls->BrushStyleBox) StyleControls->BrushStyleBox->setEnabled(false);
+    }
+    StyleControls.reset();
+}
+
+void TFormMainSub::ReplaceMemory(std::unique_ptr<TMemory> List) {
+    if (!List) return;
+    TMemory* list = List.get();
+    MemoryListBox1->Memory = list;
+    ZMCommandMemo1->Memory = list;
+    Coordinate1->SetMemory(list);
+    Memory = std::move(List);  // the old list is freed only now
+    MemoryListBox1->clear();
+    for (std::size_t i = 0; i < Memory->Count(); ++i) MemoryListBox1->AddRow();
+}
+
+void TFormMainSub::Redraw() {
+    if (!Memory) return;
+    Coordinate1->Redraw(Memory.get(), *OperatorLib, *VarMemory, *ConstMemory);
+}
+
+void TFormMainSub::Panel2Resize() {
+    Coordinate1->setGeometry(Panel2->rect());
+    if (!Memory) return;
+    Redraw();
+    PlaceLabels();
+}
+
+// ---------------------------------------------------------------------------------------
+// Mouse modes and the plane
+
+void TFormMainSub::SetMouseMode(uint8_t Mode) {
+    MouseMode = Mode;
+    switch (Mode) {
+    case 1: Coordinate1->setCursor(Qt::IBeamCursor); break;
+    case 2: Coordinate1->setCursor(Qt::CrossCursor); break;
+    default: Coordinate1->setCursor(Qt::ArrowCursor); break;
+    }
+}
+
+bool TFormMainSub::PixelToWorld(QPoint P, double& X, double& Y) const {
+    const TCoordinateSettings& s = Coordinate1->Settings;
+    const int l = Coordinate1->MarginLeft;
+    const int t = Coordinate1->MarginTop;
+    const int r = Coordinate1->width() - Coordinate1->MarginRight;
+    const int b = Coordinate1->height() - Coordinate1->MarginBottom;
+    if (r <= l || b <= t) return false;
+    const double ux = (s.XInterval.Max - s.XInterval.Min) / (r - l);
+    const double uy = (s.YInterval.Max - s.YInterval.Min) / (b - t);
+    const double dx = s.XAxesDirection == 0 ? P.x() - l : r - P.x();
+    const double dy = s.YAxesDirection == 1 ? b - P.y() : P.y() - t;
+    X = dx * ux + s.XInterval.Min;
+    Y = dy * uy + s.YInterval.Min;
+    return std::isfinite(X) && std::isfinite(Y);
+}
+
+QString TFormMainSub::PositionText(QPoint P) const {
+    double x = 0;
+    double y = 0;
+    if (!Coordinate1->ScreenToWorld(ToTPoint(P), x, y) || !std::isfinite(x) || !std::isfinite(y)) {
+        x = 0;
+        y = 0;
+    }
+    return QStringLiteral("X: ") + NumberText(RoundTo3(x)) + QStringLiteral("    Y: ") + NumberText(RoundTo3(y));
+}
+
+void TFormMainSub::DrawBand() {
+    TCanvas& c = Coordinate1->GetCanvas();
+    c.Rectangle(BandOrigin.x(), BandOrigin.y(), BandEnd.x(), BandEnd.y());
+}
+
+void TFormMainSub::Coordinate1MouseDown(Qt::MouseButton Button, QPoint P) {
+    if (MouseMode == 1) {
+        if (Button != Qt::LeftButton) return;
+        TAddLabel result;
+        const bool ok = Dialogs.AddLabel && Dialogs.AddLabel(*this, result);
+        if (ok) {
+            TAddLabel* label = MakeLabel(result);
+            label->move(P);
+            double x = 0;
+            double y = 0;
+            if (!PixelToWorld(P, x, y)) {
+                x = Coordinate1->Settings.XInterval.Min;
+                y = Coordinate1->Settings.YInterval.Min;
+            }
+            label->x = x;
+            label->y = y;
+        }
+        SetMouseMode(0);
+        return;
+    }
+    if (MouseMode == 2 && Button == Qt::LeftButton) {
+        SavePenBrush();
+        BandActive = true;
+        BandOrigin = P;
+        BandEnd = P;
+        TCanvas& c = Coordinate1->GetCanvas();
+        c.SetPenColor(0);
+        c.SetPenStyle(psDot);
+        c.SetPenMode(pmNotXor);
+        c.SetBrushColor(0xFFFFFF);
+        c.SetBrushStyle(bsSolid);
+    }
+}
+
+void TFormMainSub::Coordinate1MouseMove(QPoint P) {
+    if (StyleControls && StyleControls->StatusBar) {
+        if (auto* panel = StyleControls->StatusBar->findChild<QLabel*>(QStringLiteral("StatusBar1Panel1")))
+            panel->setText(PositionText(P));
+    }
+    if (MouseMode == 2 && BandActive) {
+        DrawBand();
+        BandEnd = P;
+        DrawBand();
+        Coordinate1->update();
+    }
+}
+
+void TFormMainSub::Coordinate1MouseUp(Qt::MouseButton Button, QPoint P) {
+    if (MouseMode != 2 || Button != Qt::LeftButton) return;
+    if (BandActive) {
+        DrawBand();  // erases the band
+        BandEnd = P;
+        const int l = Coordinate1->MarginLeft;
+        const int t = Coordinate1->MarginTop;
+        const int r = Coordinate1->width() - Coordinate1->MarginRight;
+        const int b = Coordinate1->height() - Coordinate1->MarginBottom;
+        if (r > l && b > t) {
+            const QPoint a(std::clamp(BandOrigin.x(), l, r), std::clamp(BandOrigin.y(), t, b));
+            const QPoint e(std::clamp(BandEnd.x(), l, r), std::clamp(BandEnd.y(), t, b));
+            double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+            if (a.x() != e.x() && a.y() != e.y() && Coordinate1->ScreenToWorld(ToTPoint(a), x1, y1) &&
+                Coordinate1->ScreenToWorld(ToTPoint(e), x2, y2)) {
+                TCoordinateSettings after = Coordinate1->Settings;
+                BandToIntervals(x1, y1, x2, y2, after.XInterval, after.YInterval);
+                if (IsUsableView(Coordinate1->Settings, after)) {
+                    Coordinate1->Settings.XInterval = after.XInterval;
+                    Coordinate1->Settings.YInterval = after.YInterval;
+                }
+            }
+        }
+        RestorePenBrush();
+        Redraw();
+        PlaceLabels();
+        BandActive = false;
+    }
+    SetMouseMode(0);
+}
+
+void TFormMainSub::SavePenBrush() {
+    TCanvas& c = Coordinate1->GetCanvas();
+    SparePen = c.Pen();
+    SpareBrush = c.Brush();
+}
+
+void TFormMainSub::RestorePenBrush() {
+    TCanvas& c = Coordinate1->GetCanvas();
+    c.SetPen(SparePen);
+    c.SetBrush(SpareBrush);
+}
+
+// ---------------------------------------------------------------------------------------
+// Labels
+
+TAddLabel* TFormMainSub::MakeLabel(const TAddLabel& Source) {
+    auto* label = new TAddLabel(Panel2);
+    label->AssignLook(Source);
+    label->x = Source.x;
+    label->y = Source.y;
+    WireLabel(label);
+    label->show();
+    return label;
+}
+
+void TFormMainSub::WireLabel(TAddLabel* Label) {
+    // The marker is kept as a hint that is never shown.
+    Label->setProperty("hint", kLabelMarker);
+    Label->setContextMenuPolicy(Qt::DefaultContextMenu);
+    Label->installEventFilter(this);
+}
+
+std::vector<TAddLabel*> TFormMainSub::Labels() const {
+    std::vector<TAddLabel*> out;
+    for (QObject* o : Panel2->children())
+        if (IsMarkedLabel(o)) out.push_back(static_cast<TAddLabel*>(o));
+    return out;
+}
+
+void TFormMainSub::PlaceLabels() {
+    for (TAddLabel* label : Labels()) {
+        const TPoint p = Coordinate1->WorldToScreen(label->x, label->y);
+        label->move(p.x, p.y);
+    }
+}
+
+void TFormMainSub::SaveLabels(const TXMLNode& Node) const {
+    TXMLNode parent = Node;
+    for (const TAddLabel* label : Labels()) TZMXML::WriteAddLabel(parent, "AddLabel", *label);
+}
+
+void TFormMainSub::LoadLabels(const TXMLNode& Node) {
+    for (TXMLNode child = Node.FirstChild(); child; child = child.NextSibling()) {
+        if (!child.IsElement() || child.NodeName() != "AddLabel") continue;
+        const std::unique_ptr<TAddLabel> stored = TZMXML::ReadAddLabel(child);
+        TAddLabel* label = MakeLabel(*stored);
+        const TPoint p = Coordinate1->WorldToScreen(label->x, label->y);
+        label->move(p.x, p.y);
+    }
+}
+
+void TFormMainSub::LabelMouseDown(TAddLabel* Label, Qt::MouseButton Button) {
+    if (Button == Qt::LeftButton) {
+        DragLabel = Label;
+        Dragging = false;
+        return;
+    }
+    PopupLabel = Label;
+}
+
+bool TFormMainSub::Coordinate1DragOver(QWidget* Source) const { return IsMarkedLabel(Source); }
+
+void TFormMainSub::Coordinate1DragDrop(QWidget* Source, QPoint P) {
+    if (!IsMarkedLabel(Source)) return;
+    auto* label = static_cast<TAddLabel*>(Source);
+    label->move(P.x(), P.y() - 5);
+    double x = 0;
+    double y = 0;
+    if (PixelToWorld(P, x, y)) {
+        label->x = x;
+        label->y = y;
+    }
+}
+
+void TFormMainSub::LabelPopupMenuPopup() { ransparent1->setChecked(PopupLabel && PopupLabel->Transparent()); }
+
+void TFormMainSub::EditLabel1Click() {
+    if (!PopupLabel || !Dialogs.EditLabel) return;
+    TAddLabel result;
+    if (Dialogs.EditLabel(*this, *PopupLabel, result)) PopupLabel->AssignLook(result);
+}
+
+void TFormMainSub::ransparent1Click() {
+    if (PopupLabel) PopupLabel->SetTransparent(!PopupLabel->Transparent());
+}
+
+void TFormMainSub::DeleteLabel1Click() {
+    for (TAddLabel* label : Labels()) {
+        if (label == PopupLabel) {
+            if (DragLabel == label) DragLabel = nullptr;
+            delete label;
+            break;
+        }
+    }
+    PopupLabel = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// Style pickers and the graph list box
+
+int TFormMainSub::SelectedRow() const { return MemoryListBox1->currentRow(); }
+
+void TFormMainSub::SelectRow(int Row) { MemoryListBox1->setCurrentRow(Row); }
+
+void TFormMainSub::UpdateStyleControls() {
+    if (!StyleControls) return;
+    TMyToolBar& c = *StyleControls;
+    const int row = SelectedRow();
+    const TGraphStyle* style = Memory && row >= 0 ? Memory->GetGraphStyle(row) : nullptr;
+    const bool on = style != nullptr;
+    if (c.LineWidthBox) c.LineWidthBox->setEnabled(on);
+    if (c.LineStyleBox) c.LineStyleBox->setEnabled(on);
+    if (c.ColorBox) c.ColorBox->setEnabled(on);
+    if (c.BrushStyleBox) c.BrushStyleBox->setEnabled(on);
+    if (!on) return;
+    const TGraphStyle shown = *style;
+    if (c.LineWidthBox) c.LineWidthBox->setCurrentIndex(shown.LineWidth - 1);
+    if (c.LineStyleBox) c.LineStyleBox->SetCD_CurrentPenStyle(shown.LineStyle);
+    if (c.ColorBox) c.ColorBox->SetSelected(shown.LineColor);
+    if (c.BrushStyleBox) c.BrushStyleBox->SetCD_CurrentBrushStyle(shown.BrushStyle);
+}
+
+void TFormMainSub::MemoryListBox1MouseUp(QPoint P) {
+    if (P.x() < TMemoryListBox::CheckBoxColumn) Redraw();
+    UpdateStyleControls();
+}
+
+void TFormMainSub::MemoryListBox1KeyUp(int Key) {
+    switch (Key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down: UpdateStyleControls(); break;
+    case Qt::Key_Delete: Delete1Click(); break;
+    case Qt::Key_Space: {
+        const int row = SelectedRow();
+        if (row < 0 || !Memory || row >= static_cast<int>(Memory->Count())) break;
+        Memory->SetShowEnabled(row, Memory->GetShowEnabled(row) ? 0 : 1);
+        MemoryListBox1->viewport()->update();
+        Redraw();
+        UpdateStyleControls();
+        break;
+    }
+    default: break;
+    }
+}
+
+void TFormMainSub::GraphListPopupMenuPopup() {
+    const bool selected = SelectedRow() >= 0;
+    Delete1->setEnabled(selected);
+    Properties1->setEnabled(selected);
+    AddGraph1->setEnabled(true);
+    AddTableGraph1->setEnabled(true);
+}
+
+// ---------------------------------------------------------------------------------------
+// Graph commands
+
+void TFormMainSub::ActionAddGraphExecute() {
+    if (!Dialogs.AddGraph || !Dialogs.AddGraph(*this)) return;
+    MemoryListBox1->AddRow();
+    Redraw();
+    UpdateStyleControls();
+}
+
+void TFormMainSub::ActionAddTableExecute() {
+    if (!Dialogs.AddTable || !Dialogs.AddTable(*this)) return;
+    MemoryListBox1->AddRow();
+    Redraw();
+    UpdateStyleControls();
+}
+
+void TFormMainSub::ActionEditGraphExecute() {
+    const int row = SelectedRow();
+    if (row < 0 || !Memory || Memory->GetObjKind(row) > 1) return;
+    if (!Dialogs.EditGraph || !Dialogs.EditGraph(*this, row)) return;
+    Redraw();
+    UpdateStyleControls();
+}
+
+void TFormMainSub::Delete1Click() {
+    const bool ask = IniFile(programFile(QStringLiteral("ZMUser.ini"))).readBool(QStringLiteral("Options"),
+                                                                              QStringLiteral("DeleteGraph"), false);
+    if (ask && message(this, MsgKind::Confirmation, QStringLiteral("Do you want to remove the graph?"),
+                       MsgButtons::OkCancel) != MsgResult::Ok)
+        return;
+    const int row = SelectedRow();
+    if (row < 0 || !Memory || row >= static_cast<int>(Memory->Count())) return;
+    Memory->DeleteGraph(row);
+    MemoryListBox1->DeleteFirstRow();
+    SelectRow(-1);
+    Redraw();
+    UpdateStyleControls();
+}
+
+void TFormMainSub::ActionCoordinatePropertiesExecute() {
+    if (!Dialogs.CoordinateProperties || !Dialogs.CoordinateProperties(*this)) return;
+    Redraw();
+    PlaceLabels();
+}
+
+// ---------------------------------------------------------------------------------------
+// The plane pop-up menu
+
+void TFormMainSub::SetGraphMenuItemsVisible(bool Visible) {
+    for (QMenu* m : {Add1, ShowHideGraph1, EditGraph1, DeleteGraph1}) m->menuAction()->setVisible(Visible);
+}
+
+void TFormMainSub::CoordinatePopupMenuPopup() {
+    const TCoordinateSettings& s = Coordinate1->Settings;
+    HorizontalGridLines1->setChecked(s.GridHorEnabled != 0);
+    VerticalGridLines1->setChecked(s.GridVerEnabled != 0);
+    RadialGridLines1->setChecked(s.GridRadialEnabled != 0);
+    AngularGirdLines1->setChecked(s.GridAngularEnabled != 0);
+    Equalscaleofmarks1->setChecked(s.EqualScaleEnabled != 0);
+    if (s.AxesStyle != 0)
+        Boxed1->setChecked(true);
+    else
+        Crossed1->setChecked(true);
+    Legend1->setChecked(s.LegendEnabled != 0);
+
+    if (!Add1->menuAction()->isVisible() || !Memory) return;
+    const int count = static_cast<int>(Memory->Count());
+    struct Sub {
+        QMenu* menu;
+        void (TFormMainSub::*handler)(QAction*);
+        bool checks;
+    };
+    const Sub subs[] = {{ShowHideGraph1, &TFormMainSub::ToggleGraphByMenu, true},
+                        {EditGraph1, &TFormMainSub::EditGraphByMenu, false},
+                        {DeleteGraph1, &TFormMainSub::DeleteGraphByMenu, false}};
+    for (const Sub& sub : subs) {
+        sub.menu->menuAction()->setEnabled(count > 0);
+        sub.menu->clear();
+        for (int i = 0; i < count; ++i) {
+            QAction* item = sub.menu->addAction(MenuText(Memory->GetCaption(i)));
+            item->setData(QString::number(i));
+            item->setCheckable(sub.checks);
+            item->setChecked(sub.checks && Memory->GetShowEnabled(i) != 0);
+            auto handler = sub.handler;
+            connect(item, &QAction::triggered, this,
+                    [this, item, handler] { guarded(this, [this, item, handler] { (this->*handler)(item); }); });
+        }
+    }
+}
+
+namespace {
+int ItemIndex(const QAction* item) {
+    int32_t i = -1;
+    if (!item || !zm::TryStrToInt(item->data().toString().toStdString(), i)) return -1;
+    return i;
+}
+}  // namespace
+
+void TFormMainSub::ToggleGraphByMenu(QAction* Item) {
+    const int i = ItemIndex(Item);
+    if (Memory && i >= 0 && i < static_cast<int>(Memory->Count())) {
+        Memory->SetShowEnabled(i, Memory->GetShowEnabled(i) ? 0 : 1);
+        MemoryListBox1->viewport()->update();
+    }
+    Redraw();
+}
+
+void TFormMainSub::EditGraphByMenu(QAction* Item) {
+    SelectRow(ItemIndex(Item));
+    ActionEditGraphExecute();
+}
+
+void TFormMainSub::DeleteGraphByMenu(QAction* Item) {
+    SelectRow(ItemIndex(Item));
+    Delete1Click();
+}
+
+void TFormMainSub::PlaneSwitch(QAction* Item) {
+    TCoordinateSettings& s = Coordinate1->Settings;
+    const uint8_t on = Item->isChecked() ? 1 : 0;
+    if (Item == HorizontalGridLines1) s.GridHorEnabled = on;
+    else if (Item == VerticalGridLines1) s.GridVerEnabled = on;
+    else if (Item == RadialGridLines1) s.GridRadialEnabled = on;
+    else if (Item == AngularGirdLines1) s.GridAngularEnabled = on;
+    else if (Item == Equalscaleofmarks1) s.EqualScaleEnabled = on;
+    else if (Item == Crossed1) s.AxesStyle = 0;
+    else if (Item == Boxed1) s.AxesStyle = 1;
+    else if (Item == Legend1) s.LegendEnabled = on;
+    Redraw();
+    PlaceLabels();
+}
+
+// ---------------------------------------------------------------------------------------
+// View commands
+
+void TFormMainSub::SaveCurrentIntervals() {
+    SavedXInterval = Coordinate1->Settings.XInterval;
+    SavedYInterval = Coordinate1->Settings.YInterval;
+    SavedXInterval.Enabled = 1;
+    SavedYInterval.Enabled = 1;
+}
+
+void TFormMainSub::ApplyView(TViewCommand Command) {
+    const TCoordinateSettings after = ApplyViewCommand(Coordinate1->Settings, Command);
+    if (!IsUsableView(Coordinate1->Settings, after)) return;
+    SaveCurrentIntervals();
+    Coordinate1->Settings = after;
+    Redraw();
+    PlaceLabels();
+}
+
+void TFormMainSub::ActionCoordExpandHor() { ApplyView(TViewCommand::ExpandHor); }
+void TFormMainSub::ActionCoordExpandVer() { ApplyView(TViewCommand::ExpandVer); }
+void TFormMainSub::ActionCoordExpandBoth() { ApplyView(TViewCommand::ExpandBoth); }
+void TFormMainSub::ActionCoordContractHor() { ApplyView(TViewCommand::ContractHor); }
+void TFormMainSub::ActionCoordContractVer() { ApplyView(TViewCommand::ContractVer); }
+void TFormMainSub::ActionCoordContractBoth() { ApplyView(TViewCommand::ContractBoth); }
+void TFormMainSub::ActionCoordMoveLeft() { ApplyView(TViewCommand::MoveLeft); }
+void TFormMainSub::ActionCoordMoveRight() { ApplyView(TViewCommand::MoveRight); }
+void TFormMainSub::ActionCoordMoveUp() { ApplyView(TViewCommand::MoveUp); }
+void TFormMainSub::ActionCoordMoveDown() { ApplyView(TViewCommand::MoveDown); }
+void TFormMainSub::ActionCoordMoveLeftMore() { ApplyView(TViewCommand::MoveLeftMore); }
+void TFormMainSub::ActionCoordMoveRightMore() { ApplyView(TViewCommand::MoveRightMore); }
+void TFormMainSub::ActionCoordMoveUpMore() { ApplyView(TViewCommand::MoveUpMore); }
+void TFormMainSub::ActionCoordMoveDownMore() { ApplyView(TViewCommand::MoveDownMore); }
+void TFormMainSub::ActionCoordViewCenter() { ApplyView(TViewCommand::ViewCenter); }
+
+void TFormMainSub::RecoverCoordinateInterval() {
+    if (SavedXInterval.Enabled != 1 || SavedYInterval.Enabled != 1) return;
+    Coordinate1->Settings.XInterval.Min = SavedXInterval.Min;
+    Coordinate1->Settings.XInterval.Max = SavedXInterval.Max;
+    Coordinate1->Settings.YInterval.Min = SavedYInterval.Min;
+    Coordinate1->Settings.YInterval.Max = SavedYInterval.Max;
+    Redraw();
+    PlaceLabels();
+}
+
+// ---------------------------------------------------------------------------------------
+// Events of the plane, its panel, the labels and the list box
+
+bool TFormMainSub::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (Panel2 && Coordinate1 && watched == Panel2 && type == QEvent::Resize) {
+        guarded(this, [this] { Panel2Resize(); });
+        return false;
+    }
+    if (Coordinate1 && watched == Coordinate1) {
+        switch (type) {
+        case QEvent::MouseButtonPress: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            guarded(this, [&] { Coordinate1MouseDown(e->button(), e->position().toPoint()); });
+            return true;
+        }
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            guarded(this, [&] { Coordinate1MouseMove(e->position().toPoint()); });
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            guarded(this, [&] { Coordinate1MouseUp(e->button(), e->position().toPoint()); });
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            auto* e = static_cast<QContextMenuEvent*>(event);
+            CoordinatePopupMenu->popup(e->globalPos());
+            return true;
+        }
+        default: return false;
+        }
+    }
+    if (auto* label = qobject_cast<TAddLabel*>(watched); label && IsMarkedLabel(label)) {
+        switch (type) {
+        case QEvent::MouseButtonPress: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            LabelMouseDown(label, e->button());
+            DragStart = e->globalPosition().toPoint();
+            return true;
+        }
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if (DragLabel != label) return false;
+            const QPoint global = e->globalPosition().toPoint();
+            if (!Dragging && (global - DragStart).manhattanLength() >= QApplication::startDragDistance())
+                Dragging = true;
+            if (Dragging) {
+                QWidget* target = nullptr;
+                const QPoint inPanel = Panel2->mapFromGlobal(global);
+                const QObjectList& kids = Panel2->children();
+                for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+                    auto* w = qobject_cast<QWidget*>(*it);
+                    if (!w || w == label || !w->isVisible() || !w->geometry().contains(inPanel)) continue;
+                    target = w;
+                    break;
+                }
+                const bool accepted = target == Coordinate1 && Coordinate1DragOver(label);
+                label->setCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if (e->button() != Qt::LeftButton || DragLabel != label) return true;
+            const bool wasDragging = Dragging;
+            DragLabel = nullptr;
+            Dragging = false;
+            label->unsetCursor();
+            if (!wasDragging) return true;
+            const QPoint inPanel = Panel2->mapFromGlobal(e->globalPosition().toPoint());
+            QWidget* target = nullptr;
+            const QObjectList& kids = Panel2->children();
+            for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+                auto* w = qobject_cast<QWidget*>(*it);
+                if (!w || w == label || !w->isVisible() || !w->geometry().contains(inPanel)) continue;
+                target = w;
+                break;
+            }
+            if (target == Coordinate1 && Coordinate1DragOver(label))
+                Coordinate1DragDrop(label, Coordinate1->mapFrom(Panel2, inPanel));
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            auto* e = static_cast<QContextMenuEvent*>(event);
+            PopupLabel = label;
+            LabelPopupMenu->popup(e->globalPos());
+            return true;
+        }
+        default: return false;
+        }
+    }
+    if (MemoryListBox1 && watched == MemoryListBox1->viewport()) {
+        if (type == QEvent::MouseButtonDblClick) {
+            guarded(this, [this] { ActionEditGraphExecute(); });
+        } else if (type == QEvent::ContextMenu) {
+            auto* e = static_cast<QContextMenuEvent*>(event);
+            GraphListPopupMenu->popup(e->globalPos());
+            return true;
+        }
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}

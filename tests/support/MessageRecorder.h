@@ -26,7 +26,11 @@ public:
     QStringList texts() const;
     // The last box; an empty request when there was none.
     MessageRequest last() const { return boxes_.empty() ? MessageRequest{} : boxes_.back(); }
-    void clear() { boxes_.clear(); }
+    // Forgets the boxes seen and any answers not used yet.
+    void clear() {
+        boxes_.clear();
+        script_.clear();
+    }
 
     MsgResult show(const MessageRequest& request) override;
 
