@@ -180,6 +180,7 @@ private:
     TExpFactorList Quadruples_;
     bool PrefixFault_ = false;       // a prefix operator would pop the operator before it
     std::vector<bool> Eliminated_;   // per quadruple, set by Simplify
+    std::vector<std::vector<int>> Uses_;  // during Simplify: operand positions naming each temporary
     std::unique_ptr<TExpFactor> Final_;  // what the last quadruple was replaced by
     std::unique_ptr<Program> Program_;
 };
