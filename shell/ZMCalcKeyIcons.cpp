@@ -44,9 +44,12 @@ QIcon CalcKeyIcon(const QString& label) {
     } else if (label == QLatin1String("graph")) {
         DrawGraph(p, s);
     } else {
+        // Word keys ("var", "or", "xor") share one small face; symbols are large and bold.
+        bool word = label.size() > 1;
+        for (const QChar c : label) word = word && c.isLetter();
         QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(label.size() <= 1 ? 15 : label.size() == 2 ? 11 : 9);
-        font.setBold(label.size() <= 2);
+        font.setPixelSize(word || label.size() > 2 ? 9 : label.size() == 2 ? 11 : 15);
+        font.setBold(!word && label.size() <= 2);
         p.setFont(font);
         p.drawText(QRect(0, 0, s, s), Qt::AlignCenter, label);
     }
