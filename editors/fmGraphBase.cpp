@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,7 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "editors/ZMGraphKindRows.h"
 #include "engine/ZMMath.h"
@@ -70,6 +73,14 @@ bool ReadCount(const QLineEdit* edit, std::int32_t& out) {
 
 bool IsBlankText(const QString& text) { return zm::Trim(text.toStdString()).empty(); }
 
+// Width of the widest of the texts in `w`'s font.
+int WidestText(const QWidget* w, std::initializer_list<const char*> texts) {
+    const QFontMetrics fm(w->font());
+    int widest = 0;
+    for (const char* t : texts) widest = std::max(widest, fm.horizontalAdvance(QString::fromLatin1(t)));
+    return widest;
+}
+
 void SetPanelEnabled(QWidget* panel, bool enabled) {
     panel->setEnabled(enabled);
     for (auto* edit : panel->findChildren<QLineEdit*>()) edit->setEnabled(enabled);
@@ -107,18 +118,22 @@ void TFormGraphBase::BuildLayout() {
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     for (const char* text : kKindCaptions) ComboBox1->addItem(QString::fromLatin1(text));
     ComboBox1->setCurrentIndex(0);
-    formulas->addWidget(ComboBox1, 0, 0, 1, 3);
+    formulas->addWidget(ComboBox1, 0, 0, 1, 2);
 
     Label1 = MakeLabel(this, "Label1", "Y(x)=");
     Edit1 = MakeEdit(this, "Edit1", "");
-    Edit1->setMinimumWidth(300);
+    // Narrow enough that the relation combo beside it does not widen the dialog.
+    Edit1->setMinimumWidth(240);
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     for (const char* text : {" >0", " =0", " <0"}) ComboBox2->addItem(QString::fromLatin1(text));
     ComboBox2->setCurrentIndex(0);
+    // The relation sits beside the formula and takes no room while hidden.
+    auto* formula = new QHBoxLayout;
+    formula->addWidget(Edit1);
+    formula->addWidget(ComboBox2);
     formulas->addWidget(Label1, 1, 0);
-    formulas->addWidget(Edit1, 1, 1);
-    formulas->addWidget(ComboBox2, 1, 2);
+    formulas->addLayout(formula, 1, 1);
 
     Label10 = MakeLabel(this, "Label10", "Y(t)=");
     Edit7 = MakeEdit(this, "Edit7", "");
@@ -162,6 +177,8 @@ void TFormGraphBase::BuildLayout() {
     common->addWidget(ComboboxBrushStyle1, 2, 1);
     common->addWidget(MakeLabel(this, "LabelColor", "Color"), 2, 2);
     common->addWidget(ColorBox1, 2, 3);
+    // The shading label takes the line-width label's place; keep the column as wide as the widest.
+    common->setColumnMinimumWidth(0, WidestText(this, {"Description", "Line Width", "Line Style", "Style of Shading"}));
     top->addLayout(common);
 
     // Two groups in one place, one shown at a time.
@@ -202,7 +219,16 @@ void TFormGraphBase::BuildLayout() {
         p2->addWidget(Edit5, 0, 1);
         p2->addWidget(MakeLabel(Panel2, "LabelGap", "Maximum gap"), 1, 0);
         p2->addWidget(Edit6, 1, 1);
-        p2->setColumnMinimumWidth(2, 20);
+        // The "Pi" column keeps its width while the labels are hidden.
+        const int pi = WidestText(Panel1, {"Pi"});
+        p1->setColumnMinimumWidth(2, pi);
+        p2->setColumnMinimumWidth(2, pi);
+        // Edits of both panels in one column.
+        const int labels = WidestText(GroupBox1, {"Minimum of X", "Maximum of X", "Minimum of Y", "Maximum of Y",
+                                                  "Minimum of T", "Maximum of T", "Minimum of A", "Maximum of A",
+                                                  "Number of steps", "Maximum gap"});
+        p1->setColumnMinimumWidth(0, labels);
+        p2->setColumnMinimumWidth(0, labels);
 
         g->addWidget(CheckBox2);
         g->addWidget(Panel1);
@@ -246,6 +272,11 @@ void TFormGraphBase::BuildLayout() {
         p4->addWidget(Edit13, 1, 1);
         p4->addWidget(MakeLabel(Panel4, "LabelGapXY", "Maximum gap"), 2, 0);
         p4->addWidget(Edit14, 2, 1);
+        const int labels = WidestText(GroupBox2, {"Minimum of X", "Maximum of X", "Minimum of Y", "Maximum of Y",
+                                                  "Number of steps on hor.", "Number of steps on vert.",
+                                                  "Maximum gap"});
+        p3->setColumnMinimumWidth(0, labels);
+        p4->setColumnMinimumWidth(0, labels);
 
         g->addWidget(CheckBox4);
         g->addWidget(Panel3);
