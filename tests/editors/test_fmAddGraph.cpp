@@ -342,6 +342,8 @@ TEST_F(AddGraphTest, OkAppendsTheGraphOfEachKind) {
         {"a minimum that is not a number counts as 0",
          {{"Edit1", "x"}, {"CheckBox2", "1"}, {"Edit3", "abc"}, {"Edit4", "3"}},
          0, "x", "", TInterval::CreateRange(1, 0, 3), none, defaults},
+        {"compiled, not evaluated: ln of a negative at every x in view is accepted",
+         {{"Edit1", "ln(-1-x*x)"}}, 0, "ln(-1-x*x)", "", none, none, defaults},
         {"X(y)", {{"ComboBox1", "1"}, {"Edit1", "y^2"}}, 1, "y^2", "", none, none, defaults},
         {"X(t) and Y(t), t domain [-10, 10]",
          {{"ComboBox1", "2"}, {"Edit1", "cos t"}, {"Edit7", "sin t"}},
