@@ -120,7 +120,9 @@ void TXMLDocument::SaveToFile(const std::string& fileName) const {
     const QByteArray bytes = doc_.toByteArray(1);
     QSaveFile f(qs(fileName));
     f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, file size limit) shows in the count: a
+    // buffered one is lost at commit, which then replaces the file with the truncated copy.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw ZmError("Cannot create file \"" + fileName + "\". " + utf8(f.errorString()));
     if (f.write(bytes) != bytes.size()) {
         const std::string why = utf8(f.errorString());

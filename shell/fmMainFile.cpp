@@ -190,10 +190,12 @@ void TFormMain::ApplyDefaultPlane(const QString& fileName) {
         message(this, MsgKind::Error, QStringLiteral("Can not find File:%1!").arg(fileName));
         return;
     }
-    // The plane changes only once the whole element has been read.
-    const std::unique_ptr<DocumentContents> file = ReadContents(path, doc->Coordinate1->Settings, false, true, false);
-    if (!file) return;
-    doc->Coordinate1->Settings = file->plane;
+    // The file is parsed whole before anything is applied. The plane then takes the settings one
+    // by one: a value that does not convert ends the command, and what was read before it stays.
+    TCoordinateSettings& plane = doc->Coordinate1->Settings;
+    TDocumentReader reader;
+    reader.Coordinate = [&plane](TXMLNode node) { TZMXML::ReadCoordinate(node, plane); };
+    if (!LoadDocumentFile(Utf8(path), reader)) return;
     doc->Redraw();
     doc->UpdateStyleControls();
     doc->PlaceLabels();

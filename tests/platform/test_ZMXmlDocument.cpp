@@ -1,7 +1,9 @@
 #include "platform/ZMXmlDocument.h"
 
 #include "platform/ZMError.h"
+#include "support/SmallFileLimit.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -165,3 +167,24 @@ TEST(XmlDocument, FilesSaveAndLoad) {
 }
 
 }  // namespace
+
+TEST(XmlDocument, AWriteThatFailsPartWayKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("doc.xml").toStdString();
+    TXMLDocument small;
+    small.AddChild("Root").AddChild("V").SetText("previous");
+    small.SaveToFile(path);
+    const std::string previous = fileText(path);
+
+    TXMLDocument big;
+    TXMLNode root = big.AddChild("Root");
+    for (int i = 0; i < 200; ++i) root.AddChild("V").SetText(std::to_string(i));
+    std::string msg;
+    {
+        const SmallFileLimit limit(previous.size());
+        msg = errorOf([&] { big.SaveToFile(path); });
+    }
+    EXPECT_EQ(msg.rfind("Cannot write file \"" + path + "\".", 0), 0u) << msg;
+    EXPECT_EQ(fileText(path), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.xml"});  // no temporary left
+}
