@@ -48,7 +48,10 @@ public:
     int32_t RandomBelow(int32_t n);
 
 private:
+    int Find(std::string_view name) const;  // row of that exact name, -1 when absent
+
     std::vector<TOperatorObj> Items_;
+    std::vector<std::vector<uint8_t>> ByFirstChar_;  // rows by the first byte of their name
     std::mt19937_64 Random_;
 };
 

@@ -11,6 +11,33 @@ bool IsParen(const TExpFactor& t, char c) { return t.Kind == kParenthesis && t.T
 
 bool IsNumberChar(char c) { return c == '.' || (c >= '0' && c <= '9'); }
 
+// Where the dropping rule ends in a run of digits and "." that does not convert: the
+// smallest k >= 1 whose rest run.substr(k) converts, or run.size(). Found in one pass so
+// that a long run that does not convert costs linear time, not quadratic.
+size_t FirstConvertingRest(std::string_view run) {
+    const size_t n = run.size();
+    size_t dots = 0, digits = 0;
+    for (char c : run) (c == '.' ? dots : digits) += 1;
+    size_t nextDot = 0, nextSig = 0;  // first "." and first non-zero digit at or after k
+    for (size_t k = 1; k < n; ++k) {
+        (run[k - 1] == '.' ? dots : digits) -= 1;
+        if (digits == 0) return n;
+        if (dots >= 2) continue;
+        if (nextDot < k) {
+            nextDot = k;
+            while (nextDot < n && run[nextDot] != '.') ++nextDot;
+        }
+        if (nextSig < k) nextSig = k;
+        while (nextSig < nextDot && run[nextSig] == '0') ++nextSig;
+        // Without an exponent only overflow fails, and the whole-number part decides it.
+        const size_t wholeDigits = nextDot - nextSig;
+        if (wholeDigits < 309) return k;
+        double v = 0;
+        if (wholeDigits == 309 && TryStrToFloat(run.substr(nextSig, wholeDigits), v, '.')) return k;
+    }
+    return n;
+}
+
 TExpFactor MakeTemp(int k) {
     TExpFactor t(kVariable, "TempVariable" + std::to_string(k), 0);
     t.IsTemp = true;
@@ -36,6 +63,9 @@ void TExpCal::Tokenize() {
     Tokens_.Clear();
     auto& out = Tokens_.Items();
     std::string_view s = TrimView(Formula);
+    // Inside a run that does not convert, the positions before failUntil are known to fail too.
+    size_t runStart = 0, failUntil = 0;
+    auto at = [&] { return static_cast<size_t>(s.data() - Formula.data()); };
     while (!s.empty()) {
         int i;
         if (s[0] == '(' || s[0] == ')') {
@@ -53,6 +83,8 @@ void TExpCal::Tokenize() {
             const TVarItem* item = ConstMemory_->GetVarItem(i);
             out.emplace_back(kConstant, item->Name, item->Value);
             s.remove_prefix(item->Name.size());
+        } else if (at() > runStart && at() < failUntil) {
+            s.remove_prefix(1);
         } else {
             size_t n = 0;
             while (n < s.size() && IsNumberChar(s[n])) ++n;
@@ -61,6 +93,10 @@ void TExpCal::Tokenize() {
                 out.emplace_back(kNumber, FloatToFormulaText(v), v);
                 s.remove_prefix(n);
             } else {
+                if (n > 1) {
+                    runStart = at();
+                    failUntil = runStart + FirstConvertingRest(s.substr(0, n));
+                }
                 s.remove_prefix(1);
             }
         }

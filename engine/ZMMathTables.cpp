@@ -86,6 +86,16 @@ uint64_t SeedOnce() {
 TOperatorLib::TOperatorLib() : Random_(SeedOnce()) {
     Items_.reserve(std::size(kOperatorRows));
     for (const auto& r : kOperatorRows) Items_.emplace_back(r.name, r.name, r.description, r.priority, r.operands);
+    ByFirstChar_.resize(256);
+    for (size_t i = 0; i < Items_.size(); ++i)
+        ByFirstChar_[static_cast<unsigned char>(Items_[i].Name[0])].push_back(static_cast<uint8_t>(i));
+}
+
+int TOperatorLib::Find(std::string_view name) const {
+    if (name.empty()) return -1;
+    for (uint8_t i : ByFirstChar_[static_cast<unsigned char>(name[0])])
+        if (Items_[i].Name == name) return i;
+    return -1;
 }
 
 const TOperatorObj* TOperatorLib::GetOperator(int index) const {
@@ -94,26 +104,32 @@ const TOperatorObj* TOperatorLib::GetOperator(int index) const {
 }
 
 int32_t TOperatorLib::GetPriority(std::string_view name) const {
-    for (const auto& o : Items_)
-        if (o.Name == name) return o.Priority;
-    return -1;
+    const int i = Find(name);
+    return i < 0 ? -1 : Items_[static_cast<size_t>(i)].Priority;
 }
 
 int32_t TOperatorLib::GetOperandCount(std::string_view name) const {
-    for (const auto& o : Items_)
-        if (o.Name == name) return o.OperandCount;
-    return 0;
+    const int i = Find(name);
+    return i < 0 ? 0 : Items_[static_cast<size_t>(i)].OperandCount;
 }
 
 int TOperatorLib::MatchPrefix(std::string_view text) const {
+    if (text.empty()) return -1;
+    // Only rows whose name begins with the text's first byte, as it is or lower-cased.
     int result = -1;
     size_t best = 0;
-    for (size_t i = 0; i < Items_.size(); ++i) {
-        const std::string& name = Items_[i].Name;
-        if (name.size() > best && StartsWithOperator(text, name)) {
-            best = name.size();
-            result = static_cast<int>(i);
+    const auto first = static_cast<unsigned char>(text[0]);
+    const auto lower = static_cast<unsigned char>(LowerChar(text[0]));
+    for (unsigned char c : {first, lower}) {
+        for (uint8_t i : ByFirstChar_[c]) {
+            const std::string& name = Items_[i].Name;
+            const bool better = name.size() > best || (name.size() == best && i < result);
+            if (better && StartsWithOperator(text, name)) {
+                best = name.size();
+                result = i;
+            }
         }
+        if (lower == first) break;
     }
     return result;
 }

@@ -1,12 +1,16 @@
 #include "engine/ZMMath.h"
+#include "engine/ZMNumber.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -229,6 +233,64 @@ TEST(TExpCal, TokensAfterFixUp) {
         TExpCal e(cs.formula, c.ops, c.vars, c.consts);
         EXPECT_EQ(Dump(e.Tokens()), cs.tokens) << cs.formula;
     }
+}
+
+// The dropping rule applied literally: convert the longest run of digits and ".", or drop
+// one character.
+std::vector<double> NumbersByTheRule(std::string_view s) {
+    std::vector<double> values;
+    while (!s.empty()) {
+        size_t n = 0;
+        while (n < s.size() && (s[n] == '.' || (s[n] >= '0' && s[n] <= '9'))) ++n;
+        double v = 0;
+        if (n > 0 && zm::TryStrToFloat(s.substr(0, n), v, '.')) {
+            values.push_back(v);
+            s.remove_prefix(n);
+        } else {
+            s.remove_prefix(1);
+        }
+    }
+    return values;
+}
+
+std::vector<double> TokenValues(const TExpCal& e) {
+    std::vector<double> values;
+    for (const auto& t : e.Tokens().Items()) values.push_back(t.Value);
+    return values;
+}
+
+TEST(TExpCal, RunsOfDigitsAndPointsThatDoNotConvert) {
+    Context c;
+    struct Case { const char* formula; const char* tokens; };
+    const Case cases[] = {
+        {"1.5.2", "5.2"}, {"1..5", "0.5"}, {"..", ""}, {"3.4.5.6", "5.6"}, {"1.2.x", "2 * x"},
+        {"0.0.0", "0"},   {".x", "x"},     {"1.2.3+4", "2.3 + 4"},
+    };
+    for (const auto& cs : cases) {
+        TExpCal e(cs.formula, c.ops, c.vars, c.consts);
+        EXPECT_EQ(Dump(e.Tokens()), cs.tokens) << cs.formula;
+    }
+    // Runs too large for a double lose digits until they fit; points and zeros mixed in at random.
+    std::mt19937 random(7);
+    for (int i = 0; i < 400; ++i) {
+        std::string run;
+        const size_t length = random() % 700;
+        for (size_t k = 0; k < length; ++k) {
+            const unsigned r = random() % 100;
+            run += r < 2 ? '.' : (r < 40 ? '0' : (r < 50 ? '1' : '9'));
+        }
+        TExpCal e(run, c.ops, c.vars, c.consts);
+        ASSERT_EQ(TokenValues(e), NumbersByTheRule(run)) << run;
+    }
+    // Long runs that never convert until their end cost linear time.
+    std::string dots;
+    for (int i = 0; i < 200000; ++i) dots += "1.";
+    TExpCal points(dots, c.ops, c.vars, c.consts);
+    EXPECT_EQ(Dump(points.Tokens()), "1");
+    std::string nines(400000, '9');
+    TExpCal big(nines, c.ops, c.vars, c.consts);
+    ASSERT_EQ(big.Tokens().Count(), 1);
+    EXPECT_EQ(TokenValues(big), NumbersByTheRule(std::string(308, '9')));
 }
 
 TEST(TExpCal, TokenKindsAndValues) {
