@@ -219,10 +219,17 @@ void TFormGraphBase::BuildLayout() {
         p2->addWidget(Edit5, 0, 1);
         p2->addWidget(MakeLabel(Panel2, "LabelGap", "Maximum gap"), 1, 0);
         p2->addWidget(Edit6, 1, 1);
-        // The "Pi" column keeps its width while the labels are hidden.
-        const int pi = WidestText(Panel1, {"Pi"});
-        p1->setColumnMinimumWidth(2, pi);
-        p2->setColumnMinimumWidth(2, pi);
+        // The "Pi" column keeps its width while the labels are hidden, and the empty column of
+        // the steps panel is as wide as the "Pi" column with its spacing.
+        constexpr int spacing = 6;
+        p1->setHorizontalSpacing(spacing);
+        p2->setHorizontalSpacing(spacing);
+        for (QLabel* pi : {LabelPiMin, LabelPiMax}) {
+            QSizePolicy policy = pi->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            pi->setSizePolicy(policy);
+        }
+        p2->setColumnMinimumWidth(2, WidestText(Panel1, {"Pi"}) + spacing);
         // Edits of both panels in one column.
         const int labels = WidestText(GroupBox1, {"Minimum of X", "Maximum of X", "Minimum of Y", "Maximum of Y",
                                                   "Minimum of T", "Maximum of T", "Minimum of A", "Maximum of A",
