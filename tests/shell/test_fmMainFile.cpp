@@ -207,6 +207,12 @@ TEST_F(MainWindowTest, NewNumbersTheUntitledDocumentsAndNeverReusesANumber) {
     EXPECT_EQ(boxes.count(), 0);  // nothing is asked on close
     Trigger(QStringLiteral("ActionFileNew"));
     EXPECT_EQ(Active()->windowTitle(), QStringLiteral("Untitled-5.xml"));
+
+    // Open cancelled: no window is made and no number used.
+    files.answer(QString());
+    Trigger(QStringLiteral("ActionDocOpen"));
+    EXPECT_EQ(frame->Documents().size(), 4);
+    EXPECT_EQ(frame->UntitledCounter, 5);
 }
 
 TEST_F(MainWindowTest, SaveAsksForANameOnceThenWritesAtOnce) {
