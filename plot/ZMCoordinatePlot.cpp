@@ -14,10 +14,73 @@ using zm::TExpCal;
 using zm::TOperatorLib;
 using zm::TVarMemory;
 
+namespace {
+
+// The plane's world-to-pixel mapping with its margins computed once, for one drawing
+// step: nothing a step does changes the margins, so every point lands on the pixel
+// WorldToScreen gives it.
+class WorldMap {
+public:
+    explicit WorldMap(TCoordinate& plane) : canvas_(plane.GetCanvas()) {
+        plane.CalcMargins();
+        const TCoordinateSettings& s = plane.Settings;
+        l_ = plane.MarginLeft;
+        t_ = plane.MarginTop;
+        r_ = plane.width() - plane.MarginRight;
+        b_ = plane.height() - plane.MarginBottom;
+        xmin_ = s.XInterval.Min;
+        ymin_ = s.YInterval.Min;
+        kx_ = (r_ - l_) / (s.XInterval.Max - s.XInterval.Min);
+        ky_ = (b_ - t_) / (s.YInterval.Max - s.YInterval.Min);
+        xLeftToRight_ = s.XAxesDirection == 0;
+        yBottomToTop_ = s.YAxesDirection == 1;
+    }
+
+    TPoint operator()(double x, double y) const {
+        const double fx = xLeftToRight_ ? l_ + (x - xmin_) * kx_ : r_ - (x - xmin_) * kx_;
+        const double fy = yBottomToTop_ ? b_ - (y - ymin_) * ky_ : t_ + (y - ymin_) * ky_;
+        return {Clamp(zm::TruncSat(fx)), Clamp(zm::TruncSat(fy))};
+    }
+    void MoveTo(double x, double y) const {
+        const TPoint p = (*this)(x, y);
+        canvas_.MoveTo(p.x, p.y);
+    }
+    void LineTo(double x, double y) const {
+        const TPoint p = (*this)(x, y);
+        canvas_.LineTo(p.x, p.y);
+    }
+    void Line(double x1, double y1, double x2, double y2) const {
+        MoveTo(x1, y1);
+        LineTo(x2, y2);
+    }
+    TCanvas& Canvas() const { return canvas_; }
+
+private:
+    // Same bound as the plane's own mapping: room for the offsets callers add.
+    static int Clamp(int v) { return std::clamp(v, -(1 << 30), 1 << 30); }
+
+    TCanvas& canvas_;
+    double l_, t_, r_, b_;
+    double xmin_, ymin_, kx_, ky_;
+    bool xLeftToRight_, yBottomToTop_;
+};
+
+void SmoothArc(const WorldMap& map, const TTableElemObj& a, const TTableElemObj& b, const TTableElemObj& c) {
+    const double sx = (a.x + b.x) / 2, sy = (a.y + b.y) / 2;
+    const double ex = (b.x + c.x) / 2, ey = (b.y + c.y) / 2;
+    map.MoveTo(sx, sy);
+    for (double t = 0; t <= 1; t += 0.1) {
+        const double u = 1 - t;
+        map.LineTo(u * u * sx + 2 * t * u * b.x + t * t * ex, u * u * sy + 2 * t * u * b.y + t * t * ey);
+    }
+}
+
+}  // namespace
+
 // Join-or-skip state of a sampled curve: a good sample joins the previous one unless that
 // one was broken; every sample becomes the previous one, broken or not.
 struct TCoordinate::Sampler {
-    TCoordinate& plane;
+    const WorldMap& map;
     double gapX;
     double gapY;
     bool first = true;
@@ -29,9 +92,9 @@ struct TCoordinate::Sampler {
         if (!first && !broken && (std::abs(x - px) >= gapX || std::abs(y - py) >= gapY)) broken = true;
         if (!broken) {
             if (prevBroken)
-                plane.MoveToWorld(x, y);
+                map.MoveTo(x, y);
             else
-                plane.LineToWorld(x, y);
+                map.LineTo(x, y);
         }
         prevBroken = broken;
         px = x;
@@ -96,7 +159,8 @@ void TCoordinate::DrawFunctionYofX(TFunctionObj& graph, TOperatorLib& operatorLi
     varMemory.SetValue("x", x);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
-    Sampler smp{*this, pp.MaxGap * dx, pp.MaxGap * dy};
+    const WorldMap map(*this);
+    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
     while (x <= s.XInterval.Max && (!restricted || x <= in.Max)) {
         const bool ok = e.Calculate();
         ++EvaluationCount;
@@ -126,7 +190,8 @@ void TCoordinate::DrawFunctionXofY(TFunctionObj& graph, TOperatorLib& operatorLi
     varMemory.SetValue("y", y);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
-    Sampler smp{*this, pp.MaxGap * dx, pp.MaxGap * dy};
+    const WorldMap map(*this);
+    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
     while (y <= s.YInterval.Max && (!restricted || y <= in.Max)) {
         const bool ok = e.Calculate();
         ++EvaluationCount;
@@ -156,7 +221,8 @@ void TCoordinate::DrawParametric(TFunctionObj& graph, TOperatorLib& operatorLib,
     varMemory.SetValue("t", t);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
-    Sampler smp{*this, pp.MaxGap * dx, pp.MaxGap * dy};
+    const WorldMap map(*this);
+    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
     while (t <= in.Max) {
         const bool okx = ex.Calculate();
         const bool oky = ey.Calculate();
@@ -189,11 +255,16 @@ void TCoordinate::DrawPolar(TFunctionObj& graph, TOperatorLib& operatorLib, TVar
     varMemory.SetValue("a", a);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
-    Sampler smp{*this, pp.MaxGap * dx, pp.MaxGap * dy};
+    const WorldMap map(*this);
+    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
+    double x = 0, y = 0;  // a failed evaluation keeps the previous point
     while (a <= amax) {
         const bool ok = e.Calculate();
         ++EvaluationCount;
-        const double x = std::cos(a) * e.Value, y = std::sin(a) * e.Value;
+        if (ok) {
+            x = std::cos(a) * e.Value;
+            y = std::sin(a) * e.Value;
+        }
         smp.Sample(x, y,
                    !ok || OutsideRange(x, s.XInterval.Min, s.XInterval.Max) ||
                        OutsideRange(y, s.YInterval.Min, s.YInterval.Max));
@@ -210,6 +281,7 @@ struct TCoordinate::ImplicitTrace {
     TExpCal& e;
     TVarMemory& vars;
     std::uint64_t& count;
+    const WorldMap& map;
     double p;   // the smaller world size of a pixel
     double wx;  // world width of a pixel
     double wy;  // world height of a pixel
@@ -258,10 +330,12 @@ void TCoordinate::DrawImplicitCurve(TFunctionObj& graph, TOperatorLib& operatorL
     if (dpx == 0 || dpy == 0) return;  // under a pixel wide or high
     const double wx = std::abs((b.x0 - b.x1) / dpx);
     const double wy = std::abs((b.y1 - b.y0) / dpy);
-    ImplicitTrace t{e, varMemory, EvaluationCount, std::min(wx, wy), wx, wy};
-    if (!(t.p > 0) || !std::isfinite(t.p)) return;
+    const double p = std::min(wx, wy);
+    if (!(p > 0) || !std::isfinite(p)) return;
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
+    const WorldMap map(*this);
+    ImplicitTrace t{e, varMemory, EvaluationCount, map, p, wx, wy};
     TraceImplicitCell(t, b.x0, b.y1, b.x1, b.y0);
     RestoreCanvas();
 }
@@ -288,18 +362,19 @@ void TCoordinate::TraceImplicitCell(ImplicitTrace& t, double xa, double ya, doub
     b = std::abs(b);
     c = std::abs(c);
     d = std::abs(d);
+    const WorldMap& m = t.map;
     if (a < c && a < d && b < c && b < d)
-        LineWorld(xa, ya, xb, yb);
+        m.Line(xa, ya, xb, yb);
     else
-        LineWorld(xb, ya, xa, yb);
+        m.Line(xb, ya, xa, yb);
     if (a < b && a < d && c < b && c < d)
-        LineWorld(xa, ya, xb, ya);
+        m.Line(xa, ya, xb, ya);
     else
-        LineWorld(xa, yb, xb, yb);
+        m.Line(xa, yb, xb, yb);
     if (a < b && a < c && d < b && d < c)
-        LineWorld(xa, ya, xa, yb);
+        m.Line(xa, ya, xa, yb);
     else
-        LineWorld(xb, ya, xb, yb);
+        m.Line(xb, ya, xb, yb);
 }
 
 bool TCoordinate::CellMayHoldZero(ImplicitTrace& t, double xa, double ya, double xb, double yb) {
@@ -315,18 +390,21 @@ bool TCoordinate::CellMayHoldZero(ImplicitTrace& t, double xa, double ya, double
     }
     if (good == 0) return false;
     if (pos != good && neg != good) return true;
-    // All of one sign: look for the other sign along one edge.
-    const double ye = pos == good ? ya : yb;
+    // All of one sign: look for the other sign along one edge, from its midpoint to its
+    // far corner.
+    const bool above = pos == good;
+    const double ye = above ? ya : yb;
     const double step = std::abs(xb - xa) / 2;
+    bool other = false;
     double x = xa;
     while (x < xb) {
         const double next = x + step;
         if (!(next > x)) break;
         x = next;
         double v = 0;
-        if (t.Eval(x, ye, v) && (pos == good ? v < 0 : v > 0)) return true;
+        if (t.Eval(x, ye, v) && (above ? v < 0 : v > 0)) other = true;
     }
-    return false;
+    return other;
 }
 
 void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operatorLib, TVarMemory& varMemory,
@@ -342,6 +420,7 @@ void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operator
     graph.GraphStyle.LineStyle = psClear;
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
+    const WorldMap map(*this);
     const int sx = Settings.XAxesDirection == 0 ? -1 : 1;
     const int sy = Settings.YAxesDirection == 1 ? -1 : 1;
     for (double y = b.y0; y <= b.y1;) {
@@ -350,8 +429,8 @@ void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operator
             varMemory.SetValue("x", x);
             ++EvaluationCount;
             if (e.Calculate() && e.Value != 0) {
-                const TPoint pa = WorldToScreen(x - cx / 2, y - cy / 2);
-                const TPoint pb = WorldToScreen(x + cx / 2, y + cy / 2);
+                const TPoint pa = map(x - cx / 2, y - cy / 2);
+                const TPoint pb = map(x + cx / 2, y + cy / 2);
                 canvas_.Rectangle(pa.x + sx, pa.y, pb.x, pb.y + sy);
             }
             const double next = x + cx;
@@ -370,26 +449,21 @@ void TCoordinate::DrawTable(const TTableObj& table) {
     EnsureImage();
     SaveCanvas();
     table.GraphStyle.ApplyToCanvas(canvas_);
+    const WorldMap map(*this);
     const std::vector<TTableElemObj>& pts = table.Points;
-    MoveToWorld(pts[0].x, pts[0].y);
+    map.MoveTo(pts[0].x, pts[0].y);
     if (table.Smooth != 1) {
-        for (const TTableElemObj& p : pts) LineToWorld(p.x, p.y);
+        for (const TTableElemObj& p : pts) map.LineTo(p.x, p.y);
     } else if (pts.size() == 2) {
-        LineToWorld(pts[1].x, pts[1].y);
+        map.LineTo(pts[1].x, pts[1].y);
     } else {
-        LineToWorld((pts[0].x + pts[1].x) / 2, (pts[0].y + pts[1].y) / 2);
-        for (size_t i = 0; i + 2 < pts.size(); ++i) DrawSmoothSegment(pts[i], pts[i + 1], pts[i + 2]);
-        LineToWorld(pts.back().x, pts.back().y);
+        map.LineTo((pts[0].x + pts[1].x) / 2, (pts[0].y + pts[1].y) / 2);
+        for (size_t i = 0; i + 2 < pts.size(); ++i) SmoothArc(map, pts[i], pts[i + 1], pts[i + 2]);
+        map.LineTo(pts.back().x, pts.back().y);
     }
     RestoreCanvas();
 }
 
 void TCoordinate::DrawSmoothSegment(const TTableElemObj& a, const TTableElemObj& b, const TTableElemObj& c) {
-    const double sx = (a.x + b.x) / 2, sy = (a.y + b.y) / 2;
-    const double ex = (b.x + c.x) / 2, ey = (b.y + c.y) / 2;
-    MoveToWorld(sx, sy);
-    for (double t = 0; t <= 1; t += 0.1) {
-        const double u = 1 - t;
-        LineToWorld(u * u * sx + 2 * t * u * b.x + t * t * ex, u * u * sy + 2 * t * u * b.y + t * t * ey);
-    }
+    SmoothArc(WorldMap(*this), a, b, c);
 }

@@ -1,0 +1,175 @@
+// One full offscreen redraw of a heavy document at 1280x960, and the formula evaluations
+// of the same redraw timed alone.
+#include "engine/ZMMath.h"
+#include "engine/ZMNumber.h"
+#include "plot/ZMCoordinate.h"
+#include "storage/ZMDocumentFile.h"
+#include "storage/ZMXML.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string DocumentPath() {
+    const std::string here = __FILE__;
+    return here.substr(0, here.find_last_of('/')) + "/data/plot-bench.xml";
+}
+
+// A document window's drawing: graph list, plane and formula context.
+struct Drawing {
+    TMemory memory;
+    TCoordinate plane;
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars;
+    zm::TVarMemory consts;
+    bool loaded = false;
+
+    Drawing() {
+        plane.resize(1280, 960);
+        for (const char* v : {"x", "y", "t", "a"}) vars.AddVar(v, 0);
+        consts.AddVar("PI", 3.141592653589793);
+        TDocumentReader r;
+        r.Memory = [&](std::unique_ptr<TMemory> m) { memory = std::move(*m); };
+        r.Coordinate = [&](TXMLNode n) { TZMXML::ReadCoordinate(n, plane.Settings); };
+        loaded = LoadDocumentFile(DocumentPath(), r);
+    }
+    void Redraw() { plane.Redraw(&memory, ops, vars, consts); }
+};
+
+Drawing& TheDrawing() {
+    static Drawing d;
+    return d;
+}
+
+void Redraw(benchmark::State& state) {
+    Drawing& d = TheDrawing();
+    if (!d.loaded) {
+        state.SkipWithError("document not read");
+        return;
+    }
+    d.Redraw();
+    const std::uint64_t before = d.plane.EvaluationCount;
+    for (auto _ : state) {
+        d.Redraw();
+        benchmark::DoNotOptimize(d.plane.Picture().constBits());
+    }
+    const double perRedraw = static_cast<double>(d.plane.EvaluationCount - before) / static_cast<double>(state.iterations());
+    state.counters["evaluations"] = perRedraw;
+}
+BENCHMARK(Redraw)->Unit(benchmark::kMillisecond);
+
+// The plane alone: background, grids, axes, titles and legend.
+void RedrawWithoutGraphs(benchmark::State& state) {
+    Drawing& d = TheDrawing();
+    for (auto _ : state) {
+        d.plane.SetMemory(&d.memory);
+        d.plane.ClearBackground();
+        d.plane.DrawCoordinateSystem();
+        benchmark::DoNotOptimize(d.plane.Picture().constBits());
+    }
+}
+BENCHMARK(RedrawWithoutGraphs)->Unit(benchmark::kMillisecond);
+
+// The evaluations of one redraw without the drawing: every graph's formulas evaluated as
+// often as its drawing evaluates them, at points spread over the range it samples.
+struct Sweep {
+    std::unique_ptr<zm::TExpCal> f, g;  // g: Y(t) of a parametric curve
+    int kind = 0;
+    bool grid = false;
+    std::uint64_t count = 0;
+    double x0 = 0, x1 = 0, y0 = 0, y1 = 0;  // sampled range; y only for grids
+};
+
+std::vector<Sweep> Sweeps(Drawing& d) {
+    std::vector<Sweep> out;
+    const TCoordinateSettings& s = d.plane.Settings;
+    for (std::size_t i = 0; i < d.memory.Count(); ++i) {
+        TFunctionObj* gr = d.memory.GetFunction(static_cast<std::ptrdiff_t>(i));
+        if (!gr || gr->ShowEnabled == 0) continue;
+        Sweep w;
+        const std::uint64_t before = d.plane.EvaluationCount;
+        d.plane.DrawFunction(*gr, d.ops, d.vars, d.consts);
+        w.count = d.plane.EvaluationCount - before;
+        w.kind = gr->FunctionObjType;
+        const bool restricted = gr->Interval.Min < gr->Interval.Max;
+        std::string exp = gr->Exp;
+        switch (w.kind) {
+        case 0: w.x0 = s.XInterval.Min, w.x1 = s.XInterval.Max; break;
+        case 1: w.x0 = s.YInterval.Min, w.x1 = s.YInterval.Max; break;
+        case 2: w.x0 = std::numbers::pi * gr->Interval.Min, w.x1 = std::numbers::pi * gr->Interval.Max; break;
+        case 3: w.x0 = gr->Interval.Min, w.x1 = gr->Interval.Max; break;
+        default:
+            w.grid = true;
+            w.x0 = restricted ? gr->Interval.Min : s.XInterval.Min;
+            w.x1 = restricted ? gr->Interval.Max : s.XInterval.Max;
+            w.y0 = s.YInterval.Min, w.y1 = s.YInterval.Max;
+            if (zm::Trim(gr->AddExp) != "=0") exp = "(" + gr->Exp + ")" + gr->AddExp;
+            break;
+        }
+        w.f = std::make_unique<zm::TExpCal>(exp, d.ops, d.vars, d.consts);
+        if (w.kind == 3) w.g = std::make_unique<zm::TExpCal>(gr->AddExp, d.ops, d.vars, d.consts);
+        out.push_back(std::move(w));
+    }
+    return out;
+}
+
+double RunSweep(Sweep& w, zm::TVarMemory& vars) {
+    static const char* const kVar[] = {"x", "y", "a", "t"};
+    double sum = 0;
+    if (w.grid) {
+        const auto side = static_cast<std::uint64_t>(std::ceil(std::sqrt(static_cast<double>(w.count))));
+        for (std::uint64_t n = 0; n < w.count; ++n) {
+            vars.SetValue("x", w.x0 + (w.x1 - w.x0) * static_cast<double>(n % side) / static_cast<double>(side));
+            vars.SetValue("y", w.y0 + (w.y1 - w.y0) * static_cast<double>(n / side) / static_cast<double>(side));
+            if (w.f->Calculate()) sum += w.f->Value;
+        }
+        return sum;
+    }
+    const std::uint64_t samples = w.g ? w.count / 2 : w.count;
+    const double step = (w.x1 - w.x0) / static_cast<double>(samples);
+    for (std::uint64_t n = 0; n < samples; ++n) {
+        vars.SetValue(kVar[w.kind], w.x0 + step * static_cast<double>(n));
+        if (w.f->Calculate()) sum += w.f->Value;
+        if (w.g && w.g->Calculate()) sum += w.g->Value;
+    }
+    return sum;
+}
+
+void EvaluationsAlone(benchmark::State& state) {
+    Drawing& d = TheDrawing();
+    if (!d.loaded) {
+        state.SkipWithError("document not read");
+        return;
+    }
+    std::vector<Sweep> sweeps = Sweeps(d);
+    std::uint64_t total = 0;
+    for (const Sweep& w : sweeps) total += w.count;
+    for (auto _ : state) {
+        double sum = 0;
+        for (Sweep& w : sweeps) sum += RunSweep(w, d.vars);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["evaluations"] = static_cast<double>(total);
+}
+BENCHMARK(EvaluationsAlone)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
