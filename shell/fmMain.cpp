@@ -5,6 +5,8 @@
 #include "platform/ZMIniFile.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
+#include "shell/ZMNotAvailable.h"
+#include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
 
 #include <QAbstractSpinBox>
@@ -24,11 +26,16 @@
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QToolBar>
 
 TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent), ownChooser_(std::make_unique<QtFileChooser>()) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Zorvik Mendal"));
+    // The frame's icon is also the icon of every document window.
+    setWindowIcon(MainWindowIcon(QStringLiteral("ActionAddGraph")));
     chooser_ = ownChooser_.get();
 
     // FormCreate.
@@ -117,9 +124,7 @@ void TFormMain::ShowTipOfTheDay() {
         NotAvailable(QStringLiteral("Tip of the Day"));
 }
 
-void TFormMain::NotAvailable(const QString& command) {
-    message(this, MsgKind::Information, QStringLiteral("\"%1\" is not available yet.").arg(command));
-}
+void TFormMain::NotAvailable(const QString& command) { NotAvailableYet(this, command); }
 
 // ------------------------------------------------------------------------------------------------
 // Frame-wide shortcuts
@@ -163,7 +168,18 @@ void TFormMain::ActionSaveAsPictureExecute() {
     NotAvailable(QStringLiteral("Save as Picture"));
 }
 
-void TFormMain::PageSetup1Click() { NotAvailable(QStringLiteral("Page Setup")); }
+void TFormMain::PageSetup1Click() {
+    // Without a printer there is nothing to set up.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        message(this, MsgKind::Warning,
+                QStringLiteral("Before you can perform printer-related tasks such as page setup or printing a "
+                               "document, you need to install a printer."));
+        return;
+    }
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
 
 void TFormMain::Print1Click() {
     if (!ActiveDocument()) return;

@@ -17,6 +17,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -208,6 +209,7 @@ private:
     void ApplyDefaultPlane(const QString& fileName);
 
     std::unique_ptr<QtFileChooser> ownChooser_;
+    std::unique_ptr<QPrinter> printer_;  // the printer that Page Setup sets up
     FileChooser* chooser_ = nullptr;
     QHash<QString, QAction*> commands_;
     QActionGroup* layoutGroup_ = nullptr;

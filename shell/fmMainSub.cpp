@@ -37,6 +37,7 @@
 #include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCalcPanel.h"
 #include "shell/ZMCommandMemo.h"
+#include "shell/ZMNotAvailable.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMXML.h"
 
@@ -56,19 +57,38 @@ QString NumberText(double v) { return QString::fromStdString(zm::FloatToStr(v, d
 // "&" in a graph caption must not become a mnemonic.
 QString MenuText(const std::string& s) { return QString::fromStdString(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
-// The program's dialogs for the window's commands. Those not listed here leave their
-// command without effect until their dialog is in the program.
+// The program's dialogs for the window's commands. A dialog that is not in the program yet
+// says so and counts as cancelled.
 TDocumentDialogs ProgramDialogs() {
     TDocumentDialogs d;
     d.AddGraph = [](TFormMainSub& doc) {
         TFormAddGraph dialog(&doc);
         return dialog.Execute(*doc.Memory, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
     };
+    d.AddTable = [](TFormMainSub& doc) {
+        NotAvailableYet(&doc, QStringLiteral("Add Table Graph"));
+        return false;
+    };
     d.EditGraph = [](TFormMainSub& doc, int index) {
         TFunctionObj* graph = doc.Memory->GetFunction(index);
-        if (!graph) return false;
+        if (!graph) {
+            NotAvailableYet(&doc, QStringLiteral("Edit Table"));
+            return false;
+        }
         TFormEditGraph dialog(&doc);
         return dialog.Execute(*graph, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
+    };
+    d.CoordinateProperties = [](TFormMainSub& doc) {
+        NotAvailableYet(&doc, QStringLiteral("Coordinate Properties"));
+        return false;
+    };
+    d.AddLabel = [](TFormMainSub& doc, TAddLabel&) {
+        NotAvailableYet(&doc, QStringLiteral("Add Label"));
+        return false;
+    };
+    d.EditLabel = [](TFormMainSub& doc, const TAddLabel&, TAddLabel&) {
+        NotAvailableYet(&doc, QStringLiteral("Edit Label"));
+        return false;
     };
     return d;
 }
@@ -270,6 +290,8 @@ void TFormMainSub::ReplaceMemory(std::unique_ptr<TMemory> List) {
 void TFormMainSub::Redraw() {
     if (!Memory) return;
     Coordinate1->Redraw(Memory.get(), *OperatorLib, *VarMemory, *ConstMemory);
+    // The margins follow the legend rows and titles, so the labels follow the redraw.
+    PlaceLabels();
 }
 
 void TFormMainSub::Panel2Resize() {

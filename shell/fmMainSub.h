@@ -93,7 +93,7 @@ public:
     void SavePenBrush();
     void RestorePenBrush();
 
-    // Redraws the plane with this window's context.
+    // Redraws the plane with this window's context, then re-places the labels.
     void Redraw();
     // Copies the plane's current intervals into the saved ones (marks them valid).
     void SaveCurrentIntervals();

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -290,7 +291,8 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         const char* action;
         bool withoutDocument;
     } cases[] = {
-        {"ActionSaveAsPicture", false},   {"PageSetup1", true},          {"Print1", false},
+        {"ActionSaveAsPicture", false},   {"ActionAddTable", false},     {"Print1", false},
+        {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
         {"ActionSetOption", true},        {"ActionFormulaCalculator", true}, {"ActionValueTable", true},
         {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},  {"ActionDerivative", true},
@@ -310,6 +312,17 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         }
     }
     EXPECT_EQ(frame->Command(QStringLiteral("BitsBytes1"))->property("zmCategory").toString(), QStringLiteral("Bits&Bytes"));
+}
+
+TEST_F(MainWindowTest, PageSetupWithoutAPrinterSaysSoInAWarning) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    CloseAll();  // needs no document
+    Trigger(QStringLiteral("PageSetup1"));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().kind, MsgKind::Warning);
+    EXPECT_EQ(boxes.last().buttons, MsgButtons::Ok);
+    EXPECT_EQ(boxes.last().text, QStringLiteral("Before you can perform printer-related tasks such as page setup or "
+                                                "printing a document, you need to install a printer."));
 }
 
 TEST_F(MainWindowTest, SidePanelsAndLayoutsActOnTheActiveWindow) {

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -98,6 +100,7 @@ protected:
         return labels.empty() ? nullptr : labels.back();
     }
 
+    MessageRecorder recorded;  // no real box may block a test
     QWidget frame;
     TComboboxLineWidth* width = nullptr;
     TComboboxLineStyle* style = nullptr;
@@ -646,6 +649,75 @@ TEST_F(DocWindow, GraphCommandsRefreshTheViewsAfterAConfirmedDialog) {
     w->ActionEditGraphExecute();
     EXPECT_EQ(edited, 0);
     EXPECT_TRUE(width->isEnabled());
+}
+
+TEST_F(DocWindow, LabelsFollowTheMarginsAfterEveryRedraw) {
+    // With the legend on, each shown graph adds a legend row below the plot and so moves the
+    // mapping: a label must stay on its anchor after any redraw.
+    view().LegendEnabled = 1;
+    w->Redraw();
+    TAddLabel* label = placeLabel(QPoint(130, 250), "Anchor");
+    ASSERT_NE(label, nullptr);
+    const double x = label->x;
+    const double y = label->y;
+    w->Dialogs.AddGraph = [](TFormMainSub& doc) {
+        TFunctionObj f;
+        f.Exp.assign(1, 'x');
+        f.ShowEnabled = 1;
+        doc.Memory->AddFunction(f);
+        return true;
+    };
+    w->ActionAddGraphExecute();
+    w->ActionAddGraphExecute();
+    EXPECT_NE(pixelOf(x, y), QPoint(130, 250));  // the legend moved the mapping
+    EXPECT_EQ(label->pos(), pixelOf(x, y));
+
+    QListWidget* list = w->MemoryListBox1;
+    const QRect row0 = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, row0.center().y()));
+    ASSERT_EQ(w->Memory->GetShowEnabled(0), 0);
+    EXPECT_EQ(label->pos(), pixelOf(x, y));
+    EXPECT_EQ(label->x, x);
+    EXPECT_EQ(label->y, y);
+}
+
+TEST_F(DocWindow, DialogsNotInTheProgramYetSayThatAndChangeNothing) {
+    // The window's own dialogs, not the fixture's.
+    TFormMainSub fresh;
+    fresh.InitDocument(TMyToolBar{});
+    TTableObj table;
+    table.ShowEnabled = 1;
+    fresh.Memory->AddTable(table);
+    fresh.MemoryListBox1->AddRow();
+    fresh.MemoryListBox1->setCurrentRow(0);
+    const TCoordinateSettings before = fresh.Coordinate1->Settings;
+
+    const struct {
+        std::function<void()> run;
+        const char* command;
+    } cases[] = {
+        {[&] { fresh.ActionAddTableExecute(); }, "\"Add Table Graph\" is not available yet."},
+        {[&] { fresh.ActionEditGraphExecute(); }, "\"Edit Table\" is not available yet."},
+        {[&] { fresh.ActionCoordinatePropertiesExecute(); }, "\"Coordinate Properties\" is not available yet."},
+        {[&] {
+             fresh.SetMouseMode(1);
+             QTest::mouseClick(fresh.Coordinate1, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+         },
+         "\"Add Label\" is not available yet."},
+    };
+    for (const auto& c : cases) {
+        recorded.clear();
+        c.run();
+        ASSERT_EQ(recorded.count(), 1) << c.command;
+        EXPECT_EQ(recorded.last().kind, MsgKind::Information);
+        EXPECT_EQ(recorded.last().text, QString::fromLatin1(c.command));
+    }
+    EXPECT_EQ(fresh.Memory->Count(), 1u);
+    EXPECT_EQ(fresh.MemoryListBox1->count(), 1);
+    EXPECT_TRUE(fresh.Labels().empty());
+    EXPECT_EQ(fresh.GetMouseMode(), 0);  // a cancelled label dialog still ends the mode
+    EXPECT_EQ(fresh.Coordinate1->Settings.XInterval.Min, before.XInterval.Min);
+    EXPECT_EQ(fresh.Coordinate1->Settings.XInterval.Max, before.XInterval.Max);
 }
 
 TEST_F(DocWindow, ReplacingTheGraphListRepointsEveryView) {
