@@ -791,6 +791,14 @@ bool TFormMainSub::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::ContextMenu: {
             auto* e = static_cast<QContextMenuEvent*>(event);
+            // The menu takes the left button's release, so a band being drawn is dropped first;
+            // the mode stays.
+            if (BandActive) {
+                DrawBand();
+                RestorePenBrush();
+                Coordinate1->update();
+                BandActive = false;
+            }
             CoordinatePopupMenu->popup(e->globalPos());
             return true;
         }

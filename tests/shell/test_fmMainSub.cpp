@@ -287,6 +287,25 @@ TEST_F(DocWindow, OnlyTheLeftButtonDrawsABandAndRightClickKeepsTheMode) {
     }
 }
 
+TEST_F(DocWindow, PopupMenuDuringABandDropsTheBandAndKeepsTheMode) {
+    const QImage before = plane()->Picture().copy();
+    const TCanvasPen pen = plane()->GetCanvas().Pen();
+    enterIntervalMode();
+    QTest::mousePress(plane(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(plane(), QPoint(200, 180));
+    ASSERT_NE(plane()->Picture(), before);
+    const QPoint p(200, 180);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, p, plane()->mapToGlobal(p));
+    QApplication::sendEvent(plane(), &menu);
+    w->CoordinatePopupMenu->hide();
+    EXPECT_EQ(plane()->Picture(), before);          // the band is erased
+    EXPECT_EQ(plane()->GetCanvas().Pen(), pen);     // and the not-xor pen is gone
+    QTest::mouseMove(plane(), QPoint(300, 300));
+    EXPECT_EQ(plane()->Picture(), before);          // moving draws no band any more
+    EXPECT_EQ(w->GetMouseMode(), 2);
+    EXPECT_EQ(view().XInterval, TInterval::CreateRange(1, -10, 10));
+}
+
 TEST_F(DocWindow, ViewCommandsChangeTheIntervalsAndKeepARecoveryPoint) {
     w->ActionCoordExpandHor();
     EXPECT_EQ(view().XInterval.Min, -20);
