@@ -7,9 +7,11 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
+#include <QVector>
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -66,11 +68,28 @@ Qt::BrushStyle brushStyle(uint8_t code) {
     }
 }
 
+// On and off runs, in pixels, of the thin styled pens; empty for solid.
+std::vector<int> dashRuns(uint8_t style) {
+    switch (style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
 QPen toQPen(const TCanvasPen& p) {
     const QColor c = toQColor(p.Color);
     const Qt::PenStyle s = penStyle(p.Style);
     if (s == Qt::NoPen) return QPen(Qt::NoPen);
-    if (p.Width <= 1) return QPen(QBrush(c), 0, s, Qt::FlatCap, Qt::MiterJoin);
+    if (p.Width <= 1) {
+        QPen pen(QBrush(c), 0, s, Qt::FlatCap, Qt::MiterJoin);
+        // outlines of boxes and ellipses dash like the thin lines
+        const std::vector<int> runs = dashRuns(p.Style);
+        if (!runs.empty()) pen.setDashPattern(QList<qreal>(runs.begin(), runs.end()));
+        return pen;
+    }
     return QPen(QBrush(c), std::min(p.Width, kMaxPenWidth), s, Qt::RoundCap, Qt::RoundJoin);
 }
 
@@ -95,6 +114,113 @@ QFont toQFont(const TFont& f) {
 }
 
 int clampCoord(int64_t v) { return static_cast<int>(std::clamp(v, -kCoordLimit, kCoordLimit)); }
+
+__extension__ using Int128 = __int128;
+
+// The pixels of a thin pen's polyline, as one-pixel-thick runs. Each segment colours its
+// start pixel and leaves out its end pixel whichever way it runs (the toolkit's stroker
+// always leaves out the lower-right end instead). A dash pattern runs on across the
+// segments. Only pixels inside w x h are produced, so far-away points cost nothing.
+class ThinPolyline {
+public:
+    ThinPolyline(int w, int h, uint8_t style) : w_(w), h_(h) {
+        const std::vector<int> runs = dashRuns(style);
+        for (size_t r = 0; r < runs.size(); ++r) on_.insert(on_.end(), static_cast<size_t>(runs[r]), r % 2 == 0);
+        period_ = static_cast<int64_t>(on_.size());
+    }
+
+    void Segment(QPoint a, QPoint b, QVector<QRect>& out) {
+        const int64_t dx = int64_t(b.x()) - a.x(), dy = int64_t(b.y()) - a.y();
+        const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+        const int64_t n = std::max(std::llabs(dx), std::llabs(dy));
+        if (n == 0) return;
+        const int64_t a0 = xMajor ? a.x() : a.y(), a1 = xMajor ? a.y() : a.x();
+        const int64_t dMajor = xMajor ? dx : dy, dMinor = xMajor ? dy : dx;
+        const int64_t sMajor = dMajor < 0 ? -1 : 1, sMinor = dMinor < 0 ? -1 : 1;
+        const int64_t adMinor = std::llabs(dMinor);
+        const int64_t limMajor = xMajor ? w_ : h_, limMinor = xMajor ? h_ : w_;
+        // minor coordinate of the i-th pixel: the ideal line rounded half away from the start
+        const auto minorAt = [&](int64_t i) {
+            return a1 + sMinor * static_cast<int64_t>((Int128(2) * i * adMinor + n) / (Int128(2) * n));
+        };
+        // i range whose major coordinate lies inside the image
+        int64_t lo = sMajor > 0 ? -a0 : a0 - (limMajor - 1);
+        int64_t hi = sMajor > 0 ? limMajor - 1 - a0 : a0;
+        lo = std::max<int64_t>(lo, 0);
+        hi = std::min<int64_t>(hi, n - 1);
+        // the minor coordinate moves monotonically: narrow the range by bisection
+        const auto inside = [&](int64_t i) {
+            const int64_t m = minorAt(i);
+            return m >= 0 && m < limMinor;
+        };
+        const auto beforeImage = [&](int64_t i) {  // still short of the image along the minor axis
+            const int64_t m = minorAt(i);
+            return sMinor > 0 ? m < 0 : m >= limMinor;
+        };
+        if (lo <= hi && adMinor != 0) {
+            int64_t l = lo, r = hi + 1;  // first i not before the image
+            while (l < r) {
+                const int64_t mid = l + (r - l) / 2;
+                if (beforeImage(mid)) l = mid + 1;
+                else r = mid;
+            }
+            lo = l;
+            l = lo;
+            r = hi + 1;  // first i past the image
+            while (l < r) {
+                const int64_t mid = l + (r - l) / 2;
+                if (inside(mid)) l = mid + 1;
+                else r = mid;
+            }
+            hi = l - 1;
+        }
+        // runs of pixels on one row (x major) or column (y major) become one box each
+        bool open = false;
+        int64_t runLo = 0, runHi = 0, runMinor = 0;
+        const auto close = [&] {
+            if (!open) return;
+            const int lo2 = int(runLo), len = int(runHi - runLo + 1);
+            out.append(xMajor ? QRect(lo2, int(runMinor), len, 1) : QRect(int(runMinor), lo2, 1, len));
+            open = false;
+        };
+        // walk incrementally: minor offset q with remainder r of (2 i |dMinor| + n) / 2n
+        const Int128 num = Int128(2) * lo * adMinor + n;
+        int64_t q = static_cast<int64_t>(num / (Int128(2) * n));
+        int64_t r = static_cast<int64_t>(num % (Int128(2) * n));
+        int64_t k = period_ ? static_cast<int64_t>((Int128(pos_) + lo) % period_) : 0;
+        for (int64_t i = lo; i <= hi; ++i) {
+            const int64_t mj = a0 + sMajor * i, mn = a1 + sMinor * q;
+            const bool on = (!period_ || on_[static_cast<size_t>(k)]) && mn >= 0 && mn < limMinor;
+            r += 2 * adMinor;
+            if (r >= 2 * n) {
+                r -= 2 * n;
+                ++q;
+            }
+            if (period_ && ++k == period_) k = 0;
+            if (!on) {
+                close();
+                continue;
+            }
+            if (open && mn == runMinor && (mj == runHi + 1 || mj == runLo - 1)) {
+                runLo = std::min(runLo, mj);
+                runHi = std::max(runHi, mj);
+                continue;
+            }
+            close();
+            open = true;
+            runLo = runHi = mj;
+            runMinor = mn;
+        }
+        close();
+        pos_ = period_ ? static_cast<int64_t>((Int128(pos_) + n) % period_) : 0;
+    }
+
+private:
+    int64_t w_, h_;
+    std::vector<bool> on_;  // per pixel of one period
+    int64_t period_ = 0;
+    int64_t pos_ = 0;
+};
 
 struct Box {
     int64_t x1, y1, x2, y2;
@@ -163,8 +289,25 @@ struct TCanvas::Impl {
     }
 
     void flushLines() {
-        if (pending.size() >= 2 && prepare()) painter.drawPolyline(pending);
+        if (pending.size() >= 2 && prepare()) {
+            if (pen.Width <= 1 && penStyle(pen.Style) != Qt::NoPen)
+                drawThin();
+            else
+                painter.drawPolyline(pending);
+        }
         pending.clear();
+    }
+
+    // Thin pens are rasterised here, pixel by pixel, to get the end-pixel rule right.
+    void drawThin() {
+        ThinPolyline line(target->width(), target->height(), pen.Style);
+        QVector<QRect> runs;
+        for (qsizetype i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], runs);
+        if (runs.isEmpty()) return;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(toQColor(pen.Color));
+        painter.drawRects(runs.constData(), static_cast<int>(runs.size()));
+        penDirty = brushDirty = true;
     }
 
     void end() {

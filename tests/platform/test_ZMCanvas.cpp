@@ -85,6 +85,17 @@ TEST(Canvas, PrimitivesFollowGdiPixelRules) {
         {"polyline draws its corners, not its last point",
          [](TCanvas& c) { c.MoveTo(2, 2); c.LineTo(10, 2); c.LineTo(10, 10); },
          {{10, 2}, {10, 9}}, {{10, 10}}},
+        {"line to the left leaves out its end pixel too", [](TCanvas& c) { c.MoveTo(10, 2); c.LineTo(2, 2); },
+         {{10, 2}, {3, 2}}, {{2, 2}, {11, 2}}},
+        {"upward line leaves out its end pixel", [](TCanvas& c) { c.MoveTo(5, 10); c.LineTo(5, 2); },
+         {{5, 10}, {5, 3}}, {{5, 2}, {5, 11}}},
+        {"reversed diagonal keeps its start, not its end", [](TCanvas& c) { c.MoveTo(8, 8); c.LineTo(2, 2); },
+         {{8, 8}, {5, 5}, {3, 3}}, {{2, 2}}},
+        {"shallow slope rounds to the nearest row", [](TCanvas& c) { c.MoveTo(0, 0); c.LineTo(10, 3); },
+         {{0, 0}, {1, 0}, {2, 1}, {5, 2}, {9, 3}}, {{10, 3}, {2, 0}, {5, 1}}},
+        {"reversed polyline: start and corners drawn, last point not",
+         [](TCanvas& c) { c.MoveTo(10, 10); c.LineTo(10, 2); c.LineTo(2, 2); },
+         {{10, 10}, {10, 3}, {10, 2}, {3, 2}}, {{2, 2}, {10, 11}, {1, 2}}},
         {"rectangle outline leaves out right and bottom edge", [](TCanvas& c) { c.Rectangle(2, 2, 10, 8); },
          {{2, 2}, {9, 2}, {9, 7}, {2, 7}}, {{10, 2}, {2, 8}, {5, 5}}},
         {"reversed box is normalised", [](TCanvas& c) { c.Rectangle(10, 8, 2, 2); },
@@ -167,6 +178,23 @@ TEST(Canvas, ConsecutiveLineTosStayDashed) {
     EXPECT_NE(px(img, 0, 5), kWhite);
 }
 
+TEST(Canvas, DashPatternKeepsItsPhaseOutsideTheImage) {
+    // 240000 is a whole number of every pattern's period, so the visible part must match
+    // a line that starts at 0.
+    for (uint8_t style : {psDash, psDot, psDashDot, psDashDotDot}) {
+        QImage far = whiteImage(100, 10), near = whiteImage(100, 10);
+        for (auto [img, x0] : {std::pair{&far, -240000}, std::pair{&near, 0}}) {
+            TCanvas cv(img);
+            plainState(cv);
+            cv.SetPenStyle(style);
+            cv.MoveTo(x0, 5);
+            cv.LineTo(100, 5);
+        }
+        EXPECT_EQ(far, near) << int(style);
+        EXPECT_NE(near, whiteImage(100, 10)) << int(style);
+    }
+}
+
 TEST(Canvas, NotXorTwiceRestoresTheImage) {
     QImage img = whiteImage(60, 60);
     {
@@ -191,6 +219,19 @@ TEST(Canvas, NotXorTwiceRestoresTheImage) {
     EXPECT_EQ(px(img, 40, 15), px(before, 40, 15)) << "a white fill leaves the inside unchanged";
     cv.Rectangle(10, 10, 45, 40);
     cv.Flush();
+    EXPECT_EQ(img, before);
+    // a thin polyline running back over itself, in every direction
+    for (int pass = 0; pass < 2; ++pass) {
+        cv.MoveTo(55, 55);
+        cv.LineTo(5, 50);
+        cv.LineTo(20, 3);
+        cv.LineTo(58, 30);
+        cv.LineTo(5, 50);
+        cv.Flush();
+        if (pass == 0) {
+            EXPECT_NE(img, before);
+        }
+    }
     EXPECT_EQ(img, before);
     EXPECT_EQ(img.format(), QImage::Format_RGB32);
 }
