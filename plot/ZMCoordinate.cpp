@@ -76,7 +76,8 @@ void TCoordinate::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, img);
 }
 
-int TCoordinate::StepCap() const { return 4 * (std::max(width(), height()) + 1) + 16; }
+// Enough for every tick of a view zoomed far out, few enough to stay quick on steps read from a file.
+int TCoordinate::StepCap() const { return 8 * (std::max(width(), height()) + 1) + 16; }
 
 void TCoordinate::StepLoop(double start, double step, const std::function<bool(double)>& keep,
                            const std::function<void(double)>& f) const {

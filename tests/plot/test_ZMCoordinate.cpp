@@ -1,9 +1,13 @@
 #include "PlaneFixture.h"
 
+#include "engine/ZMNumber.h"
+
 #include <QImage>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -550,4 +554,161 @@ TEST(Coordinate, ImageFollowsTheWidgetSizeWithoutAResizeEvent) {
     EXPECT_EQ(img.format(), QImage::Format_RGB32);
     for (auto [x, y] : {std::pair{0, 0}, std::pair{319, 239}, std::pair{319, 0}})
         EXPECT_EQ(img.pixel(x, y) & 0xFFFFFFu, 0x0A141Eu);
+}
+
+namespace {
+
+uint32_t Rgb(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFFu; }
+
+// True when the box holds a pixel that is neither the background nor close to it.
+bool InkIn(const QImage& img, int x1, int y1, int x2, int y2, uint32_t background = 0xFFFFFF) {
+    for (int y = std::max(y1, 0); y < std::min(y2, img.height()); ++y)
+        for (int x = std::max(x1, 0); x < std::min(x2, img.width()); ++x)
+            if (Rgb(img, x, y) != background) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(Coordinate, DrawnPixelsOfAxesArrowsTicksAndGrids) {
+    // 460 x 460, margins 30: 20 pixels per unit, origin at (230, 230).
+    constexpr uint32_t W = 0xFFFFFF, B = 0x000000, G = 0x808080;
+    struct Px { int x, y; uint32_t rgb; };
+    struct Case {
+        const char* name;
+        std::function<void(TCoordinateSettings&)> set;
+        std::vector<Px> px;
+    };
+    const Case cases[] = {
+        {"default plane", [](TCoordinateSettings&) {},
+         {{100, 230, B}, {100, 229, W}, {100, 231, W},           // x axis, one pixel wide
+          {230, 100, B}, {229, 100, W}, {231, 100, W},           // y axis
+          {250, 227, B}, {250, 232, B}, {250, 226, W}, {250, 233, W},  // tick at x = 1, end pixel left out
+          {227, 210, B}, {232, 210, B}, {226, 210, W}, {233, 210, W},  // tick at y = 1
+          {435, 230, B}, {444, 230, B}, {441, 227, B}, {453, 230, W}, {441, 224, W},  // x arrow, filled
+          {230, 25, B}, {230, 15, B}, {228, 18, B}, {230, 7, W}, {225, 18, W},        // y arrow, filled
+          {5, 5, W}, {100, 100, W}}},
+        {"solid grids on Min plus the step",
+         [](TCoordinateSettings& s) {
+             s.GridHorEnabled = s.GridVerEnabled = 1;
+             s.GridHorGraphStyle.LineStyle = s.GridVerGraphStyle.LineStyle = psSolid;
+         },
+         {{100, 410, G}, {100, 50, G}, {50, 100, G}, {410, 100, G},  // -9 and 9 on both axes
+          {100, 30, W}, {30, 100, W},                                 // none on Min itself
+          {100, 430, W}, {430, 100, W},                               // nor on Max
+          {29, 410, W}, {100, 230, B}}},                              // axes drawn over the grid
+        {"boxed axes: the box, inward ticks and a taller bottom margin",
+         [](TCoordinateSettings& s) { s.AxesStyle = 1; },
+         // bottom edge at 460 - 55 = 405; x = 1 at 250; y = 0 at (405 + 30) / 2 = 217.5
+         {{100, 405, B}, {100, 30, B}, {30, 300, B}, {430, 300, B}, {100, 230, W},
+          {250, 403, B}, {250, 402, W}, {250, 406, W},  // x = 1 tick from 405 up to 402, end left out
+          {32, 217, B}, {33, 217, W}, {29, 217, W}}},   // y = 0 tick from 30 right to 33
+        {"mirrored x: the arrow points left from XMax",
+         [](TCoordinateSettings& s) { s.XAxesDirection = 1; },
+         {{25, 230, B}, {15, 230, B}, {7, 230, W}, {437, 230, W}}},
+        {"view without 0 in y: the x axis lies on YMin",
+         [](TCoordinateSettings& s) { s.YInterval = TInterval::CreateRange(1, 2, 12); },
+         {{100, 430, B}, {100, 230, W}}},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        c.set(f.plane.Settings);
+        f.Redraw();
+        const QImage& img = f.plane.Picture();
+        for (const Px& p : c.px)
+            EXPECT_EQ(Rgb(img, p.x, p.y), p.rgb) << c.name << " at " << p.x << "," << p.y;
+    }
+}
+
+TEST(Coordinate, NumberTextsAndArrowCaptionsLeaveInk) {
+    PlaneFixture f;
+    f.Redraw();
+    const QImage& img = f.plane.Picture();
+    TCanvas& c = f.plane.GetCanvas();
+    const int th = c.TextHeight("0");
+    // "1" under the x axis, "0" at the special place, captions of both arrows
+    EXPECT_TRUE(InkIn(img, 246, 240, 246 + c.TextWidth("1"), 240 + th));
+    EXPECT_TRUE(InkIn(img, 223, 231, 223 + c.TextWidth("0"), 231 + th));
+    EXPECT_TRUE(InkIn(img, 442, 210, 442 + c.TextWidth("X"), 210 + th));
+    EXPECT_TRUE(InkIn(img, 240, 8, 240 + c.TextWidth("Y"), 8 + th));
+}
+
+TEST(Coordinate, NumbersNotExactlyZeroAreWrittenInFull) {
+    PlaneFixture f;
+    f.plane.Settings.XInterval = TInterval::CreateRange(1, -1, 1);
+    f.plane.Settings.XAxesLabelsStep = 0.1;
+    f.Redraw();
+    double v = -1;
+    for (int i = 0; i < 10; ++i) v += 0.1;
+    ASSERT_NE(v, 0.0);
+    const std::string near0 = zm::FloatToStr(v);
+    EXPECT_NE(near0.find('E'), std::string::npos) << near0;
+    EXPECT_NE(f.Text(near0), nullptr) << near0;
+    EXPECT_NE(f.Text("-0.9"), nullptr);
+    int zeros = 0;
+    for (const std::string& t : f.Texts()) zeros += t == "0";
+    EXPECT_EQ(zeros, 1) << "only the y axis has an exact 0";
+}
+
+TEST(Coordinate, ZoomedOutViewKeepsEveryTick) {
+    PlaneFixture f;
+    f.plane.Settings.XInterval = TInterval::CreateRange(1, -1000, 1000);
+    f.plane.Settings.XAxesGraphStyle.LineColor = 0x0000F0;
+    f.Redraw();
+    int ticks = 0;
+    for (const TCanvasRecord& r : f.Records(0x0000F0)) ticks += r.kind == TCanvasRecord::MoveTo;
+    EXPECT_EQ(ticks, 1 + 2001 + 1);  // axis, ticks -1000..1000, arrow stem
+    EXPECT_NE(f.Text("1000"), nullptr);
+}
+
+TEST(Coordinate, LegendSwitchesAndBottomTitleOffset) {
+    struct Case {
+        const char* name;
+        std::uint8_t bottomEnabled;
+        const char* bottom;
+        std::uint8_t colourAsGraph;
+        std::uint8_t showSample;
+        bool titleOffset, redText, sample;
+    };
+    const Case cases[] = {
+        {"plain", 0, "", 0, 1, false, false, true},
+        {"bottom title moves the rows up", 1, "Bottom", 0, 1, true, false, true},
+        {"bottom title enabled without text still counts", 1, "", 0, 1, true, false, true},
+        {"bottom title switch other than 1", 2, "Bottom", 0, 1, false, false, true},
+        {"text in the graph colour", 0, "", 1, 1, false, true, true},
+        {"colour switch other than 1 gives black", 0, "", 2, 1, false, false, true},
+        {"sample switch: any non-zero value", 0, "", 0, 7, false, false, true},
+        {"no sample", 0, "", 0, 0, false, false, false},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f(600, 460);
+        TCoordinateSettings& s = f.plane.Settings;
+        s.LegendEnabled = 1;
+        s.TitleBottomEnabled = c.bottomEnabled;
+        s.TitleBottom = c.bottom;
+        s.TextColorAsGraphEnabled = c.colourAsGraph;
+        s.ShowSampleEnabled = c.showSample;
+        TFunctionObj g = Graph(0, "x");
+        g.GraphStyle.LineColor = 255;
+        f.memory.AddFunction(g);
+        f.Redraw();
+        const int th = TextHeightIn(f.plane, s.TitleBottomFont, "Bottom");
+        const int y = 460 - ((c.titleOffset ? th + 20 : 20) + 16);
+        const TCanvasRecord* row = f.Text("Y(x)=x");
+        ASSERT_NE(row, nullptr) << c.name;
+        EXPECT_EQ(row->pts[0], (TPoint{300, y})) << c.name;
+
+        const QImage& img = f.plane.Picture();
+        TCanvas& cv = f.plane.GetCanvas();
+        bool red = false, dark = false;
+        for (int yy = y; yy < y + cv.TextHeight("Y"); ++yy)
+            for (int xx = 300; xx < 300 + 40; ++xx) {
+                const QRgb p = img.pixel(xx, yy);
+                if (qRed(p) > 150 && qGreen(p) < 100) red = true;
+                if (qRed(p) < 100 && qGreen(p) < 100) dark = true;
+            }
+        EXPECT_EQ(red, c.redText) << c.name;
+        EXPECT_EQ(dark, !c.redText) << c.name;
+        EXPECT_EQ(Rgb(img, 260, y + 7) == 0xFF0000u, c.sample) << c.name;  // sample line x - 60 .. x - 10
+    }
 }
