@@ -42,8 +42,8 @@ struct DocumentContents {
     std::vector<TXMLNode> labels;
 };
 
-// Loads `path` and reads the children named in `take` ("Memory", "Coordinate", "AddLabels"),
-// the plane on top of `plane`. Null for a foreign root; raises when the file cannot be read or
+// Loads `path` and reads the children asked for ("Memory", "Coordinate", "AddLabels"), the
+// plane on top of a copy of `plane`. Null for a foreign root; raises when the file cannot be read or
 // a value does not convert.
 std::unique_ptr<DocumentContents> ReadContents(const QString& path, const TCoordinateSettings& plane, bool memory,
                                                bool coordinate, bool labels) {
