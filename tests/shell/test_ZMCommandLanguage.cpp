@@ -153,7 +153,7 @@ TEST(CommandLanguage, DerivativeAnswers) {
         {"deri x 3*x", "=3"},
         {"deri x x/2", "=0.5"},
         {"deri y x*y", "=x"},
-        {"deri a a^3", "=3*a^2"},
+        {"deri a a^3", "=3*(a^2)"},             // the power keeps its parentheses
         {"deri x 2*x+sin x", "=2+(cos(x))"},
         {"DERIVATIVE x x^2", "=2*x"},
         {"deri x   x^2  ", "=2*x"},

@@ -2,6 +2,7 @@
 // the draw commands through the add-graph dialog.
 #include "editors/fmAddGraph.h"
 #include "engine/ZMMath.h"
+#include "engine/ZMNumber.h"
 #include "plot/ZMCoordinate.h"
 #include "plot/ZMFunTabObj.h"
 #include "plot/ZMMemoryListBox.h"
@@ -204,4 +205,46 @@ TEST(CommandMemo, CancelledDrawAnswersAbortAndChangesNothing) {
     EXPECT_EQ(doc.memo.LastResult, QStringLiteral("Abort."));
     EXPECT_EQ(doc.memory.Count(), 0);
     EXPECT_EQ(doc.listBox.count(), 0);
+}
+
+TEST(CommandMemo, DrawIsIgnoredWhileAnyDocumentLinkIsMissing) {
+    enum Missing { NoMemory, NoPlane, NoListBox, NoOperators };
+    for (const Missing missing : {NoMemory, NoPlane, NoListBox, NoOperators}) {
+        Document doc;
+        if (missing == NoMemory) doc.memo.Memory = nullptr;
+        if (missing == NoPlane) doc.memo.Plane = nullptr;
+        if (missing == NoListBox) doc.memo.ListBox = nullptr;
+        if (missing == NoOperators) doc.memo.OperatorLib = nullptr;
+        bool dialogOpened = false;
+        whenModal([&](QWidget* modal) { dialogOpened = true; modal->close(); }, 200);
+        doc.memo.ExecuteCommand(QStringLiteral("drawfx x"));
+        QTest::qWait(250);
+        EXPECT_FALSE(dialogOpened) << missing;
+        EXPECT_EQ(doc.memo.Lines(), QStringList{QString()}) << missing;
+        EXPECT_EQ(doc.memory.Count(), 0) << missing;
+    }
+}
+
+TEST(CommandMemo, EvaluationSeesTheLastSampleOfTheRedraw) {
+    Document doc;
+    whenModal([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button1Click(); });
+    doc.memo.ExecuteCommand(QStringLiteral("drawfx x"));
+    ASSERT_EQ(doc.memo.LastResult, QStringLiteral("OK."));
+    const double sampled = doc.vars.GetValue("x");
+    EXPECT_NE(sampled, 0);
+    doc.memo.ExecuteCommand(QStringLiteral("?x"));
+    EXPECT_EQ(doc.memo.LastResult, QStringLiteral("=") + QString::fromStdString(zm::FloatToStr(sampled)));
+    // Until a "var" command sets it.
+    doc.memo.ExecuteCommand(QStringLiteral("var x = 1"));
+    doc.memo.ExecuteCommand(QStringLiteral("?x"));
+    EXPECT_EQ(doc.memo.LastResult, QStringLiteral("=1"));
+}
+
+TEST(CommandMemo, TypedControlCharactersAroundTheCommandAreTrimmed) {
+    Document doc;
+    Type(doc.memo, QStringLiteral("\t?1+2\t"));
+    Type(doc.memo, QStringLiteral("\tvar k = 3 "));
+    EXPECT_EQ(doc.memo.Lines(), (QStringList{QStringLiteral("\t?1+2\t"), QStringLiteral("=3"),
+                                             QStringLiteral("\tvar k = 3 "), QStringLiteral("OK."), QString()}));
+    EXPECT_EQ(doc.vars.GetValue("k"), 3);
 }
