@@ -11,8 +11,7 @@ QString qtFileFilter(const QString& classic) {
         const QString& pattern = parts[i + 1];
         QString patterns = pattern;
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << (name == pattern ? QStringLiteral("%1 (%1)").arg(patterns)
-                                    : QStringLiteral("%1 (%2)").arg(name, patterns));
+        filters << (name == pattern ? patterns : QStringLiteral("%1 (%2)").arg(name, patterns));
     }
     if (parts.size() % 2 == 1 && !parts.back().isEmpty()) filters << parts.back();
     return filters.join(QStringLiteral(";;"));
