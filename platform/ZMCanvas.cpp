@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -524,7 +525,8 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
         p.resetTransform();
         d->penDirty = true;
     }
-    d->pos = {x + tw, y};
+    const int64_t nx = std::clamp<int64_t>(int64_t(x) + tw, INT32_MIN, INT32_MAX);
+    d->pos = {static_cast<int>(nx), y};
 }
 
 int TCanvas::TextWidth(const std::string& text) {
