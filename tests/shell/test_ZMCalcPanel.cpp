@@ -306,3 +306,37 @@ TEST(CalcPanel, UpdateItemsRunTheDialogLineOrAnswerAbort) {
     EXPECT_EQ(doc.vars.GetValue("x"), 2);
     EXPECT_EQ(doc.consts.GetValue("x"), 2);
 }
+
+TEST(CalcPanel, FunctionMenuOffersEveryGroupAndItsItems) {
+    const struct {
+        const char* group;
+        QStringList items;
+        bool functions;
+    } groups[] = {
+        {"Normal function", {"abs()", "sqr()", "sqrt()", "ln()", "log10()", "log2()", "exp()", "^ - power()"}, true},
+        {"Convert function", {"int()", "round()", "frac()", "sign()", "random()"}, true},
+        {"Trigonometric function ", {"sin()", "cos()", "tan()", "cot()"}, true},
+        {"Inverse trigonometric function", {"arcsin()", "arccos()", "arctan()", "arccot()"}, true},
+        {"Hyperbolic function", {"sinh()", "cosh()", "tanh()", "coth()"}, true},
+        {"Inverse hyperbolic function", {"arcsinh()", "arccosh()", "arctanh()", "arccoth()"}, true},
+        {"Relational operation", {">", "<", ">=", "<=", "=", "<>"}, false},
+    };
+    Document doc;
+    const QList<QAction*> top = doc.panel.FunctionPopupMenu->actions();
+    ASSERT_EQ(top.size(), static_cast<qsizetype>(std::size(groups)));
+    for (std::size_t g = 0; g < std::size(groups); ++g) {
+        const auto& group = groups[g];
+        EXPECT_EQ(top[static_cast<qsizetype>(g)]->text(), QString::fromLatin1(group.group));
+        QStringList captions;
+        for (QAction* item : top[static_cast<qsizetype>(g)]->menu()->actions()) {
+            captions << item->text();
+            doc.box()->clear();
+            item->trigger();
+            const bool power = item->text() == QStringLiteral("^ - power()");
+            EXPECT_EQ(doc.box()->text(), power ? QStringLiteral("^") : item->text());
+            const int back = group.functions && !power ? 1 : 0;
+            EXPECT_EQ(doc.box()->cursorPosition(), doc.box()->text().size() - back) << item->text().toStdString();
+        }
+        EXPECT_EQ(captions, group.items) << group.group;
+    }
+}
