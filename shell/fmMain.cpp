@@ -36,6 +36,8 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent), ownChooser_(std::ma
     setWindowTitle(QStringLiteral("Zorvik Mendal"));
     // The frame's icon is also the icon of every document window.
     setWindowIcon(MainWindowIcon(QStringLiteral("ActionAddGraph")));
+    // The tool bars are shown and hidden through the View menu only.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     chooser_ = ownChooser_.get();
 
     // FormCreate.

@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -107,13 +108,23 @@ TFormMainSub::TFormMainSub(QWidget* parent) : QWidget(parent) {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedWidth(232);
-    auto* left = new QVBoxLayout(Panel1);
+    // In a short window the groups keep their sizes and the panel scrolls.
+    auto* outer = new QVBoxLayout(Panel1);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(Panel1);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+    auto* groups = new QWidget(scroll);
+    auto* left = new QVBoxLayout(groups);
     left->setContentsMargins(2, 2, 2, 2);
-    GroupBox1 = new QGroupBox(QStringLiteral("Graphs List"), Panel1);
+    scroll->setWidget(groups);
+    GroupBox1 = new QGroupBox(QStringLiteral("Graphs List"), groups);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox2 = new QGroupBox(QStringLiteral("Command Window"), Panel1);
+    GroupBox2 = new QGroupBox(QStringLiteral("Command Window"), groups);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox3 = new QGroupBox(QStringLiteral("Calculator"), Panel1);
+    GroupBox3 = new QGroupBox(QStringLiteral("Calculator"), groups);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     for (QGroupBox* box : {GroupBox1, GroupBox2, GroupBox3}) {
         auto* inner = new QVBoxLayout(box);
