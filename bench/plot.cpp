@@ -7,6 +7,9 @@
 #include "storage/ZMXML.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
 
 #include <benchmark/benchmark.h>
 
@@ -78,6 +81,46 @@ void RedrawWithoutGraphs(benchmark::State& state) {
     }
 }
 BENCHMARK(RedrawWithoutGraphs)->Unit(benchmark::kMillisecond);
+
+// A yardstick for the drawing: the lines and boxes one redraw puts on the canvas, drawn
+// straight with QPainter (thin pens as cosmetic polylines, one per pen run; no text).
+void QPainterSamePrimitives(benchmark::State& state) {
+    Drawing& d = TheDrawing();
+    std::vector<TCanvasRecord> rec;
+    d.plane.GetCanvas().SetRecording(&rec);
+    d.Redraw();
+    d.plane.GetCanvas().SetRecording(nullptr);
+    QImage image(d.plane.width(), d.plane.height(), QImage::Format_RGB32);
+    const auto color = [](TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
+    for (auto _ : state) {
+        QPainter p(&image);
+        QPolygon run;
+        const auto flush = [&] {
+            if (run.size() > 1) p.drawPolyline(run);
+            run.clear();
+        };
+        for (const TCanvasRecord& r : rec) {
+            switch (r.kind) {
+            case TCanvasRecord::MoveTo:
+                flush();
+                p.setPen(QPen(color(r.pen.Color), r.pen.Width <= 1 ? 0 : r.pen.Width));
+                run << QPoint(r.pts[0].x, r.pts[0].y);
+                break;
+            case TCanvasRecord::LineTo: run << QPoint(r.pts[0].x, r.pts[0].y); break;
+            case TCanvasRecord::Rect:
+            case TCanvasRecord::Fill:
+                flush();
+                p.fillRect(QRect(QPoint(r.pts[0].x, r.pts[0].y), QPoint(r.pts[1].x - 1, r.pts[1].y - 1)),
+                           QBrush(color(r.brush.Color), Qt::BDiagPattern));
+                break;
+            default: flush(); break;
+            }
+        }
+        flush();
+    }
+    state.counters["primitives"] = static_cast<double>(rec.size());
+}
+BENCHMARK(QPainterSamePrimitives)->Unit(benchmark::kMillisecond);
 
 // The evaluations of one redraw without the drawing: every graph's formulas evaluated as
 // often as its drawing evaluates them, at points spread over the range it samples.

@@ -7,6 +7,8 @@
 #include "engine/ZMNumber.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <numbers>
 
@@ -34,6 +36,10 @@ public:
         ky_ = (b_ - t_) / (s.YInterval.Max - s.YInterval.Min);
         xLeftToRight_ = s.XAxesDirection == 0;
         yBottomToTop_ = s.YAxesDirection == 1;
+        const TCanvasPen& pen = canvas_.Pen();
+        // A thin solid pen draws a polyline as the union of its segments (each leaves out
+        // its end pixel), so a segment that starts where the pen stands may continue it.
+        joinable_ = pen.Width <= 1 && (pen.Style == psSolid || pen.Style == psInsideFrame) && pen.Mode == pmCopy;
     }
 
     TPoint operator()(double x, double y) const {
@@ -53,6 +59,33 @@ public:
         MoveTo(x1, y1);
         LineTo(x2, y2);
     }
+    // Separate segments, each from its first point to its second. With an opaque pen the
+    // order does not change the pixels; a joinable pen draws them in the order that
+    // continues the pen's path most often.
+    void Segments(const std::array<std::array<double, 4>, 3>& segs) const {
+        std::array<TPoint, 3> from, to;
+        for (size_t i = 0; i < 3; ++i) {
+            from[i] = (*this)(segs[i][0], segs[i][1]);
+            to[i] = (*this)(segs[i][2], segs[i][3]);
+        }
+        std::array<size_t, 3> order{0, 1, 2};
+        if (joinable_) {
+            const TPoint at = canvas_.PenPos();
+            std::array<size_t, 3> perm{0, 1, 2};
+            int best = -1;
+            do {
+                const int joins = (from[perm[0]] == at) + (from[perm[1]] == to[perm[0]]) + (from[perm[2]] == to[perm[1]]);
+                if (joins > best) {
+                    best = joins;
+                    order = perm;
+                }
+            } while (best < 3 && std::next_permutation(perm.begin(), perm.end()));
+        }
+        for (size_t i : order) {
+            if (!joinable_ || !(canvas_.PenPos() == from[i])) canvas_.MoveTo(from[i].x, from[i].y);
+            canvas_.LineTo(to[i].x, to[i].y);
+        }
+    }
     TCanvas& Canvas() const { return canvas_; }
 
 private:
@@ -63,6 +96,7 @@ private:
     double l_, t_, r_, b_;
     double xmin_, ymin_, kx_, ky_;
     bool xLeftToRight_, yBottomToTop_;
+    bool joinable_;
 };
 
 void SmoothArc(const WorldMap& map, const TTableElemObj& a, const TTableElemObj& b, const TTableElemObj& c) {
@@ -286,9 +320,18 @@ struct TCoordinate::ImplicitTrace {
     double wx;  // world width of a pixel
     double wy;  // world height of a pixel
 
+    // Bits of the last values set: a corner often shares one of them with the one before.
+    std::uint64_t setX = 0;
+    std::uint64_t setY = 0;
+    bool anySet = false;
+
     bool Eval(double x, double y, double& v) {
-        vars.SetValue("x", x);
-        vars.SetValue("y", y);
+        const auto bx = std::bit_cast<std::uint64_t>(x), by = std::bit_cast<std::uint64_t>(y);
+        if (!anySet || bx != setX) vars.SetValue("x", x);
+        if (!anySet || by != setY) vars.SetValue("y", y);
+        setX = bx;
+        setY = by;
+        anySet = true;
         ++count;
         const bool ok = e.Calculate();
         v = e.Value;
@@ -362,19 +405,23 @@ void TCoordinate::TraceImplicitCell(ImplicitTrace& t, double xa, double ya, doub
     b = std::abs(b);
     c = std::abs(c);
     d = std::abs(d);
-    const WorldMap& m = t.map;
+    std::array<std::array<double, 4>, 3> marks;
+    // diagonals
     if (a < c && a < d && b < c && b < d)
-        m.Line(xa, ya, xb, yb);
+        marks[0] = {xa, ya, xb, yb};
     else
-        m.Line(xb, ya, xa, yb);
+        marks[0] = {xb, ya, xa, yb};
+    // horizontal edges
     if (a < b && a < d && c < b && c < d)
-        m.Line(xa, ya, xb, ya);
+        marks[1] = {xa, ya, xb, ya};
     else
-        m.Line(xa, yb, xb, yb);
+        marks[1] = {xa, yb, xb, yb};
+    // vertical edges
     if (a < b && a < c && d < b && d < c)
-        m.Line(xa, ya, xa, yb);
+        marks[2] = {xa, ya, xa, yb};
     else
-        m.Line(xb, ya, xb, yb);
+        marks[2] = {xb, ya, xb, yb};
+    t.map.Segments(marks);
 }
 
 bool TCoordinate::CellMayHoldZero(ImplicitTrace& t, double xa, double ya, double xb, double yb) {
