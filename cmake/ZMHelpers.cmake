@@ -7,9 +7,17 @@ target_compile_options(zm_options INTERFACE
 if(ZM_WERROR)
   target_compile_options(zm_options INTERFACE -Werror)
 endif()
-if(ZM_SANITIZE)
-  target_compile_options(zm_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-  target_link_options(zm_options INTERFACE -fsanitize=address,undefined)
+# AddressSanitizer and UndefinedBehaviorSanitizer (gcc or clang); any finding stops the
+# program. Fuzzing implies them and adds coverage instrumentation to every library.
+if(ZM_SANITIZE OR ZM_FUZZ)
+  set(zm_sanitizers -fsanitize=address,undefined,float-cast-overflow)
+  target_compile_options(zm_options INTERFACE ${zm_sanitizers} -fno-sanitize-recover=all
+    -fno-omit-frame-pointer -g)
+  target_link_options(zm_options INTERFACE ${zm_sanitizers})
+  if(ZM_FUZZ)
+    target_compile_options(zm_options INTERFACE -fsanitize=fuzzer-no-link
+      -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/cmake/fuzz-coverage-ignore.txt)
+  endif()
 endif()
 
 # zm_library(<folder> [DEPS targets...])
@@ -46,8 +54,15 @@ function(zm_test name)
   else()
     target_link_libraries(test_${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
+  set(env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+  if(ZM_SANITIZE OR ZM_FUZZ)
+    # Full stacks on allocation, so that the suppressions can match frames inside Qt.
+    list(APPEND env "UBSAN_OPTIONS=print_stacktrace=1" "ASAN_OPTIONS=fast_unwind_on_malloc=0"
+      "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
+  endif()
+  # The label is the folder, so that one folder's tests can be run alone (ctest -L).
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 120)
+    PROPERTIES ENVIRONMENT "${env}" LABELS ${name} TIMEOUT 120)
 endfunction()

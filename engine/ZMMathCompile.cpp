@@ -150,12 +150,12 @@ void TExpCal::FixTokens() {
     };
     tokens.clear();
     tokens.reserve(withZeros.size() + withZeros.size() / 2);
-    for (size_t i = 0; i < withZeros.size(); ++i) {
-        if (i > 0) {
-            const int l = leftClass(withZeros[i - 1]), r = rightClass(withZeros[i]);
-            if (l >= 0 && r >= 0 && kMultiply[l][r]) tokens.emplace_back(kOperator, "*", 0);
-        }
-        tokens.push_back(withZeros[i]);
+    int left = -1;  // class of the previous token as a left neighbour
+    for (TExpFactor& t : withZeros) {
+        const int right = rightClass(t);
+        if (left >= 0 && right >= 0 && kMultiply[left][right]) tokens.emplace_back(kOperator, "*", 0);
+        left = leftClass(t);
+        tokens.push_back(std::move(t));
     }
 }
 
@@ -210,14 +210,19 @@ void TExpCal::Compile() {
         Valid = 0;
         return;
     }
-    quads.reserve(postfix.size() * 4);
+    size_t operators = 1;
+    for (const TExpFactor& t : postfix) operators += t.Kind == kOperator;
+    quads.reserve(operators * 4);
     int k = 0;
+    // Emits a quadruple and gives its result temporary.
     auto emit = [&](const TExpFactor& a, const TExpFactor& b, const TExpFactor& op) {
         ++k;
-        quads.push_back(MakeTemp(k));
+        TExpFactor temp = MakeTemp(k);
+        quads.push_back(temp);
         quads.push_back(a);
         quads.push_back(b);
         quads.push_back(op);
+        return temp;
     };
     if (postfix.size() == 1) {
         if (postfix[0].IsOperand())
@@ -236,16 +241,15 @@ void TExpCal::Compile() {
                     Valid = 0;
                     break;
                 }
-                emit(stack[c - 2], stack[c - 1], t);
+                TExpFactor temp = emit(stack[c - 2], stack[c - 1], t);
                 stack.resize(c - 2);
-                stack.push_back(MakeTemp(k));
+                stack.push_back(std::move(temp));
             } else if (n == 1) {
                 if (stack.empty() || !stack.back().IsOperand()) {
                     Valid = 0;
                     break;
                 }
-                emit(stack.back(), stack.back(), t);
-                stack.back() = MakeTemp(k);
+                stack.back() = emit(stack.back(), stack.back(), t);
             } else {
                 stack.push_back(t);
             }

@@ -1,0 +1,90 @@
+// Document text: parse the bytes and read them the way File Open does (graph list, plane
+// settings over the default plane, every label), then compile and evaluate the formulas
+// of the graphs read. Every failure must be a parse error of the XML layer or one of the
+// reader's own messages; anything else stops the run.
+#include "engine/ZMMath.h"
+#include "platform/ZMError.h"
+#include "storage/ZMAddLabel.h"
+#include "storage/ZMDocumentFile.h"
+#include "storage/ZMXML.h"
+
+#include <QApplication>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool IsReaderMessage(const std::string& m) {
+    return m == "Element does not contain a single text node" ||
+           (m.size() > 1 && m[0] == '\'' &&
+            (EndsWith(m, "' is not a valid integer value") || EndsWith(m, "' is not a valid floating point value")));
+}
+
+void CompileFormulas(const TMemory& memory) {
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars, consts;
+    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
+    consts.AddVar("PI", 3.141592653589793);
+    for (std::size_t i = 0; i < memory.Count(); ++i) {
+        const auto* f = dynamic_cast<const TFunctionObj*>(memory.GetItem(static_cast<std::ptrdiff_t>(i)));
+        if (!f) continue;
+        for (const std::string* text : {&f->Exp, &f->AddExp}) {
+            zm::TExpCal e(*text, ops, vars, consts);
+            for (double x : {-1.0, 0.0, 2.0}) {
+                vars.SetValue("x", x);
+                e.Calculate();
+            }
+        }
+    }
+}
+
+}  // namespace
+
+// Fontconfig keeps a cache it never frees.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Lives until the process ends: destroying it among the exit handlers crashes in Qt.
+    static auto* app = new QApplication(*argc, *argv);
+    (void)app;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    TZMXML doc;
+    try {
+        doc.LoadFromXML(std::string(reinterpret_cast<const char*>(data), size));
+    } catch (const ZmError&) {
+        return 0;  // not well-formed: the parser's message
+    }
+    std::vector<std::unique_ptr<TMemory>> lists;
+    TCoordinateSettings plane = TCoordinateSettings::Create(96);
+    std::vector<std::unique_ptr<TAddLabel>> labels;
+    TDocumentReader reader;
+    reader.Memory = [&](std::unique_ptr<TMemory> list) { lists.push_back(std::move(list)); };
+    reader.Coordinate = [&](TXMLNode node) { TZMXML::ReadCoordinate(node, plane); };
+    reader.AddLabels = [&](TXMLNode node) {
+        for (TXMLNode n = node.FirstChildElement(); n; n = n.NextSiblingElement())
+            if (n.NodeName() == "AddLabel") labels.push_back(TZMXML::ReadAddLabel(n));
+    };
+    try {
+        ReadDocument(doc, reader);
+    } catch (const ZmError& e) {
+        if (!IsReaderMessage(e.what())) {
+            std::fprintf(stderr, "unexpected message: %s\n", e.what());
+            std::abort();
+        }
+    }
+    for (const auto& list : lists) CompileFormulas(*list);
+    return 0;
+}
