@@ -408,3 +408,314 @@ TEST(Plot, ImplicitCurveOnVeryUnequalScalesStaysCheap) {
     EXPECT_TRUE(Runs(g).empty());
     EXPECT_EQ(g.plane.EvaluationCount, 0u);
 }
+
+namespace {
+
+using Segment = std::pair<TPoint, TPoint>;
+
+// Every segment of the graph's pen, whether it started with a MoveTo or went on from
+// the pen position.
+std::vector<Segment> Segments(const PlaneFixture& f) {
+    std::vector<Segment> out;
+    TPoint at{};
+    for (const TCanvasRecord& r : f.Records(kInk)) {
+        if (r.kind == TCanvasRecord::LineTo) out.push_back({at, r.pts[0]});
+        at = r.pts[0];
+    }
+    std::sort(out.begin(), out.end(), [](const Segment& a, const Segment& b) {
+        return std::tie(a.first.x, a.first.y, a.second.x, a.second.y) <
+               std::tie(b.first.x, b.first.y, b.second.x, b.second.y);
+    });
+    return out;
+}
+
+// A view of 32 pixels per unit on a 460 x 460 plane, so boxes of 1/4 are 8 pixels.
+void PowerOfTwoView(PlaneFixture& f) {
+    f.plane.Settings.XInterval = TInterval::CreateRange(1, -6.25, 6.25);
+    f.plane.Settings.YInterval = TInterval::CreateRange(1, -6.25, 6.25);
+}
+
+// f(x, y) with the given values at the corners of the box [0, s] x [0, s], bilinear.
+std::string Bilinear(double s, double topLeft, double topRight, double bottomRight, double bottomLeft) {
+    const auto num = [](double v) { return "(" + std::to_string(v) + ")"; };
+    const std::string u = "(x/" + std::to_string(s) + ")", v = "(y/" + std::to_string(s) + ")";
+    // bottom-left + (bottom-right - bottom-left) u + (top-left - bottom-left) v + twist u v
+    return num(bottomLeft) + "+" + num(bottomRight - bottomLeft) + "*" + u + "+" + num(topLeft - bottomLeft) + "*" + v +
+           "+" + num(topRight - topLeft - bottomRight + bottomLeft) + "*" + u + "*" + v;
+}
+
+}  // namespace
+
+TEST(Plot, ImplicitLeafDrawsOneMarkPerPairingOfCorners) {
+    // A box of 4 pixels a side is a single leaf. Corners: A top-left, C top-right,
+    // B bottom-right, D bottom-left; the two smallest magnitudes choose the marks.
+    enum Corner { A, C, B, D };
+    struct Case {
+        const char* name;
+        std::string exp;
+        std::vector<std::pair<Corner, Corner>> marks;
+    };
+    const double s = 0.125;
+    const Case cases[] = {
+        {"A and B smallest: the diagonal A-B", Bilinear(s, 1, 9, -1, 8), {{A, B}, {D, B}, {C, B}}},
+        {"C and D smallest: the other diagonal", Bilinear(s, 9, 1, 8, -1), {{C, D}, {D, B}, {C, B}}},
+        {"A and C smallest: the top edge", Bilinear(s, -1, 1, 9, 8), {{C, D}, {A, C}, {C, B}}},
+        {"A and D smallest: the left edge", Bilinear(s, 1, 9, 8, -1), {{C, D}, {D, B}, {A, D}}},
+        {"B and D smallest: bottom edge, right edge", Bilinear(s, 8, 9, 1, -1), {{C, D}, {D, B}, {C, B}}},
+        {"comparisons are strict: a tie takes the second choice", Bilinear(s, 2, 2, 2, 2), {{C, D}, {D, B}, {C, B}}},
+        {"a magnitude, not a sign: -1 is as small as 1", Bilinear(s, -1, 5, 1, 5), {{A, B}, {D, B}, {C, B}}},
+        {"a failed corner draws nothing", "sqrt(x-0.01)+y", {}},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        PowerOfTwoView(f);
+        TFunctionObj g = Graph(4, c.exp, "=0");
+        g.Interval = TInterval::CreateRange(1, 0, s);
+        g.AddInterval = TInterval::CreateRange(1, 0, s);
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        const TPoint corner[] = {f.plane.WorldToScreen(0, s), f.plane.WorldToScreen(s, s), f.plane.WorldToScreen(s, 0),
+                                 f.plane.WorldToScreen(0, 0)};
+        ASSERT_EQ(corner[C].x - corner[A].x, 4) << c.name;
+        ASSERT_EQ(corner[D].y - corner[A].y, 4) << c.name;
+        PlaneFixture want;
+        want.memory.AddFunction(Graph(0, "0"));  // only for the record helper
+        for (auto [p, q] : c.marks) {
+            want.rec.push_back({TCanvasRecord::MoveTo, {corner[p]}, "", {1, psSolid, kInk, pmCopy}, {}});
+            want.rec.push_back({TCanvasRecord::LineTo, {corner[q]}, "", {1, psSolid, kInk, pmCopy}, {}});
+        }
+        EXPECT_EQ(Segments(f), Segments(want)) << c.name;
+        EXPECT_EQ(f.plane.EvaluationCount, 4u) << c.name << ": four corners, no quarter tests";
+    }
+}
+
+TEST(Plot, ImplicitQuarterTestLooksAlongOneEdge) {
+    // A box of 8 pixels splits once; each 4-pixel quarter is tested, then traced as a leaf.
+    struct Case {
+        const char* name;
+        const char* exp;
+        uint64_t evaluations;  // 4 quarters x 4 corners, the edge walks, 4 per traced leaf
+        bool drawn;
+    };
+    const Case cases[] = {
+        {"all corners positive, negative at the top midpoint: traced",
+         "100*((x-0.0625)^2+(y-0.25)^2)-0.01", 16 + 4 * 2 + 4, true},
+        {"all corners positive, negative only at the bottom midpoint: skipped",
+         "100*((x-0.0625)^2+y^2)-0.01", 16 + 4 * 2, false},
+        {"all corners negative, positive at the bottom midpoint: traced",
+         "0.01-100*((x-0.0625)^2+(y-0.125)^2)", 16 + 4 * 2 + 4, true},
+        {"a failed corner takes no part: the others agree, so skipped", "1+0*sqrt(x-0.0625)", 16 + 4 * 2, false},
+        {"every corner fails: skipped without an edge walk", "sqrt(-1-x)", 16, false},
+        {"mixed signs: traced without an edge walk", "x-0.0001", 16 + 2 * 2 + 2 * 4, true},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        PowerOfTwoView(f);
+        TFunctionObj g = Graph(4, c.exp, "=0");
+        g.Interval = TInterval::CreateRange(1, 0, 0.25);
+        g.AddInterval = TInterval::CreateRange(1, 0, 0.25);
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        EXPECT_EQ(f.plane.EvaluationCount, c.evaluations) << c.name;
+        EXPECT_EQ(!Segments(f).empty(), c.drawn) << c.name;
+    }
+    // the top-midpoint case traces the top-left quarter only
+    PlaneFixture f;
+    PowerOfTwoView(f);
+    TFunctionObj g = Graph(4, cases[0].exp, "=0");
+    g.Interval = TInterval::CreateRange(1, 0, 0.25);
+    g.AddInterval = TInterval::CreateRange(1, 0, 0.25);
+    f.memory.AddFunction(g);
+    f.DrawObjects();
+    const TPoint tl = f.plane.WorldToScreen(0, 0.25), mid = f.plane.WorldToScreen(0.125, 0.125);
+    for (const Segment& sg : Segments(f))
+        for (const TPoint& p : {sg.first, sg.second}) {
+            EXPECT_TRUE(p.x >= tl.x && p.x <= mid.x && p.y >= tl.y && p.y <= mid.y) << p.x << "," << p.y;
+        }
+}
+
+TEST(Plot, SampledPointsLandOnThePlanesPixels) {
+    // the drawing maps every sample as WorldToScreen does, whatever the view
+    struct Case {
+        const char* name;
+        int w, h;
+        std::function<void(TCoordinateSettings&)> set;
+    };
+    const Case cases[] = {
+        {"default view", 460, 460, [](TCoordinateSettings&) {}},
+        {"x runs right to left", 460, 460, [](TCoordinateSettings& s) { s.XAxesDirection = 1; }},
+        {"y runs downwards", 460, 460, [](TCoordinateSettings& s) { s.YAxesDirection = 0; }},
+        {"equal scale on a wide plane", 700, 400, [](TCoordinateSettings& s) { s.EqualScaleEnabled = 1; }},
+        {"a title and a legend take room", 500, 420,
+         [](TCoordinateSettings& s) {
+             s.TitleTopEnabled = 1;
+             s.TitleTop = "Title";
+             s.LegendEnabled = 1;
+         }},
+        {"odd view", 333, 271,
+         [](TCoordinateSettings& s) {
+             s.XInterval = TInterval::CreateRange(1, -0.3, 7.1);
+             s.YInterval = TInterval::CreateRange(1, -3.3, 1.7);
+         }},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f(c.w, c.h);
+        c.set(f.plane.Settings);
+        TFunctionObj g = Graph(0, "x/3");
+        g.PlotParameter.MaxGap = 400;
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        const TCoordinateSettings& s = f.plane.Settings;
+        std::vector<TPoint> want;
+        const double dx = (s.XInterval.Max - s.XInterval.Min) / 500;
+        for (double x = s.XInterval.Min; x <= s.XInterval.Max; x += dx)
+            if (x / 3 >= s.YInterval.Min && x / 3 <= s.YInterval.Max) want.push_back(f.plane.WorldToScreen(x, x / 3));
+        std::vector<TPoint> got;
+        for (const auto& run : Runs(f)) got.insert(got.end(), run.begin(), run.end());
+        EXPECT_EQ(got, want) << c.name;
+    }
+}
+
+TEST(Plot, SampledVariableKeepsTheFirstValueBeyondTheRange) {
+    struct Case {
+        int kind;
+        const char* var;
+        double start, step, end;  // the loop as the drawing runs it
+    };
+    const Case cases[] = {
+        {0, "x", -10, 20.0 / 500, 10},
+        {1, "y", -10, 20.0 / 500, 10},
+        {2, "a", 0, M_PI * 1.5 / 500, M_PI * 1.5},
+        {3, "t", 0, 1.5 / 500, 1.5},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        TFunctionObj g = Graph(c.kind, "1", "1");
+        if (c.kind >= 2) g.Interval = TInterval::CreateRange(1, 0, 1.5);
+        f.vars.SetValue(c.var, 123);
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        double v = c.start;
+        while (v <= c.end) v += c.step;
+        EXPECT_EQ(f.vars.GetValue(c.var), v) << c.var;
+        for (const char* other : {"x", "y", "a", "t"}) {
+            if (std::string(other) != c.var) {
+                EXPECT_EQ(f.vars.GetValue(other), 0) << c.var << " touched " << other;
+            }
+        }
+    }
+}
+
+TEST(Plot, PolarFailureKeepsThePreviousPointForTheJumpTest) {
+    // r = 5 fails for a in (1, 1.05); a limit of 0.4 lets the circle resume at once
+    // (jump from the last good point), where (0, 0) would have broken one more sample.
+    PlaneFixture f;
+    TFunctionObj g = Graph(2, "5+0*sqrt(abs(a-1.025)-0.025)");
+    g.Interval = TInterval::CreateRange(1, 0, 2);
+    g.PlotParameter.MaxGap = 10;  // 10 * 20 / 500 = 0.4
+    f.memory.AddFunction(g);
+    f.DrawObjects();
+    const auto runs = Runs(f);
+    ASSERT_EQ(runs.size(), 2u);
+    const double da = 2 * M_PI / 500;
+    double a = 0;
+    while (!(std::abs(a - 1.025) - 0.025 >= 0 && a > 1)) a += da;
+    EXPECT_EQ(runs[1].front(), f.plane.WorldToScreen(5 * std::cos(a), 5 * std::sin(a)));
+
+    // Interval 0..1 is a half turn: from (5, 0) over the top to (-5, 0)
+    PlaneFixture h;
+    TFunctionObj half = Graph(2, "5");
+    half.Interval = TInterval::CreateRange(1, 0, 1);
+    h.memory.AddFunction(half);
+    h.DrawObjects();
+    const auto hr = Runs(h);
+    ASSERT_EQ(hr.size(), 1u);
+    EXPECT_EQ(hr[0].front(), h.plane.WorldToScreen(5, 0));
+    EXPECT_LE(std::abs(hr[0].back().x - h.plane.WorldToScreen(-5, 0).x), 1);
+    for (const TPoint& p : hr[0]) EXPECT_LE(p.y, 230);
+}
+
+TEST(Plot, RegionCompilesTheTailAfterTheBracketedFormula) {
+    struct Case {
+        const char* exp;
+        const char* tail;
+        bool cells;
+    };
+    const Case cases[] = {
+        {"x+y+100", "*0", false},  // "(x+y+100)*0", never "x+y+100*0"
+        {"x+y+100", " >0", true},
+        {"x*x+y*y", "<0", false},
+    };
+    // nodes per row as the accumulating loop reaches them
+    size_t nodes = 0;
+    for (double x = -10; x <= 10; x += 0.4) ++nodes;
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        TFunctionObj g = Graph(4, c.exp, c.tail);
+        g.GraphStyle.BrushColor = kInk;
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        EXPECT_EQ(f.Records(TCanvasRecord::Rect).size(), c.cells ? nodes * nodes : 0u) << c.exp << c.tail;
+    }
+}
+
+TEST(Plot, RegionCellsWidenTowardsTheAxesDirections) {
+    struct Case {
+        uint8_t xDir, yDir;
+        int sx, sy;
+    };
+    const Case cases[] = {{0, 1, -1, -1}, {1, 1, 1, -1}, {0, 0, -1, 1}, {1, 0, 1, 1}};
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.plane.Settings.XAxesDirection = c.xDir;
+        f.plane.Settings.YAxesDirection = c.yDir;
+        TFunctionObj all = Graph(4, "1", "");
+        all.PlotParameter.StepsOnX = 2;
+        all.PlotParameter.StepsOnY = 2;
+        f.memory.AddFunction(all);
+        f.DrawObjects();
+        const auto cells = f.Records(TCanvasRecord::Rect);
+        ASSERT_EQ(cells.size(), 9u);
+        // the last cell is centred on (10, 10)
+        const TPoint a = f.plane.WorldToScreen(5, 5), b = f.plane.WorldToScreen(15, 15);
+        EXPECT_EQ(cells.back().pts, (std::vector<TPoint>{{a.x + c.sx, a.y}, {b.x, b.y + c.sy}}))
+            << int(c.xDir) << int(c.yDir);
+    }
+}
+
+TEST(Plot, LaterGraphsPaintOverEarlierOnes) {
+    PlaneFixture f;
+    for (TColor c : {TColor(0x0000FF), TColor(0xFF0000)}) {
+        TFunctionObj g = Graph(0, "2");
+        g.GraphStyle.LineColor = c;
+        f.memory.AddFunction(g);
+    }
+    f.DrawObjects();
+    const TPoint p = f.plane.WorldToScreen(1, 2);
+    EXPECT_EQ(f.plane.Picture().pixel(p.x, p.y) & 0xFFFFFF, 0x0000FFu);  // blue, as QRgb
+}
+
+TEST(Plot, JoinedImplicitMarksPaintTheSamePixelsAsSeparateOnes) {
+    for (uint8_t style : {psSolid, psDot}) {
+        PlaneFixture f;
+        TFunctionObj g = Graph(4, "x*x+y*y-25", "=0");
+        g.GraphStyle.LineStyle = style;
+        f.memory.AddFunction(g);
+        f.DrawObjects();
+        const auto segs = Segments(f);
+        const size_t moves = f.Records(TCanvasRecord::MoveTo).size();
+        if (style == psSolid)
+            EXPECT_LT(moves, segs.size() * 3 / 4) << "a thin solid pen continues its path";
+        else
+            EXPECT_EQ(moves, segs.size()) << "a dotted pen starts every mark afresh";
+        const QImage drawn = f.plane.Picture().copy();
+        f.plane.ClearBackground();
+        TCanvas& canvas = f.plane.GetCanvas();
+        canvas.SetPen({1, style, kInk, pmCopy});
+        for (const Segment& s : segs) {
+            canvas.MoveTo(s.first.x, s.first.y);
+            canvas.LineTo(s.second.x, s.second.y);
+        }
+        EXPECT_TRUE(f.plane.Picture() == drawn) << int(style);
+    }
+}
