@@ -455,6 +455,7 @@ TAddLabel* TFormMainSub::MakeLabel(const TAddLabel& Source) {
     label->y = Source.y;
     WireLabel(label);
     label->show();
+    LabelList.emplace_back(label);
     return label;
 }
 
@@ -467,8 +468,8 @@ void TFormMainSub::WireLabel(TAddLabel* Label) {
 
 std::vector<TAddLabel*> TFormMainSub::Labels() const {
     std::vector<TAddLabel*> out;
-    for (QObject* o : Panel2->children())
-        if (IsMarkedLabel(o)) out.push_back(static_cast<TAddLabel*>(o));
+    for (const QPointer<TAddLabel>& label : LabelList)
+        if (label) out.push_back(label.data());
     return out;
 }
 
@@ -533,6 +534,7 @@ void TFormMainSub::DeleteLabel1Click() {
     for (TAddLabel* label : Labels()) {
         if (label == PopupLabel) {
             if (DragLabel == label) DragLabel = nullptr;
+            std::erase(LabelList, QPointer<TAddLabel>(label));
             delete label;
             break;
         }

@@ -236,6 +236,9 @@ private:
     QPoint BandOrigin;
     QPoint BandEnd;
 
+    // Labels in creation order; the panel's child order changes when a widget is raised.
+    std::vector<QPointer<TAddLabel>> LabelList;
+
     // A label drag in progress (left button held on a label).
     QPointer<TAddLabel> DragLabel;
     QPoint DragStart;

@@ -491,6 +491,7 @@ TEST_F(DocWindow, LabelPopupMenuActsOnTheLabelPressed) {
 TEST_F(DocWindow, LabelsAreSavedAndLoadedInOrderAtTheirAnchors) {
     placeLabel(QPoint(100, 100), "One");
     placeLabel(QPoint(30 + 200, 30 + 200), "Two");
+    w->Labels()[0]->raise();  // reorders the panel's children, not the labels
     TXMLDocument doc;
     TXMLNode root = doc.AddChild("ZorvikMendalDocument");
     TXMLNode labels = root.AddChild("AddLabels");
