@@ -82,6 +82,7 @@ void TZMCommandMemo::CmdDraw(const std::string& s) {
     if (confirmed) {
         ListBox->AddRow();
         Plane->Redraw(Memory, *OperatorLib, *VarMemory, *ConstMemory);
+        emit GraphDrawn();
         Answer(std::string(cmd::kOk));
     } else {
         Answer(std::string(cmd::kAbort));

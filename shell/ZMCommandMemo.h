@@ -44,6 +44,10 @@ public:
     // The lines of the box, as the user sees them.
     QStringList Lines() const;
 
+signals:
+    // A draw command added a graph and redrew the plane.
+    void GraphDrawn();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

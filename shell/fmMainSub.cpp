@@ -158,6 +158,11 @@ TFormMainSub::TFormMainSub(QWidget* parent) : QWidget(parent) {
     ZMCommandMemo1 = new TZMCommandMemo(GroupBox2);
     ZMCommandMemo1->setObjectName(QStringLiteral("ZMCommandMemo1"));
     GroupBox2->layout()->addWidget(ZMCommandMemo1);
+    // The margins may have moved with the new legend row.
+    connect(ZMCommandMemo1, &TZMCommandMemo::GraphDrawn, this, [this] {
+        PlaceLabels();
+        UpdateStyleControls();
+    });
     CalcPanel1 = new TCalcPanel(ZMCommandMemo1, GroupBox3);
     CalcPanel1->setObjectName(QStringLiteral("CalcPanel1"));
     GroupBox3->layout()->addWidget(CalcPanel1);

@@ -31,7 +31,9 @@
 #include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCommandMemo.h"
 #include "storage/ZMAddLabel.h"
+#include "editors/fmAddGraph.h"
 #include "support/MessageRecorder.h"
+#include "support/ModalWatch.h"
 #include "support/ScopedProgramDir.h"
 
 namespace {
@@ -699,6 +701,14 @@ TEST_F(DocWindow, LabelsFollowTheMarginsAfterEveryRedraw) {
     EXPECT_EQ(label->pos(), pixelOf(x, y));
     EXPECT_EQ(label->x, x);
     EXPECT_EQ(label->y, y);
+
+    // A draw command of the command window adds a legend row too.
+    const QPoint before = label->pos();
+    whenModal([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button1Click(); });
+    w->ZMCommandMemo1->ExecuteCommand(QStringLiteral("drawfx x^2"));
+    ASSERT_EQ(w->Memory->Count(), 3u);
+    EXPECT_NE(pixelOf(x, y), before);
+    EXPECT_EQ(label->pos(), pixelOf(x, y));
 }
 
 TEST_F(DocWindow, DialogsNotInTheProgramYetSayThatAndChangeNothing) {
