@@ -55,10 +55,6 @@ public:
         const TPoint p = (*this)(x, y);
         canvas_.LineTo(p.x, p.y);
     }
-    void Line(double x1, double y1, double x2, double y2) const {
-        MoveTo(x1, y1);
-        LineTo(x2, y2);
-    }
     // Separate segments, each from its first point to its second. With an opaque pen the
     // order does not change the pixels; a joinable pen draws them in the order that
     // continues the pen's path most often.
@@ -86,7 +82,6 @@ public:
             canvas_.LineTo(to[i].x, to[i].y);
         }
     }
-    TCanvas& Canvas() const { return canvas_; }
 
 private:
     // Same bound as the plane's own mapping: room for the offsets callers add.
