@@ -1,7 +1,7 @@
 #include "platform/ZMXmlDocument.h"
 
-#include "platform/ZMError.h"
 #include "support/SmallFileLimit.h"
+#include "support/XmlTestHelpers.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -25,17 +25,6 @@ std::string fileText(const std::string& path) {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-// Throws and checks the message.
-template <class F>
-std::string errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ZmError& e) {
-        return e.what();
-    }
-    return "<no error>";
 }
 
 TEST(XmlNode, TextOfALeaf) {

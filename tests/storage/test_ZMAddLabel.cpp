@@ -1,7 +1,7 @@
 #include "storage/ZMAddLabel.h"
 
-#include "platform/ZMError.h"
 #include "storage/ZMXML.h"
+#include "support/XmlTestHelpers.h"
 
 #include <QImage>
 #include <QWidget>
@@ -13,20 +13,9 @@
 
 namespace {
 
-template <class F>
-std::string errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ZmError& e) {
-        return e.what();
-    }
-    return "<no error>";
-}
-
 std::unique_ptr<TAddLabel> labelFrom(const std::string& body) {
-    TXMLDocument d;
-    d.LoadFromXML("<AddLabel>" + body + "</AddLabel>");
-    return TZMXML::ReadAddLabel(d.GetDocumentElement());
+    const Fragment f("<AddLabel>" + body + "</AddLabel>");
+    return TZMXML::ReadAddLabel(f.root());
 }
 
 TEST(AddLabel, WrittenLayoutAndRoundTrip) {

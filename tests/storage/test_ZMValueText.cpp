@@ -1,6 +1,6 @@
 #include "storage/ZMValueText.h"
 
-#include "platform/ZMError.h"
+#include "support/XmlTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +9,6 @@
 #include <string>
 
 namespace {
-
-template <class F>
-std::string errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ZmError& e) {
-        return e.what();
-    }
-    return "<no error>";
-}
 
 TEST(ValueText, RealsWritten) {
     struct Case { double v; char sep; const char* text; };

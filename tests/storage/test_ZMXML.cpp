@@ -1,6 +1,6 @@
 #include "storage/ZMXML.h"
 
-#include "platform/ZMError.h"
+#include "support/XmlTestHelpers.h"
 
 #include <QLocale>
 
@@ -9,23 +9,6 @@
 #include <string>
 
 namespace {
-
-template <class F>
-std::string errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ZmError& e) {
-        return e.what();
-    }
-    return "<no error>";
-}
-
-// The first element of a parsed fragment.
-struct Fragment {
-    TXMLDocument doc;
-    explicit Fragment(const std::string& xml) { doc.LoadFromXML(xml); }
-    TXMLNode root() const { return doc.GetDocumentElement(); }
-};
 
 // Sets the default locale for one test.
 struct ScopedLocale {

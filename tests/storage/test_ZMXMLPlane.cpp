@@ -1,7 +1,7 @@
 // Fonts and the plane settings element.
 #include "storage/ZMXML.h"
 
-#include "platform/ZMError.h"
+#include "support/XmlTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +9,6 @@
 #include <vector>
 
 namespace {
-
-template <class F>
-std::string errorOf(F&& f) {
-    try {
-        f();
-    } catch (const ZmError& e) {
-        return e.what();
-    }
-    return "<no error>";
-}
-
-struct Fragment {
-    TXMLDocument doc;
-    explicit Fragment(const std::string& xml) { doc.LoadFromXML(xml); }
-    TXMLNode root() const { return doc.GetDocumentElement(); }
-};
 
 std::string writtenFont(const TFont& f) {
     TXMLDocument d;
