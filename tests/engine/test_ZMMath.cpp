@@ -1,5 +1,6 @@
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
+#include "engine/MathContext.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +17,7 @@ namespace {
 
 using zm::TExpCal;
 
-// A document-like context: x, y, t, a at 0 and the constant PI.
-struct Context {
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars;
-    zm::TVarMemory consts;
-    Context() {
-        for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
-        consts.AddVar("PI", std::numbers::pi);
-    }
-};
+using Context = MathContext;
 
 std::string Dump(const zm::TExpFactorList& list) {
     std::string s;

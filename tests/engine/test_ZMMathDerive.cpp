@@ -1,4 +1,5 @@
 #include "engine/ZMMath.h"
+#include "engine/MathContext.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,8 @@ namespace {
 
 using zm::TExpCal;
 
-// A document-like context: x, y, t, a at 0 and the constant PI.
-struct Context {
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars;
-    zm::TVarMemory consts;
-    Context() {
-        for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
-        consts.AddVar("PI", std::numbers::pi);
-    }
-
+// The shared context with helpers that evaluate and simplify formulas in it.
+struct Context : MathContext {
     // The formula's value with every variable at a fixed value and `var` at v.
     std::optional<double> ValueAt(const std::string& formula, const std::string& var, double v) {
         vars.SetValue("x", 0.45);
