@@ -30,13 +30,7 @@ TFormAddGraph::TFormAddGraph(QWidget* parent) : TFormGraphBase(QStringLiteral("A
 bool TFormAddGraph::Run(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                         zm::TVarMemory& constMemory) {
     Memory = &memory;
-    OperatorLib = &operatorLib;
-    VarMemory = &varMemory;
-    ConstMemory = &constMemory;
-    Confirmed = false;
-    FormShow();
-    exec();
-    return Confirmed;
+    return RunModal(operatorLib, varMemory, constMemory);
 }
 
 bool TFormAddGraph::Execute(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,

@@ -36,7 +36,7 @@ public:
     // from the clock at every showing.
     std::function<int(int count)> RandomIndex;
 
-    void FormShow();
+    void FormShow() override;
     void Button1Click() override;
 
 private:

@@ -28,13 +28,7 @@ TFormEditGraph::TFormEditGraph(QWidget* parent) : TFormGraphBase(QStringLiteral(
 bool TFormEditGraph::Execute(TFunctionObj& functionObj, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                              zm::TVarMemory& constMemory) {
     FunctionObj = &functionObj;
-    OperatorLib = &operatorLib;
-    VarMemory = &varMemory;
-    ConstMemory = &constMemory;
-    Confirmed = false;
-    FormShow();
-    exec();
-    return Confirmed;
+    return RunModal(operatorLib, varMemory, constMemory);
 }
 
 void TFormEditGraph::FormShow() {

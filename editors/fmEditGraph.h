@@ -16,6 +16,6 @@ public:
 
     TFunctionObj* FunctionObj = nullptr;
 
-    void FormShow();
+    void FormShow() override;
     void Button1Click() override;
 };

@@ -330,6 +330,17 @@ void TFormGraphBase::BuildLayout() {
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 }
 
+bool TFormGraphBase::RunModal(zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
+                              zm::TVarMemory& constMemory) {
+    OperatorLib = &operatorLib;
+    VarMemory = &varMemory;
+    ConstMemory = &constMemory;
+    Confirmed = false;
+    FormShow();
+    exec();
+    return Confirmed;
+}
+
 int TFormGraphBase::KindRow() const { return ComboBox1->currentIndex(); }
 
 void TFormGraphBase::SetLinePickersShown(bool curve) {

@@ -49,6 +49,8 @@ public:
     void CheckBox4Click();
     void CheckBox5Click();
     virtual void Button1Click() = 0;
+    // Fills the fields as the dialog opens.
+    virtual void FormShow() = 0;
     void Button2Click();
     void Button3Click();
 
@@ -57,6 +59,9 @@ public:
 
 protected:
     TFormGraphBase(const QString& caption, QWidget* parent);
+
+    // Binds the formula context, shows the dialog modally and returns Confirmed.
+    bool RunModal(zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
 
     // The layout of kind rows 0 to 3 as the dialog starts: "Y(x)=", no second formula, no
     // relation, line pickers shown and shading hidden.
