@@ -81,6 +81,31 @@ int WidestText(const QWidget* w, std::initializer_list<const char*> texts) {
     return widest;
 }
 
+// An indented panel of fields under a check box; returns its grid.
+QGridLayout* MakePanel(QWidget* parent, const char* name, QWidget*& panel) {
+    panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(20, 0, 0, 0);
+    return grid;
+}
+
+// One row of a field panel: a label, then its edit.
+void AddField(QGridLayout* grid, int row, QWidget* parent, const char* labelName, const char* labelText,
+              QLineEdit* edit) {
+    grid->addWidget(MakeLabel(parent, labelName, labelText), row, 0);
+    grid->addWidget(edit, row, 1);
+}
+
+// The interval of a minimum and a maximum edit; false, leaving out as it was, unless min < max.
+bool ReadRange(const QLineEdit* minEdit, const QLineEdit* maxEdit, TInterval& out) {
+    const double lo = ReadNumber(minEdit);
+    const double hi = ReadNumber(maxEdit);
+    if (!(lo < hi)) return false;
+    out = TInterval::CreateRange(1, lo, hi);
+    return true;
+}
+
 void SetPanelEnabled(QWidget* panel, bool enabled) {
     panel->setEnabled(enabled);
     for (auto* edit : panel->findChildren<QLineEdit*>()) edit->setEnabled(enabled);
@@ -189,10 +214,7 @@ void TFormGraphBase::BuildLayout() {
     {
         auto* g = new QVBoxLayout(GroupBox1);
         CheckBox2 = MakeCheck(GroupBox1, "CheckBox2", "Interval");
-        Panel1 = new QWidget(GroupBox1);
-        Panel1->setObjectName(QStringLiteral("Panel1"));
-        auto* p1 = new QGridLayout(Panel1);
-        p1->setContentsMargins(20, 0, 0, 0);
+        auto* p1 = MakePanel(GroupBox1, "Panel1", Panel1);
         LabelMin = MakeLabel(Panel1, "LabelMin", "Minimum of X");
         Edit3 = MakeEdit(Panel1, "Edit3", "-10");
         LabelPiMin = MakeLabel(Panel1, "LabelPiMin", "Pi");
@@ -209,16 +231,11 @@ void TFormGraphBase::BuildLayout() {
         LabelPiMax->hide();
 
         CheckBox3 = MakeCheck(GroupBox1, "CheckBox3", "Plot Parameters");
-        Panel2 = new QWidget(GroupBox1);
-        Panel2->setObjectName(QStringLiteral("Panel2"));
-        auto* p2 = new QGridLayout(Panel2);
-        p2->setContentsMargins(20, 0, 0, 0);
+        auto* p2 = MakePanel(GroupBox1, "Panel2", Panel2);
         Edit5 = MakeEdit(Panel2, "Edit5", "500");
         Edit6 = MakeEdit(Panel2, "Edit6", "400");
-        p2->addWidget(MakeLabel(Panel2, "LabelSteps", "Number of steps"), 0, 0);
-        p2->addWidget(Edit5, 0, 1);
-        p2->addWidget(MakeLabel(Panel2, "LabelGap", "Maximum gap"), 1, 0);
-        p2->addWidget(Edit6, 1, 1);
+        AddField(p2, 0, Panel2, "LabelSteps", "Number of steps", Edit5);
+        AddField(p2, 1, Panel2, "LabelGap", "Maximum gap", Edit6);
         // The "Pi" column keeps its width while the labels are hidden, and the empty column of
         // the steps panel is as wide as the "Pi" column with its spacing.
         constexpr int spacing = 6;
@@ -248,37 +265,24 @@ void TFormGraphBase::BuildLayout() {
     {
         auto* g = new QVBoxLayout(GroupBox2);
         CheckBox4 = MakeCheck(GroupBox2, "CheckBox4", "Interval");
-        Panel3 = new QWidget(GroupBox2);
-        Panel3->setObjectName(QStringLiteral("Panel3"));
-        auto* p3 = new QGridLayout(Panel3);
-        p3->setContentsMargins(20, 0, 0, 0);
+        auto* p3 = MakePanel(GroupBox2, "Panel3", Panel3);
         Edit8 = MakeEdit(Panel3, "Edit8", "-10");
         Edit9 = MakeEdit(Panel3, "Edit9", "10");
         Edit10 = MakeEdit(Panel3, "Edit10", "-10");
         Edit11 = MakeEdit(Panel3, "Edit11", "10");
-        p3->addWidget(MakeLabel(Panel3, "LabelMinX", "Minimum of X"), 0, 0);
-        p3->addWidget(Edit8, 0, 1);
-        p3->addWidget(MakeLabel(Panel3, "LabelMaxX", "Maximum of X"), 1, 0);
-        p3->addWidget(Edit9, 1, 1);
-        p3->addWidget(MakeLabel(Panel3, "LabelMinY", "Minimum of Y"), 2, 0);
-        p3->addWidget(Edit10, 2, 1);
-        p3->addWidget(MakeLabel(Panel3, "LabelMaxY", "Maximum of Y"), 3, 0);
-        p3->addWidget(Edit11, 3, 1);
+        AddField(p3, 0, Panel3, "LabelMinX", "Minimum of X", Edit8);
+        AddField(p3, 1, Panel3, "LabelMaxX", "Maximum of X", Edit9);
+        AddField(p3, 2, Panel3, "LabelMinY", "Minimum of Y", Edit10);
+        AddField(p3, 3, Panel3, "LabelMaxY", "Maximum of Y", Edit11);
 
         CheckBox5 = MakeCheck(GroupBox2, "CheckBox5", "Plot Parameters");
-        Panel4 = new QWidget(GroupBox2);
-        Panel4->setObjectName(QStringLiteral("Panel4"));
-        auto* p4 = new QGridLayout(Panel4);
-        p4->setContentsMargins(20, 0, 0, 0);
+        auto* p4 = MakePanel(GroupBox2, "Panel4", Panel4);
         Edit12 = MakeEdit(Panel4, "Edit12", "50");
         Edit13 = MakeEdit(Panel4, "Edit13", "50");
         Edit14 = MakeEdit(Panel4, "Edit14", "400");
-        p4->addWidget(MakeLabel(Panel4, "LabelStepsX", "Number of steps on hor."), 0, 0);
-        p4->addWidget(Edit12, 0, 1);
-        p4->addWidget(MakeLabel(Panel4, "LabelStepsY", "Number of steps on vert."), 1, 0);
-        p4->addWidget(Edit13, 1, 1);
-        p4->addWidget(MakeLabel(Panel4, "LabelGapXY", "Maximum gap"), 2, 0);
-        p4->addWidget(Edit14, 2, 1);
+        AddField(p4, 0, Panel4, "LabelStepsX", "Number of steps on hor.", Edit12);
+        AddField(p4, 1, Panel4, "LabelStepsY", "Number of steps on vert.", Edit13);
+        AddField(p4, 2, Panel4, "LabelGapXY", "Maximum gap", Edit14);
         const int labels = WidestText(GroupBox2, {"Minimum of X", "Maximum of X", "Minimum of Y", "Maximum of Y",
                                                   "Number of steps on hor.", "Number of steps on vert.",
                                                   "Maximum gap"});
@@ -453,12 +457,7 @@ int TFormGraphBase::ReadGraph(TFunctionObj& g) const {
 
     if (row <= 3) {
         if (CheckBox2->isChecked()) {
-            const double lo = ReadNumber(Edit3);
-            const double hi = ReadNumber(Edit4);
-            if (lo < hi)
-                g.Interval = TInterval::CreateRange(1, lo, hi);
-            else
-                code = kIntervalCodes[static_cast<std::size_t>(row)];
+            if (!ReadRange(Edit3, Edit4, g.Interval)) code = kIntervalCodes[static_cast<std::size_t>(row)];
         } else if (row == 2) {
             g.Interval = TInterval::CreateRange(1, -10, 10);
         } else if (row == 3) {
@@ -477,18 +476,8 @@ int TFormGraphBase::ReadGraph(TFunctionObj& g) const {
         }
     } else {
         if (CheckBox4->isChecked()) {
-            const double x0 = ReadNumber(Edit8);
-            const double x1 = ReadNumber(Edit9);
-            if (x0 < x1)
-                g.Interval = TInterval::CreateRange(1, x0, x1);
-            else
-                code = 3;
-            const double y0 = ReadNumber(Edit10);
-            const double y1 = ReadNumber(Edit11);
-            if (y0 < y1)
-                g.AddInterval = TInterval::CreateRange(1, y0, y1);
-            else
-                code = 5;
+            if (!ReadRange(Edit8, Edit9, g.Interval)) code = 3;
+            if (!ReadRange(Edit10, Edit11, g.AddInterval)) code = 5;
         } else {
             g.Interval = TInterval::CreateRange(0, 0, 0);
             g.AddInterval = TInterval::CreateRange(0, 0, 0);
