@@ -29,9 +29,7 @@ void TComboboxBrushStyle::SetCD_MaxBrushStyle(int value) {
 
 void TComboboxBrushStyle::PaintRow(TCanvas& canvas, int row, int L, int T, int R, int B,
                                    const TPickerRowColors& colors) const {
-    canvas.SetBrushColor(colors.Background);
-    canvas.SetBrushStyle(bsSolid);
-    canvas.FillRect(L, T, R, B);
+    FillRowBackground(canvas, L, T, R, B, colors);
     if (row >= 0 && row < MaxRows) {
         canvas.SetBrushColor(0);
         canvas.SetBrushStyle(BrushStyleOfRow(row));

@@ -17,13 +17,8 @@ void TComboboxLineStyle::SetCD_MaxLineStyle(int value) {
 
 void TComboboxLineStyle::PaintRow(TCanvas& canvas, int row, int L, int T, int R, int B,
                                   const TPickerRowColors& colors) const {
-    canvas.SetBrushColor(colors.Background);
-    canvas.SetBrushStyle(bsSolid);
-    canvas.FillRect(L, T, R, B);
-    const int ym = T + (B - T) / 2;
-    const int xr = L + ((R - L) / 2) * 2;
+    FillRowBackground(canvas, L, T, R, B, colors);
     if (row >= 0 && row < MaxRows) canvas.SetPenStyle(PenStyleOfRow(row));
     canvas.SetPenWidth(1);
-    canvas.MoveTo(L, ym);
-    canvas.LineTo(xr, ym);
+    DrawRowLine(canvas, L, L, T, R, B);
 }

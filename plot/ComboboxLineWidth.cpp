@@ -11,15 +11,10 @@ void TComboboxLineWidth::SetCD_MaxLineWidth(int value) {
 
 void TComboboxLineWidth::PaintRow(TCanvas& canvas, int row, int L, int T, int R, int B,
                                   const TPickerRowColors& colors) const {
-    canvas.SetBrushColor(colors.Background);
-    canvas.SetBrushStyle(bsSolid);
-    canvas.FillRect(L, T, R, B);
-    const int ym = T + (B - T) / 2;
-    const int xr = L + ((R - L) / 2) * 2;
+    FillRowBackground(canvas, L, T, R, B, colors);
     const int width = row + 1;
     canvas.SetPenWidth(width);
-    canvas.MoveTo(L + 15, ym);
-    canvas.LineTo(xr, ym);
+    DrawRowLine(canvas, L + 15, L, T, R, B);
     canvas.SetFontColor(colors.Text);
     canvas.TextOut(L, T + 3, std::to_string(width));
 }

@@ -41,6 +41,19 @@ void TStylePicker::SetRowCount(int n) {
     setCurrentIndex(0);
 }
 
+void TStylePicker::FillRowBackground(TCanvas& canvas, int L, int T, int R, int B, const TPickerRowColors& colors) {
+    canvas.SetBrushColor(colors.Background);
+    canvas.SetBrushStyle(bsSolid);
+    canvas.FillRect(L, T, R, B);
+}
+
+void TStylePicker::DrawRowLine(TCanvas& canvas, int x, int L, int T, int R, int B) {
+    const int ym = T + (B - T) / 2;
+    const int xr = L + ((R - L) / 2) * 2;
+    canvas.MoveTo(x, ym);
+    canvas.LineTo(xr, ym);
+}
+
 QImage TStylePicker::RenderRow(int row, QSize size, bool selected) const {
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     const QPalette& pal = palette();

@@ -32,5 +32,9 @@ protected:
     explicit TStylePicker(QWidget* parent);
     // Clears the items, adds n rows "null", shows n rows in the drop-down and selects row 0.
     void SetRowCount(int n);
+    // Fills the row's box L..R-1, T..B-1 with its background colour.
+    static void FillRowBackground(TCanvas& canvas, int L, int T, int R, int B, const TPickerRowColors& colors);
+    // A line in the current pen across the middle of the row's box, from x to an even distance from L.
+    static void DrawRowLine(TCanvas& canvas, int x, int L, int T, int R, int B);
     void paintEvent(QPaintEvent* event) override;
 };
