@@ -21,6 +21,10 @@ std::int32_t intOf(const TXMLNode& n) { return ReadIntegerText(n.Text()); }
 std::uint8_t byteOf(const TXMLNode& n) { return ReadByteText(n.Text()); }
 double realOf(const TXMLNode& n) { return ReadRealText(n.Text(), decimalSeparator()); }
 
+// The font style flags and their element names, in the order they are written.
+constexpr std::pair<TFontStyleFlag, const char*> kFontStyleTags[] = {
+    {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
+
 // Calls fn(name, child) for every element child in document order.
 template <class F>
 void eachChild(const TXMLNode& node, F&& fn) {
@@ -75,10 +79,8 @@ void TZMXML::WriteFont(TXMLNode parent, const std::string& name, const TFont& fo
     intLeaf(e, "PixelsPerInch", font.PixelsPerInch);
     intLeaf(e, "Size", font.Size());
     TXMLNode style = e.AddChild("Style");
-    if (font.HasStyle(fsBold)) style.AddChild("fsBold");
-    if (font.HasStyle(fsItalic)) style.AddChild("fsItalic");
-    if (font.HasStyle(fsUnderline)) style.AddChild("fsUnderline");
-    if (font.HasStyle(fsStrikeOut)) style.AddChild("fsStrikeOut");
+    for (const auto& [flag, tag] : kFontStyleTags)
+        if (font.HasStyle(flag)) style.AddChild(tag);
 }
 
 void TZMXML::WriteFunctionObj(TXMLNode parent, const std::string& name, const TFunctionObj& graph) {
@@ -243,11 +245,9 @@ TFont TZMXML::ReadFont(TXMLNode node) {
         } else if (n == "Size") f.SetSize(intOf(c));
         else if (n == "Style") {
             f.Style = 0;
-            eachChild(c, [&](const std::string& flag, const TXMLNode&) {
-                if (flag == "fsBold") f.Style |= fsBold;
-                else if (flag == "fsItalic") f.Style |= fsItalic;
-                else if (flag == "fsUnderline") f.Style |= fsUnderline;
-                else if (flag == "fsStrikeOut") f.Style |= fsStrikeOut;
+            eachChild(c, [&](const std::string& name, const TXMLNode&) {
+                for (const auto& [flag, tag] : kFontStyleTags)
+                    if (name == tag) f.Style |= flag;
             });
         }
     });
