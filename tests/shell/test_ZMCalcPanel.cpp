@@ -1,14 +1,10 @@
 // The calculator panel: keys and menus that edit the expression box, and the keys that work
 // through the command window.
 #include "editors/fmAddGraph.h"
-#include "engine/ZMMath.h"
-#include "plot/ZMCoordinate.h"
-#include "plot/ZMFunTabObj.h"
-#include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCalcPanel.h"
-#include "shell/ZMCommandMemo.h"
 #include "support/MessageRecorder.h"
 #include "support/ModalWatch.h"
+#include "tests/shell/LinkedDocument.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,19 +18,9 @@
 
 namespace {
 
-struct Document {
-    Document() : panel(&memo) {
-        for (const char* name : {"x", "y", "t", "a"}) vars.AddVar(name, 0);
-        consts.AddVar("PI", 3.141592653589793);
-        listBox.Memory = &memory;
-        memo.Memory = &memory;
-        memo.Plane = &plane;
-        memo.ListBox = &listBox;
-        memo.VarMemory = &vars;
-        memo.ConstMemory = &consts;
-        memo.OperatorLib = &ops;
-        panel.show();
-    }
+// A linked document with the calculator panel on its command window.
+struct Document : LinkedDocument {
+    Document() : panel(&memo) { panel.show(); }
     QLineEdit* box() { return panel.CalComboBox->lineEdit(); }
     void click(int key) { QTest::mouseClick(panel.ToolButtons[static_cast<std::size_t>(key)], Qt::LeftButton); }
     QStringList history() {
@@ -51,13 +37,6 @@ struct Document {
         }
         return nullptr;
     }
-    TMemory memory;
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars;
-    zm::TVarMemory consts;
-    TCoordinate plane;
-    TMemoryListBox listBox;
-    TZMCommandMemo memo;
     TCalcPanel panel;
 };
 

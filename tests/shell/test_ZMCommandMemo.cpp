@@ -1,13 +1,9 @@
 // The command window as a user drives it: typed lines and Enter, answers as last lines, and
 // the draw commands through the add-graph dialog.
 #include "editors/fmAddGraph.h"
-#include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
-#include "plot/ZMCoordinate.h"
-#include "plot/ZMFunTabObj.h"
-#include "plot/ZMMemoryListBox.h"
-#include "shell/ZMCommandMemo.h"
 #include "support/ModalWatch.h"
+#include "tests/shell/LinkedDocument.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,28 +17,12 @@
 
 namespace {
 
-// A document as the document window links it.
-struct Document {
+// A document as the document window links it, with the command window shown.
+struct Document : LinkedDocument {
     Document() {
-        for (const char* name : {"x", "y", "t", "a"}) vars.AddVar(name, 0);
-        consts.AddVar("PI", 3.141592653589793);
         plane.resize(300, 300);
-        listBox.Memory = &memory;
-        memo.Memory = &memory;
-        memo.Plane = &plane;
-        memo.ListBox = &listBox;
-        memo.VarMemory = &vars;
-        memo.ConstMemory = &consts;
-        memo.OperatorLib = &ops;
         memo.show();
     }
-    TMemory memory;
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars;
-    zm::TVarMemory consts;
-    TCoordinate plane;
-    TMemoryListBox listBox;
-    TZMCommandMemo memo;
 };
 
 void Type(TZMCommandMemo& memo, const QString& text, Qt::KeyboardModifiers enter = Qt::NoModifier,
