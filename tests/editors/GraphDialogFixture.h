@@ -15,19 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/ZMMath.h"
-#include "plot/ZMFunTabObj.h"
-
-struct GraphContext {
-    TMemory memory;
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars;
-    zm::TVarMemory consts;
-    GraphContext() {
-        for (const char* name : {"x", "y", "t", "a"}) vars.AddVar(name, 0);
-        consts.AddVar("PI", 3.141592653589793);
-    }
-};
+#include "editors/GraphContext.h"
 
 template <class W>
 W* Control(QDialog& d, const char* name) {

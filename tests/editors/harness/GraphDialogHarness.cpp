@@ -20,22 +20,10 @@
 
 #include "editors/fmAddGraph.h"
 #include "editors/fmEditGraph.h"
-#include "engine/ZMMath.h"
 #include "platform/ZMApplication.h"
-#include "plot/ZMFunTabObj.h"
+#include "tests/editors/GraphContext.h"
 
 namespace {
-
-struct Context {
-    TMemory memory;
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars;
-    zm::TVarMemory consts;
-    Context() {
-        for (const char* name : {"x", "y", "t", "a"}) vars.AddVar(name, 0);
-        consts.AddVar("PI", 3.141592653589793);
-    }
-};
 
 void Refill(QListWidget& list, const TMemory& memory) {
     list.clear();
@@ -65,7 +53,7 @@ void ApplyFill(QDialog& d, const Fill& fill) {
 
 int main(int argc, char** argv) {
     ZMApplication app(argc, argv);
-    Context ctx;
+    GraphContext ctx;
     const bool demo = argc > 1 && QByteArray(argv[1]) == "--demo";
 
     QWidget window;
