@@ -36,6 +36,48 @@ double PowerBySquaring(double base, uint64_t n) {
     return r;
 }
 
+bool IsUnary(TOpCode op) { return op < TOpCode::Pow || op == TOpCode::Not || op >= TOpCode::Evaluate; }
+
+// A product whose only use is a sum or difference joins it: one dispatch fewer. An
+// overflowing product gives an infinity that the sum keeps, so the check of the sum
+// still catches it; temporaries are written once, so the product's operands still hold
+// their values where the sum stands.
+void FuseProducts(std::vector<TInstr>& code, size_t registers, uint32_t tempBase,
+                  uint32_t result) {
+    using Instr = TInstr;
+    std::vector<int> producer(registers, -1), uses(registers, 0);
+    for (size_t i = 0; i < code.size(); ++i) {
+        const Instr& in = code[i];
+        producer[in.Dst] = static_cast<int>(i);
+        ++uses[in.A];
+        if (!IsUnary(in.Op)) ++uses[in.B];
+    }
+    ++uses[result];
+    std::vector<bool> gone(code.size(), false);
+    auto product = [&](uint32_t r) -> int {
+        if (r < tempBase || producer[r] < 0 || uses[r] != 1) return -1;
+        const int j = producer[r];
+        return code[static_cast<size_t>(j)].Op == TOpCode::Mul && !gone[static_cast<size_t>(j)] ? j : -1;
+    };
+    for (Instr& in : code) {
+        if (in.Op != TOpCode::Add && in.Op != TOpCode::Sub) continue;
+        int j = product(in.A);
+        uint32_t other = in.B;
+        if (j < 0 && in.Op == TOpCode::Add) {
+            j = product(in.B);
+            other = in.A;
+        }
+        if (j < 0) continue;
+        const Instr& mul = code[static_cast<size_t>(j)];
+        in = {in.Op == TOpCode::Add ? TOpCode::MulAdd : TOpCode::MulSub, in.Dst, mul.A, mul.B, other};
+        gone[static_cast<size_t>(j)] = true;
+    }
+    size_t kept = 0;
+    for (size_t i = 0; i < code.size(); ++i)
+        if (!gone[i]) code[kept++] = code[i];
+    code.resize(kept);
+}
+
 }  // namespace
 
 TOpCode OpCodeOf(std::string_view operatorText) {
@@ -96,7 +138,7 @@ void TExpCal::BuildProgram() {
     p.Regs = constants;
     p.Regs.resize(tempBase + static_cast<size_t>(n), 0.0);
     p.VarSlots.assign(p.VarNames.size(), -1);
-    p.Code.reserve(pending.size());
+    p.Code.reserve(pending.size() + 1);
     for (const auto& e : pending) {
         Program::Instr in{e.op, tempBase + e.dst, reg(e.a), reg(e.b)};
         if (e.op == TOpCode::Pow && e.b.kind == 0) {
@@ -112,6 +154,8 @@ void TExpCal::BuildProgram() {
         }
         p.Code.push_back(in);
     }
+    FuseProducts(p.Code, p.Regs.size(), tempBase, reg(result));
+    p.Code.push_back({TOpCode::Stop, 0, 0, 0});
     for (double v : constants)
         if (!std::isfinite(v)) p.ConstantFault = true;
     p.Result = reg(result);
@@ -142,139 +186,159 @@ bool TExpCal::Calculate() {
         }
         regs[p.VarBase + i] = v;
     }
-    // Operands are finite here; only the operations that can leave the finite
-    // numbers check their result.
-    for (const Program::Instr& in : p.Code) {
-        const double a = regs[in.A];
-        double r;
-        switch (in.Op) {
-            case TOpCode::Evaluate:
-            case TOpCode::Pos: r = a; break;
-            case TOpCode::Neg: r = -a; break;
-            case TOpCode::Sin: r = std::sin(a); break;
-            case TOpCode::Cos: r = std::cos(a); break;
-            case TOpCode::Tan: r = std::tan(a); goto check;
-            case TOpCode::Cot:
-                if (a == 0) goto fail;
-                r = 1 / std::tan(a);
-                goto check;
-            case TOpCode::ArcSin:
-                if (a < -1 || a > 1) goto fail;
-                r = std::asin(a);
-                break;
-            case TOpCode::ArcCos:
-                if (a < -1 || a > 1) goto fail;
-                r = std::acos(a);
-                break;
-            case TOpCode::ArcTan: r = std::atan(a); break;
-            case TOpCode::ArcCot: r = a >= 0 ? ArcCotPositive(a) : std::numbers::pi - ArcCotPositive(-a); break;
-            case TOpCode::Abs: r = std::fabs(a); break;
-            case TOpCode::Sqrt:
-                if (a < 0) goto fail;
-                r = std::sqrt(a);
-                break;
-            case TOpCode::Sqr: r = a * a; goto check;
-            case TOpCode::Ln:
-                if (a <= 0) goto fail;
-                r = std::log(a);
-                break;
-            case TOpCode::Log10:
-                if (a <= 0) goto fail;
-                r = std::log10(a);
-                break;
-            case TOpCode::Log2:
-                if (a <= 0) goto fail;
-                r = std::log2(a);
-                break;
-            case TOpCode::Exp: r = std::exp(a); goto check;
-            case TOpCode::Int: r = std::trunc(a); break;
-            case TOpCode::Round:
-                if (!(std::fabs(a) < 9223372036854775808.0)) goto fail;  // must fit 64 bits
-                r = RoundHalfEven(a);
-                break;
-            case TOpCode::Frac: r = a - std::trunc(a); break;
-            case TOpCode::Sign: r = a > 0 ? 1 : (a < 0 ? -1 : 0); break;
-            case TOpCode::Sinh: r = std::sinh(a); goto check;
-            case TOpCode::Cosh: r = std::cosh(a); goto check;
-            case TOpCode::Tanh: r = std::tanh(a); break;
-            case TOpCode::Coth:
-                if (a == 0) goto fail;
-                r = 1 / std::tanh(a);
-                goto check;
-            case TOpCode::ArcSinh: r = std::asinh(a); break;
-            case TOpCode::ArcCosh:
-                if (a < 1) goto fail;
-                r = std::acosh(a);
-                break;
-            case TOpCode::ArcTanh:
-                if (a <= -1 || a >= 1) goto fail;
-                r = std::atanh(a);
-                goto check;
-            case TOpCode::ArcCoth:
-                if (a >= -1 && a <= 1) goto fail;
-                r = std::atanh(1 / a);
-                goto check;
-            case TOpCode::Random: {
-                int32_t n = 0;
-                if (!TryRoundToInt32(a, n)) n = TruncSat(a);
-                r = OperatorLib_->RandomBelow(n);
-                break;
-            }
-            case TOpCode::Pow: {
-                const double b = regs[in.B];
-                if (b == 0) {
-                    r = 1;
-                } else if (a == 0) {
-                    if (b < 0) goto fail;
-                    r = 0;
-                } else if (b == std::trunc(b) && std::fabs(b) <= 2147483647.0) {
-                    r = PowerBySquaring(a, static_cast<uint64_t>(std::fabs(b)));
-                    if (b < 0) r = 1 / r;
-                } else {
-                    if (a < 0) goto fail;
-                    r = std::pow(a, b);
-                }
-                goto check;
-            }
-            case TOpCode::PowOne: r = 1; break;
-            case TOpCode::PowSquare: r = a * a; goto check;
-            case TOpCode::PowCube: r = a * (a * a); goto check;
-            case TOpCode::PowWhole: r = PowerBySquaring(a, in.B); goto check;
-            case TOpCode::PowWholeInv:
-                if (a == 0) goto fail;
-                r = 1 / PowerBySquaring(a, in.B);
-                goto check;
-            case TOpCode::Mul: r = a * regs[in.B]; goto check;
-            case TOpCode::Div: {
-                const double b = regs[in.B];
-                if (b == 0) goto fail;
-                r = a / b;
-                goto check;
-            }
-            case TOpCode::Add: r = a + regs[in.B]; goto check;
-            case TOpCode::Sub: r = a - regs[in.B]; goto check;
-            case TOpCode::Ge: r = a >= regs[in.B]; break;
-            case TOpCode::Le: r = a <= regs[in.B]; break;
-            case TOpCode::Ne: r = a != regs[in.B]; break;
-            case TOpCode::Eq: r = a == regs[in.B]; break;
-            case TOpCode::Lt: r = a < regs[in.B]; break;
-            case TOpCode::Gt: r = a > regs[in.B]; break;
-            case TOpCode::Not: r = a == 0; break;
-            case TOpCode::And: r = a != 0 && regs[in.B] != 0; break;
-            case TOpCode::Or: r = a != 0 || regs[in.B] != 0; break;
-            case TOpCode::Xor: r = (a != 0) != (regs[in.B] != 0); break;
-            case TOpCode::Unknown:
-            default: r = 0; break;
-        }
-        regs[in.Dst] = r;
-        continue;
-    check:
-        if (!std::isfinite(r)) goto fail;
-        regs[in.Dst] = r;
+    // Threaded dispatch: every handler jumps straight to the next instruction's handler;
+    // the program ends with Stop. Operands are finite here; only the operations that can
+    // leave the finite numbers check their result.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpedantic"
+    static const void* const kHandler[] = {
+        &&Sin, &&Cos, &&Neg, &&Pos, &&Tan, &&Cot, &&ArcSin, &&ArcCos, &&ArcTan, &&ArcCot, &&Abs, &&Sqrt,
+        &&Sqr, &&Ln, &&Log10, &&Log2, &&Exp, &&Int, &&Round, &&Frac, &&Sign, &&Sinh, &&Cosh, &&Tanh,
+        &&Coth, &&ArcSinh, &&ArcCosh, &&ArcTanh, &&ArcCoth, &&Random, &&Pow, &&Mul, &&Div, &&Add, &&Sub,
+        &&Ge, &&Le, &&Ne, &&Eq, &&Lt, &&Gt, &&Not, &&And, &&Or, &&Xor, &&Pos, &&Unknown, &&PowOne,
+        &&PowSquare, &&PowCube, &&PowWhole, &&PowWholeInv, &&MulAdd, &&MulSub, &&Stop,
+    };
+    static_assert(std::size(kHandler) == static_cast<size_t>(TOpCode::Stop) + 1);
+    const Program::Instr* in = p.Code.data();
+    double a, r;
+#define ZM_DISPATCH() \
+    a = regs[in->A];  \
+    goto* kHandler[static_cast<size_t>(in->Op)]
+#define ZM_STORE()       \
+    regs[in->Dst] = r;   \
+    ++in;                \
+    ZM_DISPATCH()
+#define ZM_CHECKED()                   \
+    if (!std::isfinite(r)) goto Fail;  \
+    ZM_STORE()
+#define ZM_B regs[in->B]
+    ZM_DISPATCH();
+Pos: r = a; ZM_STORE();
+Neg: r = -a; ZM_STORE();
+Sin: r = std::sin(a); ZM_STORE();
+Cos: r = std::cos(a); ZM_STORE();
+Tan: r = std::tan(a); ZM_CHECKED();
+Cot:
+    if (a == 0) goto Fail;
+    r = 1 / std::tan(a);
+    ZM_CHECKED();
+ArcSin:
+    if (a < -1 || a > 1) goto Fail;
+    r = std::asin(a);
+    ZM_STORE();
+ArcCos:
+    if (a < -1 || a > 1) goto Fail;
+    r = std::acos(a);
+    ZM_STORE();
+ArcTan: r = std::atan(a); ZM_STORE();
+ArcCot: r = a >= 0 ? ArcCotPositive(a) : std::numbers::pi - ArcCotPositive(-a); ZM_STORE();
+Abs: r = std::fabs(a); ZM_STORE();
+Sqrt:
+    if (a < 0) goto Fail;
+    r = std::sqrt(a);
+    ZM_STORE();
+Sqr: r = a * a; ZM_CHECKED();
+Ln:
+    if (a <= 0) goto Fail;
+    r = std::log(a);
+    ZM_STORE();
+Log10:
+    if (a <= 0) goto Fail;
+    r = std::log10(a);
+    ZM_STORE();
+Log2:
+    if (a <= 0) goto Fail;
+    r = std::log2(a);
+    ZM_STORE();
+Exp: r = std::exp(a); ZM_CHECKED();
+Int: r = std::trunc(a); ZM_STORE();
+Round:
+    if (!(std::fabs(a) < 9223372036854775808.0)) goto Fail;  // must fit 64 bits
+    r = RoundHalfEven(a);
+    ZM_STORE();
+Frac: r = a - std::trunc(a); ZM_STORE();
+Sign: r = a > 0 ? 1 : (a < 0 ? -1 : 0); ZM_STORE();
+Sinh: r = std::sinh(a); ZM_CHECKED();
+Cosh: r = std::cosh(a); ZM_CHECKED();
+Tanh: r = std::tanh(a); ZM_STORE();
+Coth:
+    if (a == 0) goto Fail;
+    r = 1 / std::tanh(a);
+    ZM_CHECKED();
+ArcSinh: r = std::asinh(a); ZM_STORE();
+ArcCosh:
+    if (a < 1) goto Fail;
+    r = std::acosh(a);
+    ZM_STORE();
+ArcTanh:
+    if (a <= -1 || a >= 1) goto Fail;
+    r = std::atanh(a);
+    ZM_CHECKED();
+ArcCoth:
+    if (a >= -1 && a <= 1) goto Fail;
+    r = std::atanh(1 / a);
+    ZM_CHECKED();
+Random: {
+    int32_t n = 0;
+    if (!TryRoundToInt32(a, n)) n = TruncSat(a);
+    r = OperatorLib_->RandomBelow(n);
+    ZM_STORE();
+}
+Pow: {
+    const double b = ZM_B;
+    if (b == 0) {
+        r = 1;
+    } else if (a == 0) {
+        if (b < 0) goto Fail;
+        r = 0;
+    } else if (b == std::trunc(b) && std::fabs(b) <= 2147483647.0) {
+        r = PowerBySquaring(a, static_cast<uint64_t>(std::fabs(b)));
+        if (b < 0) r = 1 / r;
+    } else {
+        if (a < 0) goto Fail;
+        r = std::pow(a, b);
     }
+    ZM_CHECKED();
+}
+PowOne: r = 1; ZM_STORE();
+PowSquare: r = a * a; ZM_CHECKED();
+PowCube: r = a * (a * a); ZM_CHECKED();
+PowWhole: r = PowerBySquaring(a, in->B); ZM_CHECKED();
+PowWholeInv:
+    if (a == 0) goto Fail;
+    r = 1 / PowerBySquaring(a, in->B);
+    ZM_CHECKED();
+Mul: r = a * ZM_B; ZM_CHECKED();
+Div: {
+    const double b = ZM_B;
+    if (b == 0) goto Fail;
+    r = a / b;
+    ZM_CHECKED();
+}
+Add: r = a + ZM_B; ZM_CHECKED();
+MulAdd: r = a * ZM_B + regs[in->C]; ZM_CHECKED();
+MulSub: r = a * ZM_B - regs[in->C]; ZM_CHECKED();
+Sub: r = a - ZM_B; ZM_CHECKED();
+Ge: r = a >= ZM_B; ZM_STORE();
+Le: r = a <= ZM_B; ZM_STORE();
+Ne: r = a != ZM_B; ZM_STORE();
+Eq: r = a == ZM_B; ZM_STORE();
+Lt: r = a < ZM_B; ZM_STORE();
+Gt: r = a > ZM_B; ZM_STORE();
+Not: r = a == 0; ZM_STORE();
+And: r = a != 0 && ZM_B != 0; ZM_STORE();
+Or: r = a != 0 || ZM_B != 0; ZM_STORE();
+Xor: r = (a != 0) != (ZM_B != 0); ZM_STORE();
+Unknown: r = 0; ZM_STORE();
+#undef ZM_B
+#undef ZM_CHECKED
+#undef ZM_STORE
+#undef ZM_DISPATCH
+#pragma GCC diagnostic pop
+Stop:
     Value = regs[p.Result];
     return true;
-fail:
+Fail:
     Value = 0;
     return false;
 }

@@ -21,15 +21,22 @@ enum class TOpCode : uint8_t {
     PowCube,      // constant exponent 3
     PowWhole,     // constant whole exponent B (as a count), positive
     PowWholeInv,  // constant whole exponent -B, negative
+    MulAdd,       // A * B + C: a product used only by a sum
+    MulSub,       // A * B - C
+    Stop,         // ends every program
 };
 
 TOpCode OpCodeOf(std::string_view operatorText);
 
+// One instruction of the flat program.
+struct TInstr {
+    TOpCode Op;
+    uint32_t Dst, A, B;  // register indices (B is the count for PowWhole, PowWholeInv)
+    uint32_t C = 0;      // third operand of MulAdd, MulSub
+};
+
 struct TExpCal::Program {
-    struct Instr {
-        TOpCode Op;
-        uint32_t Dst, A, B;  // register indices (B is the count for PowWhole, PowWholeInv)
-    };
+    using Instr = TInstr;
     std::vector<Instr> Code;
     std::vector<double> Regs;             // constants, then variables, then temporaries
     std::vector<std::string> VarNames;    // variable registers, in order from VarBase

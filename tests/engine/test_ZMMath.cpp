@@ -425,6 +425,19 @@ TEST(TExpCal, EveryOperatorAndItsDomain) {
     CheckEvaluations(c, std::begin(cases), std::end(cases));
 }
 
+TEST(TExpCal, ProductsJoinedWithSumsKeepEveryFault) {
+    Context c;
+    c.vars.SetValue("y", 2);
+    const EvalCase cases[] = {
+        {"x*3+x*2", 2, 1, true, 10},       {"x*x-1", 3, 1, true, 8},          {"2-x*x", 3, 1, true, -7},
+        {"(x*2+1)*3+1", 1, 1, true, 10},   {"x*y+x*y-x*y", 3, 1, true, 6},    {"x*x+x", 0.5, 1, true, 0.75},
+        {"x*x+1", 1e200, 1, false, 0},     {"1+x*x", 1e200, 1, false, 0},     {"x*x-x*x", 1e200, 1, false, 0},
+        {"x*x*x/x+1", 1e150, 1, false, 0}, {"sqrt(x*x-1)", 0, 1, false, 0}, {"x*x+x*x", 1e154, 1, false, 0},
+        {"x*x+x*x", 9e153, 1, true, 1.62e308},
+    };
+    CheckEvaluations(c, std::begin(cases), std::end(cases));
+}
+
 TEST(TExpCal, RandomDrawsIntegersBelowItsOperand) {
     Context c;
     TExpCal e("random 10", c.ops, c.vars, c.consts);
