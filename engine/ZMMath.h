@@ -37,7 +37,8 @@ struct TOperatorObj {
 // seeded once when the table is made.
 class TOperatorLib {
 public:
-    TOperatorLib();
+    TOperatorLib();                       // seeded from the system's entropy and the clock
+    explicit TOperatorLib(uint64_t seed);  // a fixed sequence of "random" draws
     int Count() const { return static_cast<int>(Items_.size()); }
     const TOperatorObj* GetOperator(int index) const;
     int32_t GetPriority(std::string_view name) const;        // -1 when absent
@@ -101,6 +102,13 @@ struct TVarItem {
 // compiled formulas know when to look their variables up again.
 class TVarMemory {
 public:
+    TVarMemory() = default;
+    TVarMemory(const TVarMemory&) = default;
+    TVarMemory(TVarMemory&&) = default;
+    // Replacing the whole contents counts as a change of the set of names.
+    TVarMemory& operator=(const TVarMemory& other);
+    TVarMemory& operator=(TVarMemory&& other) noexcept;
+
     int AddVar(std::string_view name, double value);  // index, or -1 when the name exists
     bool DeleteVar(std::string_view name);
     bool VarExists(std::string_view name) const { return IndexOf(name) >= 0; }

@@ -1,6 +1,7 @@
 // Operator table, token list and value memory.
 #include "engine/ZMMath.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace zm {
@@ -83,7 +84,9 @@ uint64_t SeedOnce() {
 
 }  // namespace
 
-TOperatorLib::TOperatorLib() : Random_(SeedOnce()) {
+TOperatorLib::TOperatorLib() : TOperatorLib(SeedOnce()) {}
+
+TOperatorLib::TOperatorLib(uint64_t seed) : Random_(seed) {
     Items_.reserve(std::size(kOperatorRows));
     for (const auto& r : kOperatorRows) Items_.emplace_back(r.name, r.name, r.description, r.priority, r.operands);
     ByFirstChar_.resize(256);
@@ -180,6 +183,20 @@ bool SameName(const std::string& a, std::string_view b) {
 }
 
 }  // namespace
+
+TVarMemory& TVarMemory::operator=(const TVarMemory& other) {
+    if (this == &other) return *this;
+    Items_ = other.Items_;
+    Generation_ = std::max(Generation_, other.Generation_) + 1;
+    return *this;
+}
+
+TVarMemory& TVarMemory::operator=(TVarMemory&& other) noexcept {
+    if (this == &other) return *this;
+    Items_ = std::move(other.Items_);
+    Generation_ = std::max(Generation_, other.Generation_) + 1;
+    return *this;
+}
 
 int TVarMemory::IndexOf(std::string_view name) const {
     for (size_t i = 0; i < Items_.size(); ++i)

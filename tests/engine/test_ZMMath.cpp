@@ -458,6 +458,13 @@ TEST(TExpCal, RandomDrawsIntegersBelowItsOperand) {
         draws.insert(big.Value);
     }
     EXPECT_GT(draws.size(), 45u);
+    // A fixed seed gives a fixed sequence.
+    zm::TOperatorLib first(42), second(42);
+    TExpCal a("random 1000000", first, c.vars, c.consts), b("random 1000000", second, c.vars, c.consts);
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(a.Calculate() && b.Calculate());
+        EXPECT_EQ(a.Value, b.Value);
+    }
     TExpCal negative("random(-5)", c.ops, c.vars, c.consts);
     ASSERT_TRUE(negative.Calculate());
     EXPECT_EQ(negative.Value, std::trunc(negative.Value));
@@ -489,6 +496,26 @@ TEST(TExpCal, VariablesAreReadAtEachEvaluationConstantsAtCompileTime) {
     c.vars.SetValue("y", 1);
     ASSERT_TRUE(f.Calculate());
     EXPECT_EQ(f.Value, 15);
+
+    // Contents replaced by assignment: the same number of changes, the names in another order.
+    zm::TVarMemory m;
+    m.AddVar("x", 1);
+    m.AddVar("y", 2);
+    TExpCal g("y*10+x", c.ops, m, c.consts);
+    ASSERT_TRUE(g.Calculate());
+    EXPECT_EQ(g.Value, 21);
+    zm::TVarMemory swapped;
+    swapped.AddVar("y", 3);
+    swapped.AddVar("x", 4);
+    m = swapped;
+    ASSERT_TRUE(g.Calculate());
+    EXPECT_EQ(g.Value, 34);
+    zm::TVarMemory moved;
+    moved.AddVar("x", 5);
+    moved.AddVar("y", 6);
+    m = std::move(moved);
+    ASSERT_TRUE(g.Calculate());
+    EXPECT_EQ(g.Value, 65);
 }
 
 TEST(TExpCal, PrefixOperatorAfterATwoOperandOperatorIsInvalid) {
