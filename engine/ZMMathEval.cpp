@@ -155,6 +155,9 @@ void TExpCal::BuildProgram() {
         p.Code.push_back(in);
     }
     FuseProducts(p.Code, p.Regs.size(), tempBase, reg(result));
+    // An operand that the instruction before has just computed is taken from a register,
+    // without the round trip through memory.
+    for (size_t i = 1; i < p.Code.size(); ++i) p.Code[i].APrev = p.Code[i].A == p.Code[i - 1].Dst;
     p.Code.push_back({TOpCode::Stop, 0, 0, 0});
     for (double v : constants)
         if (!std::isfinite(v)) p.ConstantFault = true;
@@ -204,10 +207,14 @@ bool TExpCal::Calculate() {
 #define ZM_DISPATCH() \
     a = regs[in->A];  \
     goto* kHandler[static_cast<size_t>(in->Op)]
-#define ZM_STORE()       \
-    regs[in->Dst] = r;   \
-    ++in;                \
-    ZM_DISPATCH()
+#define ZM_STORE()                 \
+    regs[in->Dst] = r;             \
+    ++in;                          \
+    if (in->APrev)                 \
+        a = r;                     \
+    else                           \
+        a = regs[in->A];           \
+    goto* kHandler[static_cast<size_t>(in->Op)]
 #define ZM_CHECKED()                   \
     if (!std::isfinite(r)) goto Fail;  \
     ZM_STORE()
