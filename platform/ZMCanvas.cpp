@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace {
@@ -70,12 +72,16 @@ Qt::BrushStyle brushStyle(uint8_t code) {
 }
 
 // On and off runs, in pixels, of the thin styled pens; empty for solid.
-std::vector<int> dashRuns(uint8_t style) {
+std::span<const int> dashRuns(uint8_t style) {
+    static constexpr int kDash[] = {18, 6};
+    static constexpr int kDot[] = {3, 3};
+    static constexpr int kDashDot[] = {9, 6, 3, 6};
+    static constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
     switch (style) {
-    case psDash: return {18, 6};
-    case psDot: return {3, 3};
-    case psDashDot: return {9, 6, 3, 6};
-    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    case psDash: return kDash;
+    case psDot: return kDot;
+    case psDashDot: return kDashDot;
+    case psDashDotDot: return kDashDotDot;
     default: return {};
     }
 }
@@ -87,7 +93,7 @@ QPen toQPen(const TCanvasPen& p) {
     if (p.Width <= 1) {
         QPen pen(QBrush(c), 0, s, Qt::FlatCap, Qt::MiterJoin);
         // outlines of boxes and ellipses dash like the thin lines
-        const std::vector<int> runs = dashRuns(p.Style);
+        const std::span<const int> runs = dashRuns(p.Style);
         if (!runs.empty()) pen.setDashPattern(QList<qreal>(runs.begin(), runs.end()));
         return pen;
     }
@@ -118,19 +124,19 @@ int clampCoord(int64_t v) { return static_cast<int>(std::clamp(v, -kCoordLimit, 
 
 __extension__ using Int128 = __int128;
 
-// The pixels of a thin pen's polyline, as one-pixel-thick runs. Each segment colours its
-// start pixel and leaves out its end pixel whichever way it runs (the toolkit's stroker
-// always leaves out the lower-right end instead). A dash pattern runs on across the
-// segments. Only pixels inside w x h are produced, so far-away points cost nothing.
+// The pixels of a thin pen's polyline. Each segment colours its start pixel and leaves
+// out its end pixel whichever way it runs (the toolkit's stroker always leaves out the
+// lower-right end instead). A dash pattern runs on across the segments. Only pixels
+// inside w x h are walked, so far-away points cost nothing.
 class ThinPolyline {
 public:
-    ThinPolyline(int w, int h, uint8_t style) : w_(w), h_(h) {
-        const std::vector<int> runs = dashRuns(style);
-        for (size_t r = 0; r < runs.size(); ++r) on_.insert(on_.end(), static_cast<size_t>(runs[r]), r % 2 == 0);
-        period_ = static_cast<int64_t>(on_.size());
-    }
+    // dash: on/off per pixel of one period; empty for a solid pen.
+    ThinPolyline(int w, int h, std::span<const uint8_t> dash) : w_(w), h_(h), on_(dash), period_(int64_t(dash.size())) {}
 
-    void Segment(QPoint a, QPoint b, QVector<QRect>& out) {
+    // Calls sink.pixel(xMajor, major, minor) for each pixel the pen colours and
+    // sink.gap() for each pixel a dash leaves out, in drawing order, then sink.end().
+    template <class Sink>
+    void Segment(QPoint a, QPoint b, Sink& sink) {
         const int64_t dx = int64_t(b.x()) - a.x(), dy = int64_t(b.y()) - a.y();
         const bool xMajor = std::llabs(dx) >= std::llabs(dy);
         const int64_t n = std::max(std::llabs(dx), std::llabs(dy));
@@ -158,7 +164,7 @@ public:
             const int64_t m = minorAt(i);
             return sMinor > 0 ? m < 0 : m >= limMinor;
         };
-        if (lo <= hi && adMinor != 0) {
+        if (lo <= hi && adMinor != 0 && !(inside(lo) && inside(hi))) {
             int64_t l = lo, r = hi + 1;  // first i not before the image
             while (l < r) {
                 const int64_t mid = l + (r - l) / 2;
@@ -175,20 +181,14 @@ public:
             }
             hi = l - 1;
         }
-        // runs of pixels on one row (x major) or column (y major) become one box each
-        bool open = false;
-        int64_t runLo = 0, runHi = 0, runMinor = 0;
-        const auto close = [&] {
-            if (!open) return;
-            const int lo2 = int(runLo), len = int(runHi - runLo + 1);
-            out.append(xMajor ? QRect(lo2, int(runMinor), len, 1) : QRect(int(runMinor), lo2, 1, len));
-            open = false;
-        };
         // walk incrementally: minor offset q with remainder r of (2 i |dMinor| + n) / 2n
-        const Int128 num = Int128(2) * lo * adMinor + n;
-        int64_t q = static_cast<int64_t>(num / (Int128(2) * n));
-        int64_t r = static_cast<int64_t>(num % (Int128(2) * n));
-        int64_t k = period_ ? static_cast<int64_t>((Int128(pos_) + lo) % period_) : 0;
+        int64_t q = 0, r = n;
+        if (lo > 0) {
+            const Int128 num = Int128(2) * lo * adMinor + n;
+            q = static_cast<int64_t>(num / (Int128(2) * n));
+            r = static_cast<int64_t>(num % (Int128(2) * n));
+        }
+        int64_t k = period_ ? (pos_ + lo) % period_ : 0;
         for (int64_t i = lo; i <= hi; ++i) {
             const int64_t mj = a0 + sMajor * i, mn = a1 + sMinor * q;
             const bool on = (!period_ || on_[static_cast<size_t>(k)]) && mn >= 0 && mn < limMinor;
@@ -198,29 +198,70 @@ public:
                 ++q;
             }
             if (period_ && ++k == period_) k = 0;
-            if (!on) {
-                close();
-                continue;
-            }
-            if (open && mn == runMinor && (mj == runHi + 1 || mj == runLo - 1)) {
-                runLo = std::min(runLo, mj);
-                runHi = std::max(runHi, mj);
-                continue;
-            }
-            close();
-            open = true;
-            runLo = runHi = mj;
-            runMinor = mn;
+            if (on)
+                sink.pixel(xMajor, mj, mn);
+            else
+                sink.gap();
         }
-        close();
-        pos_ = period_ ? static_cast<int64_t>((Int128(pos_) + n) % period_) : 0;
+        sink.end();
+        if (period_) pos_ = (pos_ + n) % period_;
     }
 
 private:
     int64_t w_, h_;
-    std::vector<bool> on_;  // per pixel of one period
-    int64_t period_ = 0;
+    std::span<const uint8_t> on_;
+    int64_t period_;
     int64_t pos_ = 0;
+};
+
+// Collects the pixels as boxes: runs on one row (x major) or column (y major).
+class ThinRuns {
+public:
+    explicit ThinRuns(std::vector<QRect>& out) : out_(out) {}
+
+    void pixel(bool xMajor, int64_t mj, int64_t mn) {
+        if (open_ && mn == runMinor_ && (mj == runHi_ + 1 || mj == runLo_ - 1)) {
+            runLo_ = std::min(runLo_, mj);
+            runHi_ = std::max(runHi_, mj);
+            return;
+        }
+        end();
+        open_ = true;
+        xMajor_ = xMajor;
+        runLo_ = runHi_ = mj;
+        runMinor_ = mn;
+    }
+    void gap() { end(); }
+    void end() {
+        if (!open_) return;
+        const int lo = int(runLo_), len = int(runHi_ - runLo_ + 1);
+        out_.push_back(xMajor_ ? QRect(lo, int(runMinor_), len, 1) : QRect(int(runMinor_), lo, 1, len));
+        open_ = false;
+    }
+
+private:
+    std::vector<QRect>& out_;
+    bool open_ = false;
+    bool xMajor_ = true;
+    int64_t runLo_ = 0, runHi_ = 0, runMinor_ = 0;
+};
+
+// Sets the pixels straight in a 32-bit image (copy mode, opaque colour).
+class ThinPixels {
+public:
+    ThinPixels(uchar* bits, qsizetype stride, uint32_t argb) : bits_(bits), stride_(stride), argb_(argb) {}
+
+    void pixel(bool xMajor, int64_t mj, int64_t mn) {
+        const int64_t x = xMajor ? mj : mn, y = xMajor ? mn : mj;
+        reinterpret_cast<uint32_t*>(bits_ + y * stride_)[x] = argb_;
+    }
+    void gap() {}
+    void end() {}
+
+private:
+    uchar* bits_;
+    qsizetype stride_;
+    uint32_t argb_;
 };
 
 struct Box {
@@ -239,6 +280,8 @@ struct TCanvas::Impl {
     QImage* target = nullptr;
     QPainter painter;
     bool active = false;
+    uchar* bits = nullptr;  // the target's pixels while the painter is active
+    qsizetype stride = 0;
 
     TCanvasPen pen;
     TCanvasBrush brush;
@@ -247,9 +290,18 @@ struct TCanvas::Impl {
 
     QPolygon pending;  // consecutive LineTo points, drawn as one polyline
 
-    bool penDirty = true;
-    bool brushDirty = true;
+    // What the painter holds, so that unchanged state is not set again.
+    enum class PenSet { Stale, Canvas, None };
+    enum class BrushSet { Stale, Canvas, Thin };
+    PenSet penSet = PenSet::Stale;
+    BrushSet brushSet = BrushSet::Stale;
+    QColor thinBrush;  // the solid colour of BrushSet::Thin
     bool modeDirty = true;
+
+    // Reused by every flush of thin lines.
+    std::vector<QRect> thinRuns;
+    std::vector<uint8_t> dash;  // on/off per pixel of the pen's pattern
+    uint8_t dashStyle = psSolid;
 
     bool fontValid = false;
     QFont qfont;
@@ -262,53 +314,94 @@ struct TCanvas::Impl {
         if (!target || target->isNull()) return false;
         if (!painter.begin(target)) return false;
         active = true;
-        penDirty = brushDirty = modeDirty = true;
+        penSet = PenSet::Stale;
+        brushSet = BrushSet::Stale;
+        modeDirty = true;
+        const QImage::Format f = target->format();
+        const bool direct = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+        bits = direct ? target->bits() : nullptr;  // the painter has detached the image already
+        stride = target->bytesPerLine();
         return true;
     }
 
-    void applyState() {
-        if (modeDirty) {
-            painter.setCompositionMode(pen.Mode == pmNotXor ? QPainter::RasterOp_NotSourceXorDestination
-                                                            : QPainter::CompositionMode_SourceOver);
-            modeDirty = false;
-        }
-        if (penDirty) {
-            painter.setPen(toQPen(pen));
-            penDirty = false;
-        }
-        if (brushDirty) {
-            painter.setBrush(toQBrush(brush));
-            brushDirty = false;
-        }
+    void applyMode() {
+        if (!modeDirty) return;
+        painter.setCompositionMode(pen.Mode == pmNotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                                        : QPainter::CompositionMode_SourceOver);
+        modeDirty = false;
+    }
+    void applyPen() {
+        if (penSet == PenSet::Canvas) return;
+        painter.setPen(toQPen(pen));
+        penSet = PenSet::Canvas;
+    }
+    void applyNoPen() {
+        if (penSet == PenSet::None) return;
+        painter.setPen(Qt::NoPen);
+        penSet = PenSet::None;
+    }
+    void applyBrush() {
+        if (brushSet == BrushSet::Canvas) return;
+        painter.setBrush(toQBrush(brush));
+        brushSet = BrushSet::Canvas;
     }
 
-    // Readies the painter for a primitive; false when there is no image to draw on.
+    // Readies the painter for a primitive in the canvas pen and brush; false when there is
+    // no image to draw on.
     bool prepare() {
         if (!begin()) return false;
-        applyState();
+        applyMode();
+        applyPen();
+        applyBrush();
         return true;
     }
 
     void flushLines() {
-        if (pending.size() >= 2 && prepare()) {
-            if (pen.Width <= 1 && penStyle(pen.Style) != Qt::NoPen)
+        if (pending.size() >= 2 && begin()) {
+            applyMode();
+            if (pen.Width <= 1 && penStyle(pen.Style) != Qt::NoPen) {
                 drawThin();
-            else
+            } else {
+                applyPen();
                 painter.drawPolyline(pending);
+            }
         }
         pending.clear();
     }
 
-    // Thin pens are rasterised here, pixel by pixel, to get the end-pixel rule right.
+    std::span<const uint8_t> dashPattern() {
+        if (dash.empty() || dashStyle != pen.Style) {
+            dash.clear();
+            dashStyle = pen.Style;
+            const std::span<const int> runs = dashRuns(pen.Style);
+            for (size_t r = 0; r < runs.size(); ++r) dash.insert(dash.end(), static_cast<size_t>(runs[r]), r % 2 == 0);
+        }
+        return dash;
+    }
+
+    // Thin pens are rasterised here, pixel by pixel, to get the end-pixel rule right. In
+    // copy mode with an opaque colour the pixels are set straight in the image; otherwise
+    // (not-xor, other formats) they go to the painter as boxes.
     void drawThin() {
-        ThinPolyline line(target->width(), target->height(), pen.Style);
-        QVector<QRect> runs;
-        for (qsizetype i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], runs);
-        if (runs.isEmpty()) return;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(toQColor(pen.Color));
-        painter.drawRects(runs.constData(), static_cast<int>(runs.size()));
-        penDirty = brushDirty = true;
+        const std::span<const uint8_t> pattern = penStyle(pen.Style) == Qt::SolidLine ? std::span<const uint8_t>() : dashPattern();
+        ThinPolyline line(target->width(), target->height(), pattern);
+        const QColor color = toQColor(pen.Color);
+        if (bits && pen.Mode == pmCopy && color.alpha() == 255 && painter.transform().isIdentity()) {
+            ThinPixels sink(bits, stride, color.rgba());
+            for (qsizetype i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
+            return;
+        }
+        thinRuns.clear();
+        ThinRuns sink(thinRuns);
+        for (qsizetype i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
+        if (thinRuns.empty()) return;
+        applyNoPen();
+        if (brushSet != BrushSet::Thin || thinBrush != color) {
+            painter.setBrush(color);
+            brushSet = BrushSet::Thin;
+            thinBrush = color;
+        }
+        painter.drawRects(thinRuns.data(), static_cast<int>(thinRuns.size()));
     }
 
     void end() {
@@ -316,6 +409,7 @@ struct TCanvas::Impl {
         if (active) {
             painter.end();
             active = false;
+            bits = nullptr;
         }
     }
 
@@ -333,8 +427,8 @@ struct TCanvas::Impl {
         return *metrics;
     }
 
-    void record(TCanvasRecord::Kind kind, std::vector<TPoint> pts, std::string text = {}) {
-        if (rec) rec->push_back(TCanvasRecord{kind, std::move(pts), std::move(text), pen, brush});
+    void record(TCanvasRecord::Kind kind, std::initializer_list<TPoint> pts, const std::string& text = {}) {
+        if (rec) rec->push_back(TCanvasRecord{kind, std::vector<TPoint>(pts), text, pen, brush});
     }
 };
 
@@ -359,7 +453,7 @@ void TCanvas::SetPen(const TCanvasPen& pen) {
     d->flushLines();
     if (pen.Mode != d->pen.Mode) d->modeDirty = true;
     d->pen = pen;
-    d->penDirty = true;
+    if (d->penSet == Impl::PenSet::Canvas) d->penSet = Impl::PenSet::Stale;
 }
 
 void TCanvas::SetPenWidth(int32_t width) {
@@ -392,7 +486,7 @@ void TCanvas::SetBrush(const TCanvasBrush& brush) {
     if (brush == d->brush) return;
     d->flushLines();
     d->brush = brush;
-    d->brushDirty = true;
+    if (d->brushSet == Impl::BrushSet::Canvas) d->brushSet = Impl::BrushSet::Stale;
 }
 
 void TCanvas::SetBrushColor(TColor color) {
@@ -473,15 +567,16 @@ void TCanvas::FillRect(int x1, int y1, int x2, int y2) {
     d->flushLines();
     d->record(TCanvasRecord::Fill, {{x1, y1}, {x2, y2}});
     Box b = normalised(x1, y1, x2, y2);
-    if (!d->prepare()) return;
+    if (!d->begin()) return;
     const int64_t w = d->target->width(), h = d->target->height();
     b.x1 = std::clamp<int64_t>(b.x1, 0, w);
     b.x2 = std::clamp<int64_t>(b.x2, 0, w);
     b.y1 = std::clamp<int64_t>(b.y1, 0, h);
     b.y2 = std::clamp<int64_t>(b.y2, 0, h);
     if (b.x2 - b.x1 <= 0 || b.y2 - b.y1 <= 0) return;
-    d->painter.setPen(Qt::NoPen);
-    d->penDirty = true;
+    d->applyMode();
+    d->applyNoPen();
+    d->applyBrush();
     d->painter.drawRect(QRect(int(b.x1), int(b.y1), int(b.x2 - b.x1), int(b.y2 - b.y1)));
 }
 
@@ -496,7 +591,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TCanvas::Polygon(const std::vector<TPoint>& pts) {
     d->flushLines();
-    d->record(TCanvasRecord::Polygon, pts);
+    if (d->rec) d->rec->push_back(TCanvasRecord{TCanvasRecord::Polygon, pts, {}, d->pen, d->brush});
     if (pts.empty() || !d->prepare()) return;
     QPolygon poly;
     poly.reserve(static_cast<qsizetype>(pts.size()));
@@ -509,7 +604,8 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     d->record(TCanvasRecord::TextOut, {{x, y}}, text);
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const int tw = d->fm().horizontalAdvance(s);
-    if (d->prepare()) {
+    if (d->begin()) {
+        d->applyMode();
         const int th = d->fm().height();
         const int ascent = d->fm().ascent();
         QPainter& p = d->painter;
@@ -523,7 +619,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
         p.setPen(toQColor(d->font.Font.Color));
         p.drawText(0, ascent, s);
         p.resetTransform();
-        d->penDirty = true;
+        d->penSet = Impl::PenSet::Stale;
     }
     const int64_t nx = std::clamp<int64_t>(int64_t(x) + tw, INT32_MIN, INT32_MAX);
     d->pos = {static_cast<int>(nx), y};
