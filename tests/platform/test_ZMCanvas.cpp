@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <functional>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace {
@@ -234,6 +236,105 @@ TEST(Canvas, NotXorTwiceRestoresTheImage) {
     }
     EXPECT_EQ(img, before);
     EXPECT_EQ(img.format(), QImage::Format_RGB32);
+}
+
+TEST(Canvas, ThinLinesAreTheSameOnEveryImageFormat) {
+    // 32-bit images take the pixels straight; other formats go through the painter.
+    const auto draw = [](QImage::Format format) {
+        QImage img(90, 70, format);
+        img.fill(Qt::white);
+        TCanvas cv(&img);
+        plainState(cv);
+        const TColor colors[] = {255, RGBColor(0x12, 0x34, 0x56), -16777208};
+        const uint8_t styles[] = {psSolid, psDash, psDot, psDashDot, psDashDotDot, psInsideFrame};
+        int n = 0;
+        for (int a = 0; a < 360; a += 15, ++n) {  // every octant, some ends far outside the image
+            const double r = a % 45 == 0 ? 400.0 : 30.0;
+            cv.SetPenColor(colors[n % 3]);
+            cv.SetPenStyle(styles[n % 6]);
+            cv.MoveTo(45, 35);
+            cv.LineTo(45 + int(r * std::cos(a * 0.0174533)), 35 + int(r * std::sin(a * 0.0174533)));
+            cv.LineTo(45 + (n % 7) * 6, 2 + n * 3);
+            if (n % 5 == 0) cv.Flush();
+        }
+        cv.Flush();
+        return img.convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage viaPainter = draw(QImage::Format_RGB888);
+    EXPECT_NE(viaPainter, whiteImage(90, 70));
+    for (QImage::Format f : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied})
+        EXPECT_EQ(draw(f), viaPainter) << int(f);
+}
+
+TEST(Canvas, EachPrimitiveDrawsInItsOwnPenAndBrush) {
+    // Thin lines, fills and text each leave the painter in another state; the next
+    // primitive must not pick it up, within one painting or after a flush, on an image the
+    // thin lines write straight into and on one they reach through the painter.
+    constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00;
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888})
+        for (bool flushBetween : {false, true}) {
+            QImage img(100, 60, format);
+            img.fill(Qt::white);
+            TCanvas cv(&img);
+            plainState(cv);
+            TFont f = TFont::Default();
+            f.Color = RGBColor(0, 255, 0);
+            cv.SetFont(f);
+            const auto step = [&] {
+                if (flushBetween) cv.Flush();
+            };
+            cv.SetPenColor(255);
+            cv.MoveTo(0, 1);
+            cv.LineTo(100, 1);  // thin red
+            step();
+            cv.SetPenColor(RGBColor(0, 0, 255));
+            cv.Rectangle(2, 4, 20, 20);  // blue outline, clear brush
+            step();
+            cv.SetBrushColor(RGBColor(0, 255, 0));
+            cv.FillRect(24, 4, 40, 20);  // green, no outline
+            step();
+            cv.Rectangle(44, 4, 60, 20);  // blue outline round green
+            step();
+            cv.SetBrushStyle(bsClear);
+            cv.TextOut(64, 4, "Ag");  // green text
+            step();
+            cv.Ellipse(2, 24, 20, 40);  // blue outline, clear brush
+            step();
+            cv.SetPenWidth(3);
+            cv.MoveTo(24, 32);
+            cv.LineTo(40, 32);  // wide blue
+            step();
+            cv.SetPenWidth(1);
+            cv.SetPenColor(255);
+            cv.MoveTo(0, 50);
+            cv.LineTo(100, 50);  // thin red
+            cv.Rectangle(44, 24, 60, 40);  // red outline, clear brush
+            cv.SetPenColor(RGBColor(0, 0, 255));
+            cv.MoveTo(0, 55);
+            cv.LineTo(100, 55);  // thin blue
+            cv.Flush();
+            const QImage out = img.convertToFormat(QImage::Format_RGB32);
+            const std::string name = std::to_string(int(format)) + (flushBetween ? " flushed" : " one painting");
+            const struct {
+                int x, y;
+                uint32_t rgb;
+            } expect[] = {
+                {50, 1, kRed},   {2, 10, kBlue},   {10, 10, kWhite}, {24, 4, kGreen},  {39, 19, kGreen},
+                {40, 12, kWhite}, {44, 10, kBlue}, {50, 10, kGreen}, {2, 32, kBlue},   {10, 32, kWhite},
+                {30, 31, kBlue}, {30, 33, kBlue},  {44, 30, kRed},   {50, 30, kWhite}, {50, 50, kRed},
+                {50, 55, kBlue},
+            };
+            for (const auto& e : expect) EXPECT_EQ(px(out, e.x, e.y), e.rgb) << name << " at " << e.x << "," << e.y;
+            bool blueInText = false, greenInText = false;
+            for (int y = 4; y < 20; ++y)
+                for (int x = 64; x < 90; ++x) {
+                    const uint32_t c = px(out, x, y);
+                    if ((c & 0xFF) > 0x80 && (c & 0xFF00) < 0x8000) blueInText = true;
+                    if ((c & 0xFF00) > 0x8000 && (c & 0xFF0000) < 0x800000) greenInText = true;
+                }
+            EXPECT_TRUE(greenInText) << name;
+            EXPECT_FALSE(blueInText) << name << ": text takes the font colour";
+        }
 }
 
 TEST(Canvas, TextIsOpaqueOnlyOverASolidBrush) {
