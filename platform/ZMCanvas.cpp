@@ -288,7 +288,9 @@ struct TCanvas::Impl {
     TCanvasFont font;
     TPoint pos;
 
-    QPolygon pending;  // consecutive LineTo points, drawn as one polyline
+    std::vector<QPoint> pending;  // consecutive LineTo points, drawn as one polyline
+    QColor penColor;  // of a pen colour that is not a system colour
+    bool penColorValid = false;
 
     // What the painter holds, so that unchanged state is not set again.
     enum class PenSet { Stale, Canvas, None };
@@ -363,10 +365,20 @@ struct TCanvas::Impl {
                 drawThin();
             } else {
                 applyPen();
-                painter.drawPolyline(pending);
+                painter.drawPolyline(pending.data(), static_cast<int>(pending.size()));
             }
         }
         pending.clear();
+    }
+
+    // System colours are looked up afresh, as the palette may change.
+    QColor thinColor() {
+        if ((static_cast<uint32_t>(pen.Color) >> 24) == 0xFFu) return toQColor(pen.Color);
+        if (!penColorValid) {
+            penColor = toQColor(pen.Color);
+            penColorValid = true;
+        }
+        return penColor;
     }
 
     std::span<const uint8_t> dashPattern() {
@@ -385,15 +397,15 @@ struct TCanvas::Impl {
     void drawThin() {
         const std::span<const uint8_t> pattern = penStyle(pen.Style) == Qt::SolidLine ? std::span<const uint8_t>() : dashPattern();
         ThinPolyline line(target->width(), target->height(), pattern);
-        const QColor color = toQColor(pen.Color);
+        const QColor color = thinColor();
         if (bits && pen.Mode == pmCopy && color.alpha() == 255 && painter.transform().isIdentity()) {
             ThinPixels sink(bits, stride, color.rgba());
-            for (qsizetype i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
+            for (size_t i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
             return;
         }
         thinRuns.clear();
         ThinRuns sink(thinRuns);
-        for (qsizetype i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
+        for (size_t i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
         if (thinRuns.empty()) return;
         applyNoPen();
         if (brushSet != BrushSet::Thin || thinBrush != color) {
@@ -453,6 +465,7 @@ void TCanvas::SetPen(const TCanvasPen& pen) {
     d->flushLines();
     if (pen.Mode != d->pen.Mode) d->modeDirty = true;
     d->pen = pen;
+    d->penColorValid = false;
     if (d->penSet == Impl::PenSet::Canvas) d->penSet = Impl::PenSet::Stale;
 }
 
@@ -536,8 +549,8 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    if (d->pending.isEmpty()) d->pending.append(QPoint(d->pos.x, d->pos.y));
-    d->pending.append(QPoint(x, y));
+    if (d->pending.empty()) d->pending.emplace_back(d->pos.x, d->pos.y);
+    d->pending.emplace_back(x, y);
     d->pos = {x, y};
     d->record(TCanvasRecord::LineTo, {d->pos});
 }
