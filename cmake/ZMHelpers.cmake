@@ -54,15 +54,17 @@ function(zm_test name)
   else()
     target_link_libraries(test_${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
-  set(env "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+  set(env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8)
   if(ZM_SANITIZE OR ZM_FUZZ)
-    # Full stacks on allocation, so that the suppressions can match frames inside Qt.
-    list(APPEND env "UBSAN_OPTIONS=print_stacktrace=1" "ASAN_OPTIONS=fast_unwind_on_malloc=0"
-      "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
+    list(APPEND env UBSAN_OPTIONS=print_stacktrace=1
+      LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0)
   endif()
+  # The environment goes in through env(1): a list in the ENVIRONMENT property of discovered
+  # tests keeps only its first variable.
+  set_target_properties(test_${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${env}")
   # The label is the folder, so that one folder's tests can be run alone (ctest -L).
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${env}" LABELS ${name} TIMEOUT 120)
+    PROPERTIES LABELS ${name} TIMEOUT 120)
 endfunction()

@@ -1,7 +1,8 @@
 // Document text: parse the bytes and read them the way File Open does (graph list, plane
 // settings over the default plane, every label), then compile and evaluate the formulas
 // of the graphs read. Every failure must be a parse error of the XML layer or one of the
-// reader's own messages; anything else stops the run.
+// reader's own messages; anything else stops the run. Built as fuzz_plane (ZM_FUZZ_DRAW),
+// it also draws the plane with the graphs read, as a document window does on opening.
 #include "engine/ZMMath.h"
 #include "platform/ZMError.h"
 #include "storage/ZMAddLabel.h"
@@ -9,6 +10,10 @@
 #include "storage/ZMXML.h"
 
 #include <QApplication>
+
+#ifdef ZM_FUZZ_DRAW
+#include "plot/ZMCoordinate.h"
+#endif
 
 #include <cstdint>
 #include <cstdio>
@@ -86,5 +91,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     for (const auto& list : lists) CompileFormulas(*list);
+#ifdef ZM_FUZZ_DRAW
+    zm::TOperatorLib ops;
+    zm::TVarMemory vars, consts;
+    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
+    consts.AddVar("PI", 3.141592653589793);
+    TCoordinate view;
+    view.resize(200, 160);
+    view.Settings = plane;
+    TMemory none;
+    view.Redraw(lists.empty() ? &none : lists.back().get(), ops, vars, consts);
+#endif
     return 0;
 }
