@@ -7,11 +7,13 @@ cd "$(dirname "$0")/.."
 jobs=${JOBS:-$(nproc)}
 dir=build/ci-sanitize
 CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZM_FUZZ=ON -DZM_BENCH=OFF >/dev/null
-cmake --build "$dir" -j "$jobs" --target test_engine test_plot test_storage fuzz_formula fuzz_document
+cmake --build "$dir" -j "$jobs" --target test_engine test_plot test_storage fuzz_formula fuzz_document fuzz_plane
 ctest --test-dir "$dir" --output-on-failure -j "$jobs" -L '^(engine|plot|storage)$'
-for target in formula document; do
-  echo "Replaying the $target corpus"
-  "$dir/bin/fuzz_$target" -timeout=10 fuzz/corpus/$target/* 2>"$dir/fuzz_$target.log" ||
+# target:corpus (fuzz_plane reads the document corpus and draws it)
+for pair in formula:formula document:document plane:document; do
+  target=${pair%%:*} corpus=${pair#*:}
+  echo "Replaying the $corpus corpus through fuzz_$target"
+  "$dir/bin/fuzz_$target" -timeout=10 fuzz/corpus/$corpus/* 2>"$dir/fuzz_$target.log" ||
     { tail -n 60 "$dir/fuzz_$target.log"; exit 1; }
   grep -E "Running [0-9]+ inputs" "$dir/fuzz_$target.log" || true
 done
