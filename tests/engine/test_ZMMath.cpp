@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+
 #include <chrono>
 #include <cmath>
 #include <numbers>
@@ -12,6 +15,34 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Counts the allocations made while gCountAllocations is set (not under the sanitizers,
+// which bring their own operator new).
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZM_TEST_OWN_NEW 0
+#endif
+#endif
+#if !defined(ZM_TEST_OWN_NEW) && !defined(__SANITIZE_ADDRESS__)
+#define ZM_TEST_OWN_NEW 1
+#endif
+#ifndef ZM_TEST_OWN_NEW
+#define ZM_TEST_OWN_NEW 0
+#endif
+
+static bool gCountAllocations = false;
+static long gAllocations = 0;
+
+#if ZM_TEST_OWN_NEW
+// Kept out of line: inlined, GCC pairs the library's new with free and warns.
+[[gnu::noinline]] void* operator new(std::size_t size) {
+    if (gCountAllocations) ++gAllocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#endif
 
 namespace {
 
@@ -561,6 +592,30 @@ TEST(TExpCal, UserVariableNamedLikeATemporaryKeepsItsValue) {
     TExpCal fails("1/(x-2)", c.ops, c.vars, c.consts);
     EXPECT_FALSE(fails.Calculate());
     EXPECT_EQ(c.vars.GetValue("TempVariable1"), 42);
+}
+
+TEST(TExpCal, CalculateAllocatesNothing) {
+    if (!ZM_TEST_OWN_NEW) GTEST_SKIP() << "allocations are not counted under the sanitizers";
+    Context c;
+    TExpCal e("sin(x)*x^2+sqrt(abs(x))-random 5+(x>0 and y<1)*arccot x/log2(x+3)+x^7", c.ops, c.vars, c.consts);
+    c.vars.SetValue("x", 0.5);
+    ASSERT_TRUE(e.Calculate());
+    c.vars.DeleteVar("y");  // the slots are looked up again once, then reused
+    gAllocations = 0;
+    gCountAllocations = true;
+    {
+        TExpCal compiling("x+1", c.ops, c.vars, c.consts);  // compiling allocates: the counter counts
+    }
+    ASSERT_GT(gAllocations, 0);
+    gAllocations = 0;
+    bool ok = true;
+    for (int i = 0; i < 100; ++i) {
+        c.vars.SetValue("x", 0.5 + i);
+        ok = e.Calculate() && ok;
+    }
+    gCountAllocations = false;
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(gAllocations, 0);
 }
 
 TEST(TExpCal, HugeWholeExponentsAreFast) {
