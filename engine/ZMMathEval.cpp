@@ -157,7 +157,14 @@ void TExpCal::BuildProgram() {
     FuseProducts(p.Code, p.Regs.size(), tempBase, reg(result));
     // An operand that the instruction before has just computed is taken from a register,
     // without the round trip through memory.
-    for (size_t i = 1; i < p.Code.size(); ++i) p.Code[i].APrev = p.Code[i].A == p.Code[i - 1].Dst;
+    for (size_t i = 1; i < p.Code.size(); ++i) {
+        TInstr& in = p.Code[i];
+        const uint32_t prev = p.Code[i - 1].Dst;
+        const bool triple = in.Op == TOpCode::MulAdd || in.Op == TOpCode::MulSub;
+        in.APrev = in.A == prev;
+        in.BPrev = (triple || !IsUnary(in.Op)) && in.B == prev;
+        in.CPrev = triple && in.C == prev;
+    }
     p.Code.push_back({TOpCode::Stop, 0, 0, 0});
     for (double v : constants)
         if (!std::isfinite(v)) p.ConstantFault = true;
@@ -203,7 +210,7 @@ bool TExpCal::Calculate() {
     };
     static_assert(std::size(kHandler) == static_cast<size_t>(TOpCode::Stop) + 1);
     const Program::Instr* in = p.Code.data();
-    double a, r;
+    double a, r = 0;  // r: the result of the instruction before
 #define ZM_DISPATCH() \
     a = regs[in->A];  \
     goto* kHandler[static_cast<size_t>(in->Op)]
@@ -218,7 +225,8 @@ bool TExpCal::Calculate() {
 #define ZM_CHECKED()                   \
     if (!std::isfinite(r)) goto Fail;  \
     ZM_STORE()
-#define ZM_B regs[in->B]
+#define ZM_B (in->BPrev ? r : regs[in->B])
+#define ZM_C (in->CPrev ? r : regs[in->C])
     ZM_DISPATCH();
 Pos: r = a; ZM_STORE();
 Neg: r = -a; ZM_STORE();
@@ -323,8 +331,8 @@ Div: {
     ZM_CHECKED();
 }
 Add: r = a + ZM_B; ZM_CHECKED();
-MulAdd: r = a * ZM_B + regs[in->C]; ZM_CHECKED();
-MulSub: r = a * ZM_B - regs[in->C]; ZM_CHECKED();
+MulAdd: r = a * ZM_B + ZM_C; ZM_CHECKED();
+MulSub: r = a * ZM_B - ZM_C; ZM_CHECKED();
 Sub: r = a - ZM_B; ZM_CHECKED();
 Ge: r = a >= ZM_B; ZM_STORE();
 Le: r = a <= ZM_B; ZM_STORE();
@@ -337,6 +345,7 @@ And: r = a != 0 && ZM_B != 0; ZM_STORE();
 Or: r = a != 0 || ZM_B != 0; ZM_STORE();
 Xor: r = (a != 0) != (ZM_B != 0); ZM_STORE();
 Unknown: r = 0; ZM_STORE();
+#undef ZM_C
 #undef ZM_B
 #undef ZM_CHECKED
 #undef ZM_STORE

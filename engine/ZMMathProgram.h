@@ -33,7 +33,9 @@ struct TInstr {
     TOpCode Op;
     uint32_t Dst, A, B;  // register indices (B is the count for PowWhole, PowWholeInv)
     uint32_t C = 0;      // third operand of MulAdd, MulSub
-    bool APrev = false;  // A is the result of the instruction before
+    bool APrev = false;  // A, B, C: the result of the instruction before
+    bool BPrev = false;
+    bool CPrev = false;
 };
 
 struct TExpCal::Program {
