@@ -25,6 +25,12 @@ std::string_view OperatorDisplay(const TExpFactor& op) {
     return op.Text;
 }
 
+bool IsWordOperator(const TExpFactor& op) { return op.Text == "and" || op.Text == "or" || op.Text == "xor"; }
+
+// Derivative texts grow with the square of a product's or a chain's length; beyond
+// this size a formula counts as not derivable.
+constexpr size_t kMaxDerivativeText = 4'000'000;
+
 // Derivative rules as templates: $u and $v stand for the operands' texts, $U and
 // $V for their derivatives, $o for the operator, $g for the first operand glued
 // to the function name in front of it.
@@ -91,7 +97,12 @@ public:
 
     std::string Derive(const TExpFactor& root) {
         Stack_.push_back({TKind::Derive, false, {}, &root, Count() + 1});
-        return Run();
+        std::string text = Run(kMaxDerivativeText);
+        if (text.size() > kMaxDerivativeText) {
+            Derivable_ = false;
+            text.clear();
+        }
+        return text;
     }
 
     bool Derivable() const { return Derivable_; }
@@ -126,9 +137,9 @@ private:
         for (auto it = pieces.rbegin(); it != pieces.rend(); ++it) Stack_.push_back(*it);
     }
 
-    std::string Run() {
+    std::string Run(size_t maxSize = std::string::npos) {
         std::string out;
-        while (!Stack_.empty()) {
+        while (!Stack_.empty() && out.size() <= maxSize) {
             const TPiece p = Stack_.back();
             Stack_.pop_back();
             switch (p.Kind) {
@@ -137,6 +148,7 @@ private:
                 case TKind::Derive: Derive(p, out); break;
             }
         }
+        Stack_.clear();
         return out;
     }
 
@@ -162,7 +174,13 @@ private:
         } else if (n == 2) {
             const bool power = op.Text == "^";
             const bool second = power || op.Text == "*" || op.Text == "/";
-            Push({Lit("("), Disp(a, power, k), Lit(OperatorDisplay(op)), Disp(b, second, k), Lit(")")});
+            // A word operator next to a bare name or number gets a blank on that side, or
+            // 'x or 2' would read back as 'xor2'.
+            const bool word = IsWordOperator(op);
+            const bool bareLeft = word && !Expandable(a, k) && !(power && IsNegativeNumber(a));
+            const bool bareRight = word && !Expandable(b, k) && !(second && IsNegativeNumber(b));
+            Push({Lit("("), Disp(a, power, k), Lit(bareLeft ? " " : ""), Lit(OperatorDisplay(op)),
+                  Lit(bareRight ? " " : ""), Disp(b, second, k), Lit(")")});
         } else {
             Push({Lit("("), Disp(a, false, k), Lit(")")});
         }
