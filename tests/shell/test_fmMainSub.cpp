@@ -38,6 +38,15 @@
 
 namespace {
 
+// An add-graph dialog answered OK with a shown graph 'x'.
+bool AddsShownGraphX(TFormMainSub& doc) {
+    TFunctionObj f;
+    f.Exp.assign(1, 'x');
+    f.ShowEnabled = 1;
+    doc.Memory->AddFunction(f);
+    return true;
+}
+
 // A window whose plot rectangle is 400 x 400 pixels at (30, 30): 0.05 world units per pixel
 // on the default view [-10, 10] x [-10, 10].
 class DocWindow : public ::testing::Test {
@@ -650,13 +659,7 @@ TEST_F(DocWindow, PlaneMenuShowsTheSwitchesAndListsTheGraphs) {
 }
 
 TEST_F(DocWindow, GraphCommandsRefreshTheViewsAfterAConfirmedDialog) {
-    w->Dialogs.AddGraph = [](TFormMainSub& doc) {
-        TFunctionObj f;
-        f.Exp.assign(1, 'x');
-        f.ShowEnabled = 1;
-        doc.Memory->AddFunction(f);
-        return true;
-    };
+    w->Dialogs.AddGraph = AddsShownGraphX;
     w->ActionAddGraphExecute();
     EXPECT_EQ(w->MemoryListBox1->count(), 1);
     w->Dialogs.AddGraph = [](TFormMainSub&) { return false; };
@@ -682,13 +685,7 @@ TEST_F(DocWindow, LabelsFollowTheMarginsAfterEveryRedraw) {
     ASSERT_NE(label, nullptr);
     const double x = label->x;
     const double y = label->y;
-    w->Dialogs.AddGraph = [](TFormMainSub& doc) {
-        TFunctionObj f;
-        f.Exp.assign(1, 'x');
-        f.ShowEnabled = 1;
-        doc.Memory->AddFunction(f);
-        return true;
-    };
+    w->Dialogs.AddGraph = AddsShownGraphX;
     w->ActionAddGraphExecute();
     w->ActionAddGraphExecute();
     EXPECT_NE(pixelOf(x, y), QPoint(130, 250));  // the legend moved the mapping
