@@ -168,7 +168,7 @@ private:
         const TExpFactor& a = Q(k, 1);
         const TExpFactor& b = Q(k, 2);
         const TExpFactor& op = Q(k, 3);
-        const int n = op.Text == "evaluate" ? 0 : Ops_.GetOperandCount(op.Text);
+        const int n = Ops_.GetOperandCount(op.Text);  // 0 for "evaluate"
         if (n == 1) {
             Push({Lit("("), Lit(OperatorDisplay(op)), Lit("("), Disp(a, false, k), Lit("))")});
         } else if (n == 2) {
@@ -391,7 +391,7 @@ bool TExpCal::Simplify() {
             TExpFactor& a = q[base + 1];
             TExpFactor& b = q[base + 2];
             TExpFactor& op = q[base + 3];
-            const int count = op.Text == "evaluate" ? 0 : OperatorLib_->GetOperandCount(op.Text);
+            const int count = OperatorLib_->GetOperandCount(op.Text);  // 0 for "evaluate"
             const bool ca = IsNumberOrConstant(a);
             const bool cb = IsNumberOrConstant(b);
             const TExpFactor* by = nullptr;
