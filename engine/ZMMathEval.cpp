@@ -148,7 +148,7 @@ void TExpCal::BuildProgram() {
             } else if (b == std::trunc(b) && std::fabs(b) <= 2147483647.0) {
                 const auto count = static_cast<uint32_t>(std::fabs(b));
                 in.Op = b < 0 ? TOpCode::PowWholeInv
-                        : (count == 2 ? TOpCode::PowSquare : count == 3 ? TOpCode::PowCube : TOpCode::PowWhole);
+                        : (count == 2 ? TOpCode::Sqr : count == 3 ? TOpCode::PowCube : TOpCode::PowWhole);
                 in.B = count;
             }
         }
@@ -206,7 +206,7 @@ bool TExpCal::Calculate() {
         &&Sqr, &&Ln, &&Log10, &&Log2, &&Exp, &&Int, &&Round, &&Frac, &&Sign, &&Sinh, &&Cosh, &&Tanh,
         &&Coth, &&ArcSinh, &&ArcCosh, &&ArcTanh, &&ArcCoth, &&Random, &&Pow, &&Mul, &&Div, &&Add, &&Sub,
         &&Ge, &&Le, &&Ne, &&Eq, &&Lt, &&Gt, &&Not, &&And, &&Or, &&Xor, &&Pos, &&Unknown, &&PowOne,
-        &&PowSquare, &&PowCube, &&PowWhole, &&PowWholeInv, &&MulAdd, &&MulSub, &&Stop,
+        &&PowCube, &&PowWhole, &&PowWholeInv, &&MulAdd, &&MulSub, &&Stop,
     };
     static_assert(std::size(kHandler) == static_cast<size_t>(TOpCode::Stop) + 1);
     const Program::Instr* in = p.Code.data();
@@ -316,7 +316,6 @@ Pow: {
     ZM_CHECKED();
 }
 PowOne: r = 1; ZM_STORE();
-PowSquare: r = a * a; ZM_CHECKED();
 PowCube: r = a * (a * a); ZM_CHECKED();
 PowWhole: r = PowerBySquaring(a, in->B); ZM_CHECKED();
 PowWholeInv:

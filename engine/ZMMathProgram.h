@@ -17,8 +17,7 @@ enum class TOpCode : uint8_t {
     Evaluate, Unknown,
     // specialised forms chosen when the program is built
     PowOne,       // constant exponent 0
-    PowSquare,    // constant exponent 2
-    PowCube,      // constant exponent 3
+    PowCube,      // constant exponent 3 (exponent 2 becomes Sqr)
     PowWhole,     // constant whole exponent B (as a count), positive
     PowWholeInv,  // constant whole exponent -B, negative
     MulAdd,       // A * B + C: a product used only by a sum
