@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
-#include <QVector>
 
 #include <algorithm>
 #include <cstdint>
@@ -289,8 +288,6 @@ struct TCanvas::Impl {
     TPoint pos;
 
     std::vector<QPoint> pending;  // consecutive LineTo points, drawn as one polyline
-    QColor penColor;  // of a pen colour that is not a system colour
-    bool penColorValid = false;
 
     // What the painter holds, so that unchanged state is not set again.
     enum class PenSet { Stale, Canvas, None };
@@ -371,16 +368,6 @@ struct TCanvas::Impl {
         pending.clear();
     }
 
-    // System colours are looked up afresh, as the palette may change.
-    QColor thinColor() {
-        if ((static_cast<uint32_t>(pen.Color) >> 24) == 0xFFu) return toQColor(pen.Color);
-        if (!penColorValid) {
-            penColor = toQColor(pen.Color);
-            penColorValid = true;
-        }
-        return penColor;
-    }
-
     std::span<const uint8_t> dashPattern() {
         if (dash.empty() || dashStyle != pen.Style) {
             dash.clear();
@@ -397,7 +384,7 @@ struct TCanvas::Impl {
     void drawThin() {
         const std::span<const uint8_t> pattern = penStyle(pen.Style) == Qt::SolidLine ? std::span<const uint8_t>() : dashPattern();
         ThinPolyline line(target->width(), target->height(), pattern);
-        const QColor color = thinColor();
+        const QColor color = toQColor(pen.Color);  // system colours follow the palette
         if (bits && pen.Mode == pmCopy && color.alpha() == 255 && painter.transform().isIdentity()) {
             ThinPixels sink(bits, stride, color.rgba());
             for (size_t i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
@@ -465,7 +452,6 @@ void TCanvas::SetPen(const TCanvasPen& pen) {
     d->flushLines();
     if (pen.Mode != d->pen.Mode) d->modeDirty = true;
     d->pen = pen;
-    d->penColorValid = false;
     if (d->penSet == Impl::PenSet::Canvas) d->penSet = Impl::PenSet::Stale;
 }
 
