@@ -164,17 +164,30 @@ void TCoordinate::CalcMargins() {
     }
 }
 
-TPoint TCoordinate::WorldToScreen(double x, double y) {
+TPoint TScreenMapping::operator()(double x, double y) const {
+    const double fx = xLeftToRight ? l + (x - xmin) * kx : r - (x - xmin) * kx;
+    const double fy = yBottomToTop ? b - (y - ymin) * ky : t + (y - ymin) * ky;
+    return {ClampPixel(zm::TruncSat(fx)), ClampPixel(zm::TruncSat(fy))};
+}
+
+TScreenMapping TCoordinate::ScreenMapping() {
     CalcMargins();
     const TCoordinateSettings& s = Settings;
     const double l = MarginLeft, t = MarginTop;
     const double r = width() - MarginRight, b = height() - MarginBottom;
-    const double kx = (r - l) / (s.XInterval.Max - s.XInterval.Min);
-    const double ky = (b - t) / (s.YInterval.Max - s.YInterval.Min);
-    const double fx = s.XAxesDirection == 0 ? l + (x - s.XInterval.Min) * kx : r - (x - s.XInterval.Min) * kx;
-    const double fy = s.YAxesDirection == 1 ? b - (y - s.YInterval.Min) * ky : t + (y - s.YInterval.Min) * ky;
-    return {ClampPixel(zm::TruncSat(fx)), ClampPixel(zm::TruncSat(fy))};
+    return {l,
+            t,
+            r,
+            b,
+            s.XInterval.Min,
+            s.YInterval.Min,
+            (r - l) / (s.XInterval.Max - s.XInterval.Min),
+            (b - t) / (s.YInterval.Max - s.YInterval.Min),
+            s.XAxesDirection == 0,
+            s.YAxesDirection == 1};
 }
+
+TPoint TCoordinate::WorldToScreen(double x, double y) { return ScreenMapping()(x, y); }
 
 bool TCoordinate::ScreenToWorld(TPoint p, double& x, double& y) const {
     const TCoordinateSettings& s = Settings;

@@ -17,6 +17,14 @@ class TOperatorLib;
 class TVarMemory;
 }  // namespace zm
 
+// The plane's world-to-pixel mapping for fixed margins and settings.
+struct TScreenMapping {
+    double l, t, r, b;
+    double xmin, ymin, kx, ky;
+    bool xLeftToRight, yBottomToTop;
+    TPoint operator()(double x, double y) const;
+};
+
 class TCoordinate : public QWidget {
     Q_OBJECT
 
@@ -41,6 +49,8 @@ public:
     void Redraw(TMemory* memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
 
     TPoint WorldToScreen(double x, double y);
+    // Computes the margins; the mapping holds until the size, settings or legend change.
+    TScreenMapping ScreenMapping();
     // False when p lies outside the plot rectangle or the rectangle is empty (x, y untouched).
     bool ScreenToWorld(TPoint p, double& x, double& y) const;
     void ClearBackground();

@@ -23,30 +23,14 @@ namespace {
 // WorldToScreen gives it.
 class WorldMap {
 public:
-    explicit WorldMap(TCoordinate& plane) : canvas_(plane.GetCanvas()) {
-        plane.CalcMargins();
-        const TCoordinateSettings& s = plane.Settings;
-        l_ = plane.MarginLeft;
-        t_ = plane.MarginTop;
-        r_ = plane.width() - plane.MarginRight;
-        b_ = plane.height() - plane.MarginBottom;
-        xmin_ = s.XInterval.Min;
-        ymin_ = s.YInterval.Min;
-        kx_ = (r_ - l_) / (s.XInterval.Max - s.XInterval.Min);
-        ky_ = (b_ - t_) / (s.YInterval.Max - s.YInterval.Min);
-        xLeftToRight_ = s.XAxesDirection == 0;
-        yBottomToTop_ = s.YAxesDirection == 1;
+    explicit WorldMap(TCoordinate& plane) : canvas_(plane.GetCanvas()), map_(plane.ScreenMapping()) {
         const TCanvasPen& pen = canvas_.Pen();
         // A thin solid pen draws a polyline as the union of its segments (each leaves out
         // its end pixel), so a segment that starts where the pen stands may continue it.
         joinable_ = pen.Width <= 1 && (pen.Style == psSolid || pen.Style == psInsideFrame) && pen.Mode == pmCopy;
     }
 
-    TPoint operator()(double x, double y) const {
-        const double fx = xLeftToRight_ ? l_ + (x - xmin_) * kx_ : r_ - (x - xmin_) * kx_;
-        const double fy = yBottomToTop_ ? b_ - (y - ymin_) * ky_ : t_ + (y - ymin_) * ky_;
-        return {Clamp(zm::TruncSat(fx)), Clamp(zm::TruncSat(fy))};
-    }
+    TPoint operator()(double x, double y) const { return map_(x, y); }
     void MoveTo(double x, double y) const {
         const TPoint p = (*this)(x, y);
         canvas_.MoveTo(p.x, p.y);
@@ -84,13 +68,8 @@ public:
     }
 
 private:
-    // Same bound as the plane's own mapping: room for the offsets callers add.
-    static int Clamp(int v) { return std::clamp(v, -(1 << 30), 1 << 30); }
-
     TCanvas& canvas_;
-    double l_, t_, r_, b_;
-    double xmin_, ymin_, kx_, ky_;
-    bool xLeftToRight_, yBottomToTop_;
+    const TScreenMapping map_;
     bool joinable_;
 };
 
