@@ -189,8 +189,6 @@ private:
     void SetViewMarks(QAction* graphsList, QAction* commandWindow, QAction* calculator, QAction* standard,
                       QAction* coordinate, QAction* graphStyle);
     void ResetMouseModeButtons();
-    // The selected row of the window's graph list box (-1 for none).
-    int SelectedRow(TFormMainSub& doc) const;
     // The style of the graph selected in the active window, or null; `doc` gets the window.
     TGraphStyle* SelectedStyle(TFormMainSub*& doc) const;
     // After a picker changed the selected graph's style.

@@ -65,12 +65,10 @@ TMyToolBar TFormMain::StyleControlLinks() const {
     return links;
 }
 
-int TFormMain::SelectedRow(TFormMainSub& doc) const { return doc.MemoryListBox1 ? doc.MemoryListBox1->currentRow() : -1; }
-
 TGraphStyle* TFormMain::SelectedStyle(TFormMainSub*& doc) const {
     doc = ActiveDocument();
     if (!doc || !doc->Memory) return nullptr;
-    const int row = SelectedRow(*doc);
+    const int row = doc->SelectedRow();
     return row < 0 ? nullptr : doc->Memory->GetGraphStyle(row);
 }
 
@@ -114,7 +112,7 @@ void TFormMain::ActionChangeBrushStyleExecute() {
 void TFormMain::ActionDeleteGraphExecute() {
     TFormMainSub* doc = ActiveDocument();
     if (!doc) return;
-    const int row = SelectedRow(*doc);
+    const int row = doc->SelectedRow();
     if (row < 0) return;
     if (ConfirmDelete &&
         message(this, MsgKind::Confirmation, QStringLiteral("Do you want to remove the graph?"), MsgButtons::OkCancel) !=

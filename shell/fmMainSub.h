@@ -101,6 +101,9 @@ public:
     // list is freed; the list box gets one row per graph.
     void ReplaceMemory(std::unique_ptr<TMemory> List);
 
+    // The selected row of the graph list box (-1 for none).
+    int SelectedRow() const;
+
     // Graph commands.
     void ActionAddGraphExecute();
     void ActionAddTableExecute();
@@ -226,7 +229,6 @@ private:
     TAddLabel* MakeLabel(const TAddLabel& Source);
     void WireLabel(TAddLabel* Label);
     void SelectRow(int Row);
-    int SelectedRow() const;
     void PlaneSwitch(QAction* Item);
 
     uint8_t MouseMode = 0;
