@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -18,13 +17,6 @@ TXMLDocument parsed(const std::string& xml) {
     TXMLDocument d;
     d.LoadFromXML(xml);
     return d;
-}
-
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 TEST(XmlNode, TextOfALeaf) {

@@ -3,24 +3,17 @@
 #include "platform/ZMError.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMXML.h"
+#include "support/XmlTestHelpers.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 

@@ -4,6 +4,8 @@
 #include "platform/ZMError.h"
 #include "platform/ZMXmlDocument.h"
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 // Runs f and returns the message of the ZmError it throws, or "<no error>".
@@ -23,3 +25,11 @@ struct Fragment {
     explicit Fragment(const std::string& xml) { doc.LoadFromXML(xml); }
     TXMLNode root() const { return doc.GetDocumentElement(); }
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
