@@ -27,44 +27,30 @@ int ClockSeededIndex(int count) {
 
 TFormAddGraph::TFormAddGraph(QWidget* parent) : TFormGraphBase(QStringLiteral("Add Graph"), parent) {}
 
-bool TFormAddGraph::Run(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
-                        zm::TVarMemory& constMemory) {
-    Memory = &memory;
-    return RunModal(operatorLib, varMemory, constMemory);
-}
-
 bool TFormAddGraph::Execute(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                             zm::TVarMemory& constMemory) {
-    PresetExp.clear();
-    PresetAddExp.clear();
-    PresetKind = 0;
-    return Run(memory, operatorLib, varMemory, constMemory);
+    return ExecuteWithExpressions(memory, operatorLib, varMemory, constMemory, {}, {}, 0);
 }
 
 bool TFormAddGraph::ExecuteWithExpression(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                                           zm::TVarMemory& constMemory, const std::string& exp) {
-    PresetExp = exp;
-    PresetAddExp.clear();
-    PresetKind = 0;
-    return Run(memory, operatorLib, varMemory, constMemory);
+    return ExecuteWithExpressions(memory, operatorLib, varMemory, constMemory, exp, {}, 0);
 }
 
 bool TFormAddGraph::ExecuteWithKind(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                                     zm::TVarMemory& constMemory, const std::string& exp,
                                     std::uint8_t functionObjType) {
-    PresetExp = exp;
-    PresetAddExp.clear();
-    PresetKind = functionObjType;
-    return Run(memory, operatorLib, varMemory, constMemory);
+    return ExecuteWithExpressions(memory, operatorLib, varMemory, constMemory, exp, {}, functionObjType);
 }
 
 bool TFormAddGraph::ExecuteWithExpressions(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                                            zm::TVarMemory& constMemory, const std::string& exp,
                                            const std::string& addExp, std::uint8_t functionObjType) {
+    Memory = &memory;
     PresetExp = exp;
     PresetAddExp = addExp;
     PresetKind = functionObjType;
-    return Run(memory, operatorLib, varMemory, constMemory);
+    return RunModal(operatorLib, varMemory, constMemory);
 }
 
 void TFormAddGraph::FormShow() {

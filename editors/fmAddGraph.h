@@ -38,8 +38,4 @@ public:
 
     void FormShow() override;
     void Button1Click() override;
-
-private:
-    bool Run(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
-             zm::TVarMemory& constMemory);
 };
