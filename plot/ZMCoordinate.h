@@ -104,8 +104,9 @@ private:
 
     // Sampled curves and relations.
     struct Sampler;
-    void DrawFunctionYofX(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
-    void DrawFunctionXofY(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    // y of x, or x of y when xOfY.
+    void DrawExplicit(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory,
+                      bool xOfY);
     void DrawPolar(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawParametric(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawImplicitCurve(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);

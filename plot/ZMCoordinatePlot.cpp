@@ -11,6 +11,7 @@
 #include <bit>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 using zm::TExpCal;
 using zm::TOperatorLib;
@@ -134,8 +135,8 @@ void TCoordinate::DrawFunction(TFunctionObj& graph, TOperatorLib& operatorLib, T
                                TVarMemory& constMemory) {
     if (graph.ShowEnabled == 0) return;
     switch (graph.FunctionObjType) {
-    case 0: DrawFunctionYofX(graph, operatorLib, varMemory, constMemory); break;
-    case 1: DrawFunctionXofY(graph, operatorLib, varMemory, constMemory); break;
+    case 0: DrawExplicit(graph, operatorLib, varMemory, constMemory, false); break;
+    case 1: DrawExplicit(graph, operatorLib, varMemory, constMemory, true); break;
     case 2: DrawPolar(graph, operatorLib, varMemory, constMemory); break;
     case 3: DrawParametric(graph, operatorLib, varMemory, constMemory); break;
     case 4: DrawImplicit(graph, operatorLib, varMemory, constMemory); break;
@@ -151,64 +152,42 @@ void TCoordinate::DrawImplicit(TFunctionObj& graph, TOperatorLib& operatorLib, T
         DrawRelationRegion(graph, operatorLib, varMemory, constMemory);
 }
 
-void TCoordinate::DrawFunctionYofX(TFunctionObj& graph, TOperatorLib& operatorLib, TVarMemory& varMemory,
-                                   TVarMemory& constMemory) {
+void TCoordinate::DrawExplicit(TFunctionObj& graph, TOperatorLib& operatorLib, TVarMemory& varMemory,
+                               TVarMemory& constMemory, bool xOfY) {
     const TCoordinateSettings& s = Settings;
     const TPlotParameter& pp = graph.PlotParameter;
     if (pp.Steps < 1) return;
     const double dx = (s.XInterval.Max - s.XInterval.Min) / pp.Steps;
     const double dy = (s.YInterval.Max - s.YInterval.Min) / pp.Steps;
-    if (!(dx > 0)) return;
+    // The free variable runs across its own axis; the formula gives the other coordinate.
+    const TInterval& range = xOfY ? s.YInterval : s.XInterval;
+    const TInterval& valueRange = xOfY ? s.XInterval : s.YInterval;
+    const double step = xOfY ? dy : dx;
+    const std::string_view name = xOfY ? "y" : "x";
+    if (!(step > 0)) return;
     TExpCal e(graph.Exp, operatorLib, varMemory, constMemory);
     const TInterval& in = graph.Interval;
     const bool restricted = in.Min < in.Max;
-    double x = s.XInterval.Min;
-    if (restricted && s.XInterval.Min < in.Min) x = in.Min;
-    varMemory.SetValue("x", x);
+    double v = range.Min;
+    if (restricted && range.Min < in.Min) v = in.Min;
+    varMemory.SetValue(name, v);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
     Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
-    while (x <= s.XInterval.Max && (!restricted || x <= in.Max)) {
+    while (v <= range.Max && (!restricted || v <= in.Max)) {
         const bool ok = e.Calculate();
         ++EvaluationCount;
-        const double y = e.Value;
-        smp.Sample(x, y, !ok || OutsideRange(y, s.YInterval.Min, s.YInterval.Max));
-        const double next = x + dx;
-        if (!(next > x)) break;
-        x = next;
-        varMemory.SetValue("x", x);
-    }
-    RestoreCanvas();
-}
-
-void TCoordinate::DrawFunctionXofY(TFunctionObj& graph, TOperatorLib& operatorLib, TVarMemory& varMemory,
-                                   TVarMemory& constMemory) {
-    const TCoordinateSettings& s = Settings;
-    const TPlotParameter& pp = graph.PlotParameter;
-    if (pp.Steps < 1) return;
-    const double dx = (s.XInterval.Max - s.XInterval.Min) / pp.Steps;
-    const double dy = (s.YInterval.Max - s.YInterval.Min) / pp.Steps;
-    if (!(dy > 0)) return;
-    TExpCal e(graph.Exp, operatorLib, varMemory, constMemory);
-    const TInterval& in = graph.Interval;
-    const bool restricted = in.Min < in.Max;
-    double y = s.YInterval.Min;
-    if (restricted && s.YInterval.Min < in.Min) y = in.Min;
-    varMemory.SetValue("y", y);
-    SaveCanvas();
-    graph.GraphStyle.ApplyToCanvas(canvas_);
-    const WorldMap map(*this);
-    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
-    while (y <= s.YInterval.Max && (!restricted || y <= in.Max)) {
-        const bool ok = e.Calculate();
-        ++EvaluationCount;
-        const double x = e.Value;
-        smp.Sample(x, y, !ok || OutsideRange(x, s.XInterval.Min, s.XInterval.Max));
-        const double next = y + dy;
-        if (!(next > y)) break;
-        y = next;
-        varMemory.SetValue("y", y);
+        const double w = e.Value;
+        const bool broken = !ok || OutsideRange(w, valueRange.Min, valueRange.Max);
+        if (xOfY)
+            smp.Sample(w, v, broken);
+        else
+            smp.Sample(v, w, broken);
+        const double next = v + step;
+        if (!(next > v)) break;
+        v = next;
+        varMemory.SetValue(name, v);
     }
     RestoreCanvas();
 }
