@@ -371,16 +371,12 @@ void TFormGraphBase::SetCurveLayout() {
 void TFormGraphBase::ComboBox1Change() {
     const int row = KindRow();
     if (row >= 0 && row <= 3) {
+        SetCurveLayout();
         const auto r = static_cast<std::size_t>(row);
         Label1->setText(QString::fromLatin1(kFormulaLabels[r]));
         Edit1->clear();
         Label10->setVisible(row == 2);
         Edit7->setVisible(row == 2);
-        Edit7->clear();
-        ComboBox2->hide();
-        SetLinePickersShown(true);
-        GroupBox2->hide();
-        GroupBox1->show();
         const QString letter = QString::fromLatin1(kVariableLetters[r]);
         LabelMin->setText(QStringLiteral("Minimum of ") + letter);
         LabelMax->setText(QStringLiteral("Maximum of ") + letter);
