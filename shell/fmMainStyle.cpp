@@ -118,10 +118,5 @@ void TFormMain::ActionDeleteGraphExecute() {
         message(this, MsgKind::Confirmation, QStringLiteral("Do you want to remove the graph?"), MsgButtons::OkCancel) !=
             MsgResult::Ok)
         return;
-    doc->Memory->DeleteGraph(row);
-    doc->MemoryListBox1->DeleteFirstRow();
-    // Rows are drawn from the list, so no row would still show the deleted graph's place.
-    doc->MemoryListBox1->setCurrentRow(-1);
-    doc->Redraw();
-    doc->UpdateStyleControls();
+    doc->DeleteGraphRow(row);
 }

@@ -634,10 +634,14 @@ void TFormMainSub::Delete1Click() {
     if (ask && message(this, MsgKind::Confirmation, QStringLiteral("Do you want to remove the graph?"),
                        MsgButtons::OkCancel) != MsgResult::Ok)
         return;
-    const int row = SelectedRow();
-    if (row < 0 || !Memory || row >= static_cast<int>(Memory->Count())) return;
-    Memory->DeleteGraph(row);
+    DeleteGraphRow(SelectedRow());
+}
+
+void TFormMainSub::DeleteGraphRow(int Row) {
+    if (Row < 0 || !Memory || Row >= static_cast<int>(Memory->Count())) return;
+    Memory->DeleteGraph(Row);
     MemoryListBox1->DeleteFirstRow();
+    // Rows are drawn from the list, so no row would still show the deleted graph's place.
     SelectRow(-1);
     Redraw();
     UpdateStyleControls();

@@ -109,6 +109,8 @@ public:
     void ActionAddTableExecute();
     void ActionEditGraphExecute();
     void Delete1Click();
+    // Removes the graph of Row from the list and its row from the list box, then redraws.
+    void DeleteGraphRow(int Row);
     void ActionCoordinatePropertiesExecute();
 
     // View commands applied by the main window's coordinate tool bar.
