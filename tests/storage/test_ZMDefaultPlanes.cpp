@@ -5,6 +5,7 @@
 // Run with ZM_REWRITE_DEFAULT_PLANES=1 to write the files of the source tree again.
 #include "storage/ZMDocumentFile.h"
 #include "storage/ZMXML.h"
+#include "support/XmlTestHelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,13 +18,6 @@
 #include <string>
 
 namespace {
-
-std::string fileText(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-    const QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
-}
 
 // <source>/resources/programdir, from <source>/tests/storage/this file.
 QString shippedFolder() {
@@ -66,8 +60,8 @@ TEST(DefaultPlanes, ShippedFilesAreWhatTheWriterWrites) {
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
             out.write(f.bytes.data(), static_cast<qint64>(f.bytes.size()));
         }
-        EXPECT_EQ(fileText(shipped), f.bytes) << f.name;
-        EXPECT_EQ(fileText(installedFile(f.name)), f.bytes) << f.name << " in the program folder";
+        EXPECT_EQ(fileText(shipped.toStdString()), f.bytes) << f.name;
+        EXPECT_EQ(fileText(installedFile(f.name).toStdString()), f.bytes) << f.name << " in the program folder";
     }
 }
 
