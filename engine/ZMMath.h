@@ -45,12 +45,11 @@ public:
     int32_t GetOperandCount(std::string_view name) const;    // 0 when absent
     int MatchPrefix(std::string_view text) const;             // -1 when none
     int ComparePriority(std::string_view a, std::string_view b) const;  // 1, 0, -1
+    int Find(std::string_view name) const;  // row of that exact name, -1 when absent
     // Uniform integer r with 0 <= r < n (n > 0); 0 for n = 0; -(0 <= r < -n) for n < 0.
     int32_t RandomBelow(int32_t n);
 
 private:
-    int Find(std::string_view name) const;  // row of that exact name, -1 when absent
-
     std::vector<TOperatorObj> Items_;
     std::vector<std::vector<uint8_t>> ByFirstChar_;  // rows by the first byte of their name
     std::mt19937_64 Random_;

@@ -202,7 +202,7 @@ private:
         const TExpFactor& a = Q(k, 1);
         const TExpFactor& b = Q(k, 2);
         const TExpFactor& op = Q(k, 3);
-        const TOpCode code = OpCodeOf(op.Text);
+        const TOpCode code = OpCodeOf(Ops_, op.Text);
         TRule rule{};
         if (code == TOpCode::Mul) {
             const bool constantFactor = IsNumberOrConstant(a);

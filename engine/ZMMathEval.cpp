@@ -10,13 +10,6 @@ namespace zm {
 
 namespace {
 
-constexpr std::string_view kOpNames[] = {
-    "sin", "cos", "neg", "pos", "tan", "cot", "arcsin", "arccos", "arctan", "arccot", "abs", "sqrt",
-    "sqr", "ln", "log10", "log2", "exp", "int", "round", "frac", "sign", "sinh", "cosh", "tanh", "coth",
-    "arcsinh", "arccosh", "arctanh", "arccoth", "random", "^", "*", "/", "+", "-", ">=", "<=", "<>",
-    "=", "<", ">", "not", "and", "or", "xor", "evaluate",
-};
-
 double RoundHalfEven(double a) {
     const double t = std::trunc(a);
     const double f = a - t;
@@ -80,10 +73,10 @@ void FuseProducts(std::vector<TInstr>& code, size_t registers, uint32_t tempBase
 
 }  // namespace
 
-TOpCode OpCodeOf(std::string_view operatorText) {
-    for (size_t i = 0; i < std::size(kOpNames); ++i)
-        if (kOpNames[i] == operatorText) return static_cast<TOpCode>(i);
-    return TOpCode::Unknown;
+TOpCode OpCodeOf(const TOperatorLib& operators, std::string_view operatorText) {
+    if (operatorText == "evaluate") return TOpCode::Evaluate;
+    const int row = operators.Find(operatorText);
+    return row < 0 ? TOpCode::Unknown : static_cast<TOpCode>(row);
 }
 
 bool TExpCal::IsLive(int k) const {
@@ -119,7 +112,7 @@ void TExpCal::BuildProgram() {
     for (int k = 1; k <= n; ++k) {
         if (!IsLive(k)) continue;
         const size_t base = static_cast<size_t>(k - 1) * 4;
-        pending.push_back({OpCodeOf(q[base + 3].Text), static_cast<uint32_t>(k - 1), refOf(q[base + 1]),
+        pending.push_back({OpCodeOf(*OperatorLib_, q[base + 3].Text), static_cast<uint32_t>(k - 1), refOf(q[base + 1]),
                            refOf(q[base + 2])});
     }
     Ref result{};

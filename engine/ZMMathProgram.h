@@ -25,7 +25,7 @@ enum class TOpCode : uint8_t {
     Stop,         // ends every program
 };
 
-TOpCode OpCodeOf(std::string_view operatorText);
+TOpCode OpCodeOf(const TOperatorLib& operators, std::string_view operatorText);
 
 // One instruction of the flat program.
 struct TInstr {

@@ -1,5 +1,6 @@
 // Operator table, token list and value memory.
 #include "engine/ZMMath.h"
+#include "engine/ZMMathProgram.h"
 
 #include <algorithm>
 #include <chrono>
@@ -62,6 +63,9 @@ constexpr OperatorRow kOperatorRows[] = {
     {"or", 2, 5, "or"},
     {"xor", 2, 5, "xor"},
 };
+
+// The opcodes follow the rows.
+static_assert(std::size(kOperatorRows) == static_cast<size_t>(TOpCode::Evaluate));
 
 char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
