@@ -87,8 +87,12 @@ void writeContent(const QString& path, const Content& c) {
     for (const Line& l : c.lines) all += l.text + l.end;
     QSaveFile f(path);
     const QByteArray bytes = all.toUtf8();
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+    // Unbuffered, so that a short write shows in the count instead of being committed.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
         throw ZmError(("Unable to write to " + path).toStdString());
+    }
+    if (!f.commit()) throw ZmError(("Unable to write to " + path).toStdString());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/ZMIniFile.h"
 
 #include "platform/ZMError.h"
+#include "support/SmallFileLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -162,4 +163,17 @@ TEST(IniFile, AReadOnlyFolderThrowsAndLeavesTheFileAsItWas) {
     }
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (ignored) GTEST_SKIP() << "running with rights that ignore permissions";
+}
+
+TEST(IniFile, AWriteThatFailsPartWayThrowsAndKeepsThePreviousFile) {
+    QTemporaryDir dir;
+    const QByteArray previous = "[Options]\nDeleteGraph=0\n";
+    const QString path = writeFile(dir, previous);
+    IniFile ini(path);
+    {
+        const SmallFileLimit limit(static_cast<rlim_t>(previous.size()));
+        EXPECT_THROW(ini.writeString("Options", "Long", QString(200, QLatin1Char('x'))), ZmError);
+    }
+    EXPECT_EQ(readFile(path), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});  // no temporary left
 }
