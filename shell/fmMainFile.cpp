@@ -22,8 +22,14 @@
 
 namespace {
 
-const QString kXmlFilter = QStringLiteral("*.xml|*.xml");
-const QString kXmlExt = QStringLiteral(".xml");
+// A file chooser request for the program's XML documents.
+FileDialogRequest XmlFileRequest(QWidget* parent) {
+    FileDialogRequest request;
+    request.parent = parent;
+    request.filter = QStringLiteral("*.xml|*.xml");
+    request.defaultExt = QStringLiteral(".xml");
+    return request;
+}
 
 std::string Utf8(const QString& s) { return s.toUtf8().toStdString(); }
 
@@ -94,11 +100,8 @@ void TFormMain::WriteDocument(TFormMainSub& window, const QString& path) {
 }
 
 bool TFormMain::RunSaveDialog(TFormMainSub& window) {
-    FileDialogRequest request;
-    request.parent = this;
+    FileDialogRequest request = XmlFileRequest(this);
     request.save = true;
-    request.filter = kXmlFilter;
-    request.defaultExt = kXmlExt;
     request.fileName = window.windowTitle();
     request.overwritePrompt = true;
     const QString path = chooser_->choose(request);
@@ -125,11 +128,7 @@ void TFormMain::ActionDocSaveAsExecute() {
 }
 
 void TFormMain::ActionDocOpenExecute() {
-    FileDialogRequest request;
-    request.parent = this;
-    request.filter = kXmlFilter;
-    request.defaultExt = kXmlExt;
-    const QString path = chooser_->choose(request);
+    const QString path = chooser_->choose(XmlFileRequest(this));
     if (path.isEmpty()) return;
 
     TFormMainSub* doc = NewDocumentWindow();
@@ -153,11 +152,7 @@ void TFormMain::ActionDocOpenExecute() {
 void TFormMain::ActionImportGraphsExecute() {
     TFormMainSub* doc = ActiveDocument();
     if (!doc) return;
-    FileDialogRequest request;
-    request.parent = this;
-    request.filter = kXmlFilter;
-    request.defaultExt = kXmlExt;
-    const QString path = chooser_->choose(request);
+    const QString path = chooser_->choose(XmlFileRequest(this));
     if (path.isEmpty()) return;
 
     // Read completely first: an error adds nothing to the window. The plane is not read.
