@@ -1,5 +1,6 @@
 // Formula evaluation against muparser and the same formulas as native C++.
 #include "engine/ZMMath.h"
+#include "tests/engine/MathContext.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,14 +40,11 @@ constexpr double kStart = 0.5, kStep = 1e-9;
 
 void Ours(benchmark::State& state) {
     const Formula& f = kFormulas[state.range(0)];
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars, consts;
-    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
-    consts.AddVar("PI", 3.141592653589793);
-    zm::TExpCal e(f.ours, ops, vars, consts);
+    MathContext c;
+    zm::TExpCal e(f.ours, c.ops, c.vars, c.consts);
     double x = kStart;
     for (auto _ : state) {
-        vars.SetValue("x", x);
+        c.vars.SetValue("x", x);
         e.Calculate();
         benchmark::DoNotOptimize(e.Value);
         x += kStep;
@@ -57,12 +55,9 @@ void Ours(benchmark::State& state) {
 // The same without setting x: what Calculate alone costs.
 void OursCalculateOnly(benchmark::State& state) {
     const Formula& f = kFormulas[state.range(0)];
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars, consts;
-    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
-    consts.AddVar("PI", 3.141592653589793);
-    vars.SetValue("x", kStart);
-    zm::TExpCal e(f.ours, ops, vars, consts);
+    MathContext c;
+    c.vars.SetValue("x", kStart);
+    zm::TExpCal e(f.ours, c.ops, c.vars, c.consts);
     for (auto _ : state) {
         e.Calculate();
         benchmark::DoNotOptimize(e.Value);
@@ -106,12 +101,9 @@ BENCHMARK(Native)->DenseRange(0, 3);
 const char* kMidSize = "sin(x)*x^2+sqrt(abs(x))-3*cos(2*x)/(1+x^2)+ln(x^2+1)";
 
 void CompileOurs(benchmark::State& state) {
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars, consts;
-    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
-    consts.AddVar("PI", 3.141592653589793);
+    MathContext c;
     for (auto _ : state) {
-        zm::TExpCal e(kMidSize, ops, vars, consts);
+        zm::TExpCal e(kMidSize, c.ops, c.vars, c.consts);
         benchmark::DoNotOptimize(e.Valid);
     }
 }
@@ -133,15 +125,12 @@ BENCHMARK(CompileMuParser);
 
 // One curve: 500 samples, x set by name each time.
 void Samples500(benchmark::State& state) {
-    zm::TOperatorLib ops;
-    zm::TVarMemory vars, consts;
-    for (const char* n : {"x", "y", "t", "a"}) vars.AddVar(n, 0);
-    consts.AddVar("PI", 3.141592653589793);
-    zm::TExpCal e(kFormulas[0].ours, ops, vars, consts);
+    MathContext c;
+    zm::TExpCal e(kFormulas[0].ours, c.ops, c.vars, c.consts);
     for (auto _ : state) {
         double sum = 0;
         for (int i = 0; i <= 500; ++i) {
-            vars.SetValue("x", -10 + i * 0.04);
+            c.vars.SetValue("x", -10 + i * 0.04);
             if (e.Calculate()) sum += e.Value;
         }
         benchmark::DoNotOptimize(sum);
