@@ -322,14 +322,10 @@ void TExpCal::ReplaceTemp(int tempIndex, const TExpFactor& by) {
         if (replacement.IsTemp && static_cast<size_t>(replacement.TempIndex) < Uses_.size())
             Uses_[static_cast<size_t>(replacement.TempIndex)].push_back(static_cast<int>(pos));
     };
-    if (static_cast<size_t>(tempIndex) < Uses_.size()) {
-        const std::vector<int> uses = std::move(Uses_[static_cast<size_t>(tempIndex)]);
-        Uses_[static_cast<size_t>(tempIndex)].clear();
-        for (int pos : uses) replaceAt(static_cast<size_t>(pos));
-    } else {
-        for (size_t i = 0; i < q.size(); ++i)
-            if (i % 4 == 1 || i % 4 == 2) replaceAt(i);
-    }
+    // Simplify keeps, per temporary, the operand positions that name it.
+    const std::vector<int> uses = std::move(Uses_[static_cast<size_t>(tempIndex)]);
+    Uses_[static_cast<size_t>(tempIndex)].clear();
+    for (int pos : uses) replaceAt(static_cast<size_t>(pos));
     if (Final_ && names(*Final_)) *Final_ = replacement;
     TExpFactor& result = q[static_cast<size_t>(tempIndex - 1) * 4];
     result.Text = std::string(kTempNull);
