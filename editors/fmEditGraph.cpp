@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <cstdint>
+
 #include "editors/ZMGraphKindRows.h"
 #include "engine/ZMNumber.h"
 #include "platform/ZMColorBox.h"

@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-#include <cstdint>
-#include <functional>
 #include <string>
 
 #include "plot/ZMComClass01.h"
@@ -54,7 +52,7 @@ public:
     void Button2Click();
     void Button3Click();
 
-    // The selected kind row and the FunctionObjType it stands for.
+    // The selected kind row.
     int KindRow() const;
 
 protected:
