@@ -189,13 +189,15 @@ private:
     bool DependsOnVariable(const TExpFactor& t, int limit) const {
         if (Expandable(t, limit))
             return DependsOnVariable_ && (*DependsOnVariable_)[static_cast<size_t>(t.TempIndex)] != 0;
-        return t.Kind == kVariable && t.Text == DiffVariable_;
+        return IsDiffVariable(t);
     }
+
+    bool IsDiffVariable(const TExpFactor& t) const { return t.Kind == kVariable && t.Text == DiffVariable_; }
 
     void Derive(const TPiece& p, std::string& out) {
         const TExpFactor& t = *p.Token;
         if (!Expandable(t, p.Limit)) {
-            out += (t.Kind == kVariable && t.Text == DiffVariable_) ? '1' : '0';
+            out += IsDiffVariable(t) ? '1' : '0';
             return;
         }
         const int k = t.TempIndex;
@@ -206,8 +208,7 @@ private:
         TRule rule{};
         if (code == TOpCode::Mul) {
             const bool constantFactor = IsNumberOrConstant(a);
-            const bool timesVariable =
-                constantFactor && !b.IsTemp && b.Kind == kVariable && b.Text == DiffVariable_;
+            const bool timesVariable = constantFactor && !b.IsTemp && IsDiffVariable(b);
             rule = {timesVariable ? "($u)" : constantFactor ? "($u*$V)" : "($U*$v+$u*$V)", true};
         } else {
             rule = RuleOf(code);
