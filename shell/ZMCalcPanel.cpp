@@ -286,7 +286,7 @@ void TCalcPanel::UpdateMemory(bool constants) {
         RunLine(line);
     } else {
         // Not a command answer: the last result stays.
-        CommandMemo->AppendLine(QStringLiteral("Abort."));
+        CommandMemo->AppendLine(QString::fromUtf8(zm::command::kAbort.data(), static_cast<qsizetype>(zm::command::kAbort.size())));
     }
 }
 
