@@ -23,8 +23,7 @@
 namespace {
 
 std::string DocumentPath() {
-    const std::string here = __FILE__;
-    return here.substr(0, here.find_last_of('/')) + "/data/plot-bench.xml";
+    return std::string(ZM_SOURCE_DIR) + "/bench/data/plot-bench.xml";
 }
 
 // A document window's drawing: graph list, plane and formula context.

@@ -49,6 +49,8 @@ function(zm_test name)
   add_executable(test_${name} ${srcs})
   set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ZM_PROGRAM_DIR})
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  # Tests find their data files here, whatever the compiler makes of __FILE__.
+  target_compile_definitions(test_${name} PRIVATE ZM_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   if(A_QT)
     target_link_libraries(test_${name} PRIVATE ${A_DEPS} zm_testsupport GTest::gtest GTest::gmock)
   else()

@@ -5,7 +5,7 @@
 #include "platform/ZMIniFile.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
-#include "shell/ZMNotAvailable.h"
+#include "platform/ZMNotAvailable.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
 

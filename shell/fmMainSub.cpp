@@ -38,7 +38,7 @@
 #include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCalcPanel.h"
 #include "shell/ZMCommandMemo.h"
-#include "shell/ZMNotAvailable.h"
+#include "platform/ZMNotAvailable.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMXML.h"
 

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <set>
 
-#include "editors/GraphDialogFixture.h"
+#include "support/DialogFixture.h"
 #include "editors/ZMGraphKindRows.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMHelpViewer.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/GraphDialogFixture.h"
+#include "support/DialogFixture.h"
 #include "platform/ZMColorBox.h"
 #include "support/MessageRecorder.h"
 

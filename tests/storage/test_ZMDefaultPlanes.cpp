@@ -19,13 +19,7 @@
 
 namespace {
 
-// <source>/resources/programdir, from <source>/tests/storage/this file.
-QString shippedFolder() {
-    QDir dir = QFileInfo(QString::fromUtf8(__FILE__)).absoluteDir();
-    dir.cdUp();
-    dir.cdUp();
-    return dir.filePath(QStringLiteral("resources/programdir"));
-}
+QString shippedFolder() { return QStringLiteral(ZM_SOURCE_DIR "/resources/programdir"); }
 
 QString installedFile(const char* name) { return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(name)); }
 

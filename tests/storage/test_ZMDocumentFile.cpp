@@ -175,8 +175,7 @@ TEST(DocumentFile, FailuresLeaveTheCurrentGraphListAlone) {
 
 TEST(DocumentFile, ReadsTheBenchmarkDocument) {
     Drawing d;
-    const std::string here = __FILE__;
-    ASSERT_TRUE(d.load(here.substr(0, here.find_last_of('/')) + "/data/plot-bench.xml"));
+    ASSERT_TRUE(d.load(std::string(ZM_SOURCE_DIR) + "/tests/storage/data/plot-bench.xml"));
     size_t functions = 0;
     size_t points = 0;
     for (std::ptrdiff_t i = 0; i < static_cast<std::ptrdiff_t>(d.memory.Count()); ++i) {

@@ -21,7 +21,7 @@
 #include "editors/fmAddGraph.h"
 #include "editors/fmEditGraph.h"
 #include "platform/ZMApplication.h"
-#include "tests/editors/GraphContext.h"
+#include "tests/support/GraphContext.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/ZMNotAvailable.h"
+#include "platform/ZMNotAvailable.h"
 
 #include "platform/ZMMessage.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the graph dialog tests: a document context, control look-up by objectName and a
+// Shared by the dialog tests: a document context, control look-up by objectName and a
 // way to act inside a dialog's modal loop.
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "editors/GraphContext.h"
+#include "support/GraphContext.h"
 
 template <class W>
 W* Control(QDialog& d, const char* name) {
