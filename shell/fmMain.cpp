@@ -8,6 +8,8 @@
 #include "platform/ZMNotAvailable.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
+#include "tools/fmDerivative.h"
+#include "tools/fmTangentNormal.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -24,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QShowEvent>
 #include <QTimer>
 #include <QPageSetupDialog>
@@ -214,8 +217,6 @@ void TFormMain::ActionFormulaCalculatorExecute() { NotAvailable(QStringLiteral("
 void TFormMain::ActionValueTableExecute() { NotAvailable(QStringLiteral("Value Table")); }
 void TFormMain::ActionAnalyzeFunctionExecute() { NotAvailable(QStringLiteral("Analyze Function")); }
 void TFormMain::ActionIntersectionExecute() { NotAvailable(QStringLiteral("Intersections")); }
-void TFormMain::ActionDerivativeExecute() { NotAvailable(QStringLiteral("Derivative")); }
-void TFormMain::ActionTangentNormalExecute() { NotAvailable(QStringLiteral("Tangent/Normal")); }
 void TFormMain::ActionIntegrationExecute() { NotAvailable(QStringLiteral("Integration")); }
 void TFormMain::UnitConvert(const QString&) { NotAvailable(QStringLiteral("Unit Converter")); }
 
@@ -254,6 +255,26 @@ void TFormMain::ActionCoordinatePropertiesExecute() {
 
 void TFormMain::ActionEditGraphExecute() {
     if (TFormMainSub* doc = ActiveDocument()) doc->ActionEditGraphExecute();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Tools that add a graph: the tool works without a document; its result becomes a graph only
+// through the active document's add-graph dialog.
+
+void TFormMain::ActionDerivativeExecute() {
+    const QPointer<TFormMainSub> doc = ActiveDocument();
+    TFormDerivative dialog(this);
+    if (dialog.Execute(doc ? doc->Memory.get() : nullptr) != 1 || !doc) return;
+    doc->AddPresetGraph(dialog.ResultExp, {}, dialog.ResultKind);
+}
+
+void TFormMain::ActionTangentNormalExecute() {
+    const QPointer<TFormMainSub> doc = ActiveDocument();
+    TFormTangentNormal dialog(this);
+    if (dialog.Execute(doc ? doc->Memory.get() : nullptr) != 1 || !doc) return;
+    // A line of Y(x) or X(y); any other kind opens nothing.
+    if (dialog.ResultKind > 1) return;
+    doc->AddPresetGraph(dialog.ResultExp, {}, dialog.ResultKind);
 }
 
 // ------------------------------------------------------------------------------------------------

@@ -606,18 +606,27 @@ void TFormMainSub::GraphListPopupMenuPopup() {
 // ---------------------------------------------------------------------------------------
 // Graph commands
 
-void TFormMainSub::ActionAddGraphExecute() {
-    if (!Dialogs.AddGraph || !Dialogs.AddGraph(*this)) return;
+void TFormMainSub::GraphAdded() {
     MemoryListBox1->AddRow();
     Redraw();
     UpdateStyleControls();
 }
 
+void TFormMainSub::ActionAddGraphExecute() {
+    if (Dialogs.AddGraph && Dialogs.AddGraph(*this)) GraphAdded();
+}
+
+bool TFormMainSub::AddPresetGraph(const std::string& Exp, const std::string& AddExp, uint8_t Kind) {
+    if (!Memory) return false;
+    TFormAddGraph dialog(this);
+    if (!dialog.ExecuteWithExpressions(*Memory, *OperatorLib, *VarMemory, *ConstMemory, Exp, AddExp, Kind))
+        return false;
+    GraphAdded();
+    return true;
+}
+
 void TFormMainSub::ActionAddTableExecute() {
-    if (!Dialogs.AddTable || !Dialogs.AddTable(*this)) return;
-    MemoryListBox1->AddRow();
-    Redraw();
-    UpdateStyleControls();
+    if (Dialogs.AddTable && Dialogs.AddTable(*this)) GraphAdded();
 }
 
 void TFormMainSub::ActionEditGraphExecute() {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/ZMCanvas.h"
@@ -106,6 +107,10 @@ public:
 
     // Graph commands.
     void ActionAddGraphExecute();
+    // Opens the add-graph dialog on this window's context preset with a formula, a second
+    // formula and a FunctionObjType (as the tools hand them on); on OK adds the row, redraws and
+    // refreshes the style pickers. True when the graph was added.
+    bool AddPresetGraph(const std::string& Exp, const std::string& AddExp, uint8_t Kind);
     void ActionAddTableExecute();
     void ActionEditGraphExecute();
     void Delete1Click();
@@ -223,6 +228,8 @@ protected:
 private:
     void FormClose();
     void BuildMenus();
+    // The views after a graph was appended to the list.
+    void GraphAdded();
     void ApplyView(TViewCommand Command);
     void DrawBand();
     // World point of a plane pixel by the plane's linear mapping, also in the margins;

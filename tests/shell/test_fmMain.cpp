@@ -2,8 +2,14 @@
 // side panels, layouts, mouse modes, the Windows menu, shortcuts and help links.
 #include "tests/shell/MainWindowFixture.h"
 
+#include "editors/fmAddGraph.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMIniFile.h"
+#include "plot/ZMFunTabObj.h"
+#include "plot/ZMMemoryListBox.h"
+#include "support/DialogFixture.h"
+#include "support/ModalWatch.h"
+#include "tools/fmDerivativeTool.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -16,6 +22,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -295,8 +302,8 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
         {"ActionSetOption", true},        {"ActionFormulaCalculator", true}, {"ActionValueTable", true},
-        {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},  {"ActionDerivative", true},
-        {"ActionTangentNormal", true},    {"ActionIntegration", true},   {"Area1", true},
+        {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},
+        {"ActionIntegration", true},      {"Area1", true},
         {"BitsBytes1", true},             {"emperature1", true},         {"ActionCustomSlideShow", true},
         {"ActionShowAbout", true},
     };
@@ -312,6 +319,95 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         }
     }
     EXPECT_EQ(frame->Command(QStringLiteral("BitsBytes1"))->property("zmCategory").toString(), QStringLiteral("Bits&Bytes"));
+}
+
+TEST_F(MainWindowTest, DerivativeAndTangentResultsOpenTheAddGraphDialogPreset) {
+    const struct {
+        const char* action;
+        std::vector<Input> inputs;
+        const char* exp;
+        int kind;
+        int row;  // of the add-graph dialog's kind list
+    } cases[] = {
+        {"ActionDerivative", {{"ComboBox1", QStringLiteral("x^2")}}, "2*x", 0, 0},
+        {"ActionDerivative", {{"ComboBox2", QStringLiteral("1")}, {"ComboBox1", QStringLiteral("sin y")}}, "cos(y)", 1, 1},
+        {"ActionDerivative", {{"ComboBox2", QStringLiteral("2")}, {"ComboBox1", QStringLiteral("sin a")}}, "cos(a)", 2, 3},
+        {"ActionTangentNormal", {{"ComboBox1", QStringLiteral("x^2")}, {"Edit2", QStringLiteral("1")}}, "2*x-1", 0, 0},
+        {"ActionTangentNormal",
+         {{"ComboBox2", QStringLiteral("1")}, {"ComboBox1", QStringLiteral("y^2")}, {"Edit2", QStringLiteral("2")}},
+         "4*y-4", 1, 1},
+        {"ActionTangentNormal", {{"ComboBox1", QStringLiteral("x^2")}, {"RadioButton2", QStringLiteral("1")}}, "0", 1, 1},
+    };
+    TFormMainSub* doc = Active();
+    ASSERT_NE(doc, nullptr);
+    std::size_t count = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.exp);
+        std::string presetExp = "-";
+        std::string presetAddExp = "-";
+        int presetKind = -1;
+        int row = -1;
+        whenModal([&](QWidget* modal) {
+            auto* tool = qobject_cast<TFormDerivativeTool*>(modal);
+            ASSERT_NE(tool, nullptr);
+            EXPECT_EQ(tool->Memory, doc->Memory.get());
+            Apply(*tool, c.inputs);
+            tool->Button1Click();
+            whenModal([&](QWidget* next) {
+                auto* add = qobject_cast<TFormAddGraph*>(next);
+                ASSERT_NE(add, nullptr);
+                presetExp = add->PresetExp;
+                presetAddExp = add->PresetAddExp;
+                presetKind = add->PresetKind;
+                row = add->KindRow();
+                add->Button1Click();
+            });
+            tool->Button2Click();
+        });
+        Trigger(QString::fromLatin1(c.action));
+        EXPECT_EQ(presetExp, c.exp);
+        EXPECT_EQ(presetAddExp, "");
+        EXPECT_EQ(presetKind, c.kind);
+        EXPECT_EQ(row, c.row);
+        ASSERT_EQ(doc->Memory->Count(), ++count);
+        EXPECT_EQ(doc->MemoryListBox1->count(), static_cast<int>(count));
+        const TFunctionObj* added = doc->Memory->GetFunction(static_cast<std::ptrdiff_t>(count - 1));
+        ASSERT_NE(added, nullptr);
+        EXPECT_EQ(added->Exp, c.exp);
+        EXPECT_EQ(added->FunctionObjType, c.kind);
+    }
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, DerivativeAndTangentOpenNothingWithoutADocumentOrAfterCancel) {
+    for (bool withDocument : {true, false}) {
+        if (!withDocument) CloseAll();
+        for (const char* action : {"ActionDerivative", "ActionTangentNormal"}) {
+            SCOPED_TRACE(std::string(action) + (withDocument ? " cancelled" : " without a document"));
+            bool toolOpened = false;
+            bool addOpened = false;
+            whenModal([&](QWidget* modal) {
+                auto* tool = qobject_cast<TFormDerivativeTool*>(modal);
+                ASSERT_NE(tool, nullptr);
+                toolOpened = true;
+                Apply(*tool, {{"ComboBox1", QStringLiteral("x^2")}});
+                tool->Button1Click();
+                EXPECT_EQ(tool->findChild<QPushButton*>(QStringLiteral("Button2"))->isEnabled(), withDocument);
+                whenModal([&](QWidget* next) { addOpened = true; next->close(); }, 300);
+                // Without a document "Add Graph" stays disabled; pressed anyway, it still adds nothing.
+                if (withDocument)
+                    tool->Button3Click();
+                else
+                    tool->Button2Click();
+            });
+            Trigger(QString::fromLatin1(action));
+            QTest::qWait(350);
+            EXPECT_TRUE(toolOpened);
+            EXPECT_FALSE(addOpened);
+        }
+    }
+    EXPECT_EQ(Active() ? Active()->Memory->Count() : 0u, 0u);
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(MainWindowTest, PageSetupWithoutAPrinterSaysSoInAWarning) {

@@ -676,6 +676,61 @@ TEST_F(DocWindow, GraphCommandsRefreshTheViewsAfterAConfirmedDialog) {
     EXPECT_TRUE(width->isEnabled());
 }
 
+TEST_F(DocWindow, PresetAddGraphOpensTheDialogPresetAndRefreshesTheViewsOnOk) {
+    // Row 0 stays selected, so the pickers show its style after every refresh.
+    addGraph("0-5", 1, 0);
+    w->MemoryListBox1->setCurrentRow(0);
+    const struct {
+        const char* exp;
+        const char* addExp;
+        uint8_t kind;
+        int row;  // of the dialog's kind list
+        bool ok;
+    } cases[] = {
+        {"x", "", 0, 0, true},
+        {"cos(y)", "", 1, 1, true},
+        {"x^2+y^2-4", "<0", 4, 4, true},
+        {"cos(a)", "", 2, 3, false},
+    };
+    std::size_t count = 1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.exp);
+        w->Memory->GetGraphStyle(0)->LineColor = 0x00FF00 + static_cast<TColor>(count);
+        const QImage before = plane()->Picture();
+        std::string exp;
+        std::string addExp;
+        int kind = -1;
+        int row = -1;
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TFormAddGraph*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            exp = dialog->PresetExp;
+            addExp = dialog->PresetAddExp;
+            kind = dialog->PresetKind;
+            row = dialog->KindRow();
+            c.ok ? dialog->Button1Click() : dialog->Button2Click();
+        });
+        EXPECT_EQ(w->AddPresetGraph(c.exp, c.addExp, c.kind), c.ok);
+        EXPECT_EQ(exp, c.exp);
+        EXPECT_EQ(addExp, c.addExp);
+        EXPECT_EQ(kind, c.kind);
+        EXPECT_EQ(row, c.row);
+        if (c.ok) ++count;
+        ASSERT_EQ(w->Memory->Count(), count);
+        EXPECT_EQ(w->MemoryListBox1->count(), static_cast<int>(count));
+        EXPECT_EQ(color->Selected() == w->Memory->GetGraphStyle(0)->LineColor, c.ok);
+        if (c.ok) {
+            const TFunctionObj* added = w->Memory->GetFunction(static_cast<std::ptrdiff_t>(count - 1));
+            ASSERT_NE(added, nullptr);
+            EXPECT_EQ(added->Exp, c.exp);
+            EXPECT_EQ(added->AddExp, c.addExp);
+            EXPECT_EQ(added->FunctionObjType, c.kind);
+        }
+        EXPECT_EQ(plane()->Picture() != before, c.ok);  // the new graph is drawn
+    }
+    EXPECT_EQ(recorded.count(), 0);
+}
+
 TEST_F(DocWindow, LabelsFollowTheMarginsAfterEveryRedraw) {
     // With the legend on, each shown graph adds a legend row below the plot and so moves the
     // mapping: a label must stay on its anchor after any redraw.

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -38,8 +39,9 @@ inline bool Shown(QDialog& d, const char* name) {
     return w && !w->isHidden();
 }
 
-// One user input: text into an edit, "1"/"0" into a check box (clicked like a user when it
-// changes), a row number into a combo (chosen like a user).
+// One user input: text into an edit or an editable combo, "1"/"0" into a check box (clicked like
+// a user when it changes), "1" into a radio button (clicked), a row number into a list-only combo
+// (chosen like a user).
 struct Input {
     const char* name;
     QString value;
@@ -52,7 +54,11 @@ inline void Apply(QDialog& d, const std::vector<Input>& inputs) {
             e->setText(in.value);
         } else if (auto* c = d.findChild<QCheckBox*>(name)) {
             if (c->isChecked() != (in.value == QLatin1String("1"))) c->click();
-        } else if (auto* b = d.findChild<QComboBox*>(name)) {
+        } else if (auto* r = d.findChild<QRadioButton*>(name)) {
+            if (in.value == QLatin1String("1") && !r->isChecked()) r->click();
+        } else if (auto* b = d.findChild<QComboBox*>(name); b && b->isEditable()) {
+            b->setEditText(in.value);
+        } else if (b) {
             const int row = in.value.toInt();
             b->setCurrentIndex(row);
             emit b->activated(row);
