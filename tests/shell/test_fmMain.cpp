@@ -2,11 +2,11 @@
 // side panels, layouts, mouse modes, the Windows menu, shortcuts and help links.
 #include "tests/shell/MainWindowFixture.h"
 
-#include "editors/fmAddGraph.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMIniFile.h"
 #include "plot/ZMFunTabObj.h"
 #include "plot/ZMMemoryListBox.h"
+#include "support/AddGraphPreset.h"
 #include "support/DialogFixture.h"
 #include "support/ModalWatch.h"
 #include "tools/fmDerivativeTool.h"
@@ -343,32 +343,21 @@ TEST_F(MainWindowTest, DerivativeAndTangentResultsOpenTheAddGraphDialogPreset) {
     std::size_t count = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.exp);
-        std::string presetExp = "-";
-        std::string presetAddExp = "-";
-        int presetKind = -1;
-        int row = -1;
+        AddGraphPreset seen;
         whenModal([&](QWidget* modal) {
             auto* tool = qobject_cast<TFormDerivativeTool*>(modal);
             ASSERT_NE(tool, nullptr);
             EXPECT_EQ(tool->Memory, doc->Memory.get());
             Apply(*tool, c.inputs);
             tool->Button1Click();
-            whenModal([&](QWidget* next) {
-                auto* add = qobject_cast<TFormAddGraph*>(next);
-                ASSERT_NE(add, nullptr);
-                presetExp = add->PresetExp;
-                presetAddExp = add->PresetAddExp;
-                presetKind = add->PresetKind;
-                row = add->KindRow();
-                add->Button1Click();
-            });
+            AnswerAddGraph(seen, true);
             tool->Button2Click();
         });
         Trigger(QString::fromLatin1(c.action));
-        EXPECT_EQ(presetExp, c.exp);
-        EXPECT_EQ(presetAddExp, "");
-        EXPECT_EQ(presetKind, c.kind);
-        EXPECT_EQ(row, c.row);
+        EXPECT_EQ(seen.Exp, c.exp);
+        EXPECT_EQ(seen.AddExp, "");
+        EXPECT_EQ(seen.Kind, c.kind);
+        EXPECT_EQ(seen.Row, c.row);
         ASSERT_EQ(doc->Memory->Count(), ++count);
         EXPECT_EQ(doc->MemoryListBox1->count(), static_cast<int>(count));
         const TFunctionObj* added = doc->Memory->GetFunction(static_cast<std::ptrdiff_t>(count - 1));

@@ -32,6 +32,7 @@
 #include "shell/ZMCommandMemo.h"
 #include "storage/ZMAddLabel.h"
 #include "editors/fmAddGraph.h"
+#include "support/AddGraphPreset.h"
 #include "support/MessageRecorder.h"
 #include "support/ModalWatch.h"
 #include "support/ScopedProgramDir.h"
@@ -697,24 +698,13 @@ TEST_F(DocWindow, PresetAddGraphOpensTheDialogPresetAndRefreshesTheViewsOnOk) {
         SCOPED_TRACE(c.exp);
         w->Memory->GetGraphStyle(0)->LineColor = 0x00FF00 + static_cast<TColor>(count);
         const QImage before = plane()->Picture();
-        std::string exp;
-        std::string addExp;
-        int kind = -1;
-        int row = -1;
-        whenModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<TFormAddGraph*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            exp = dialog->PresetExp;
-            addExp = dialog->PresetAddExp;
-            kind = dialog->PresetKind;
-            row = dialog->KindRow();
-            c.ok ? dialog->Button1Click() : dialog->Button2Click();
-        });
+        AddGraphPreset seen;
+        AnswerAddGraph(seen, c.ok);
         EXPECT_EQ(w->AddPresetGraph(c.exp, c.addExp, c.kind), c.ok);
-        EXPECT_EQ(exp, c.exp);
-        EXPECT_EQ(addExp, c.addExp);
-        EXPECT_EQ(kind, c.kind);
-        EXPECT_EQ(row, c.row);
+        EXPECT_EQ(seen.Exp, c.exp);
+        EXPECT_EQ(seen.AddExp, c.addExp);
+        EXPECT_EQ(seen.Kind, c.kind);
+        EXPECT_EQ(seen.Row, c.row);
         if (c.ok) ++count;
         ASSERT_EQ(w->Memory->Count(), count);
         EXPECT_EQ(w->MemoryListBox1->count(), static_cast<int>(count));

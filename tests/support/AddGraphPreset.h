@@ -1,0 +1,30 @@
+#pragma once
+// For tests of the commands that open the add-graph dialog preset: records what the next add-graph
+// dialog opens with and answers it with OK or Cancel (see ModalWatch.h).
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editors/fmAddGraph.h"
+#include "support/ModalWatch.h"
+
+struct AddGraphPreset {
+    std::string Exp = "-";
+    std::string AddExp = "-";
+    int Kind = -1;
+    int Row = -1;  // the kind row shown
+};
+
+// `seen` must outlive the dialog.
+inline void AnswerAddGraph(AddGraphPreset& seen, bool ok) {
+    whenModal([&seen, ok](QWidget* modal) {
+        auto* dialog = qobject_cast<TFormAddGraph*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        seen.Exp = dialog->PresetExp;
+        seen.AddExp = dialog->PresetAddExp;
+        seen.Kind = dialog->PresetKind;
+        seen.Row = dialog->KindRow();
+        ok ? dialog->Button1Click() : dialog->Button2Click();
+    });
+}
