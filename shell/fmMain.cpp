@@ -10,6 +10,7 @@
 #include "shell/fmMainSub.h"
 #include "tools/fmDerivative.h"
 #include "tools/fmTangentNormal.h"
+#include "tools/fmUnitConvert.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -218,7 +219,10 @@ void TFormMain::ActionValueTableExecute() { NotAvailable(QStringLiteral("Value T
 void TFormMain::ActionAnalyzeFunctionExecute() { NotAvailable(QStringLiteral("Analyze Function")); }
 void TFormMain::ActionIntersectionExecute() { NotAvailable(QStringLiteral("Intersections")); }
 void TFormMain::ActionIntegrationExecute() { NotAvailable(QStringLiteral("Integration")); }
-void TFormMain::UnitConvert(const QString&) { NotAvailable(QStringLiteral("Unit Converter")); }
+void TFormMain::UnitConvert(const QString& CategoryName) {
+    TFormUnitConvert dialog(this);
+    dialog.Execute(CategoryName);
+}
 
 void TFormMain::ActionViewSlideShowExecute() {
     if (!SlideList.isEmpty()) {

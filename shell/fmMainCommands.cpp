@@ -151,8 +151,7 @@ void TFormMain::CreateCommands() {
     };
     for (const Category& c : categories) {
         const QString category = QString::fromLatin1(c.category);
-        AddCommandFn(QString::fromLatin1(c.name), QString::fromLatin1(c.text), [this, category] { UnitConvert(category); })
-            ->setProperty("zmCategory", category);
+        AddCommandFn(QString::fromLatin1(c.name), QString::fromLatin1(c.text), [this, category] { UnitConvert(category); });
     }
     // Slide Show.
     AddCommand(QStringLiteral("ActionViewCurrentDocument"), QStringLiteral("View Current Document"),

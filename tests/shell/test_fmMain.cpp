@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
@@ -303,8 +304,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
         {"ActionSetOption", true},        {"ActionFormulaCalculator", true}, {"ActionValueTable", true},
         {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},
-        {"ActionIntegration", true},      {"Area1", true},
-        {"BitsBytes1", true},             {"emperature1", true},         {"ActionCustomSlideShow", true},
+        {"ActionIntegration", true},      {"ActionCustomSlideShow", true},
         {"ActionShowAbout", true},
     };
     for (bool withDocument : {true, false}) {
@@ -318,7 +318,35 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
             EXPECT_TRUE(boxes.last().text.endsWith(QStringLiteral(" is not available yet."))) << c.action;
         }
     }
-    EXPECT_EQ(frame->Command(QStringLiteral("BitsBytes1"))->property("zmCategory").toString(), QStringLiteral("Bits&Bytes"));
+}
+
+TEST_F(MainWindowTest, UnitConvertItemsOpenTheConverterOnTheirCategory) {
+    // Item, category selected; with a document and without one.
+    const struct {
+        const char* action;
+        const char* category;
+    } cases[] = {
+        {"Area1", "Area"},         {"BitsBytes1", "Bits&Bytes"}, {"Density1", "Density"},         {"Energy1", "Energy"},
+        {"Force1", "Force"},       {"Length1", "Length"},        {"Mass1", "Mass"},               {"Power1", "Power"},
+        {"Pressure1", "Pressure"}, {"Speed1", "Speed"},          {"emperature1", "Temperature"}, {"Volume1", "Volume"},
+    };
+    for (bool withDocument : {true, false}) {
+        if (!withDocument) CloseAll();
+        for (const auto& c : cases) {
+            QString title;
+            QString selected;
+            whenModal([&](QWidget* modal) {
+                title = modal->windowTitle();
+                if (auto* tree = modal->findChild<QTreeWidget*>(QStringLiteral("TreeView1")))
+                    if (tree->currentItem()) selected = tree->currentItem()->text(0);
+                modal->close();
+            });
+            Trigger(QString::fromLatin1(c.action));
+            EXPECT_EQ(title, QStringLiteral("Unit Converter")) << c.action;
+            EXPECT_EQ(selected, QString::fromLatin1(c.category)) << c.action;
+        }
+    }
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(MainWindowTest, DerivativeAndTangentResultsOpenTheAddGraphDialogPreset) {
