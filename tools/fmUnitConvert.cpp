@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -151,12 +152,6 @@ void TFormUnitConvert::BuildLayout() {
 void TFormUnitConvert::Execute(const QString& CategoryName) {
     CategoryName_ = CategoryName;
     FormShow();
-    adjustSize();
-    if (QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
     exec();
 }
 
@@ -223,6 +218,18 @@ void TFormUnitConvert::Button2Click() {
 }
 
 void TFormUnitConvert::Button1Click() { close(); }
+
+void TFormUnitConvert::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on the desktop once the layout has its final size.
+    if (Centred_) return;
+    Centred_ = true;
+    if (QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
 
 bool TFormUnitConvert::eventFilter(QObject* watched, QEvent* event) {
     if (watched == InputEdit && event->type() == QEvent::KeyRelease) {
