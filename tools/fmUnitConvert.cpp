@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -24,6 +23,9 @@
 
 namespace {
 
+// Both value fields, so that the output lines up under the input.
+constexpr int kValueWidth = 140;
+
 template <class W>
 W* Named(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
@@ -43,6 +45,7 @@ QComboBox* MakeUnitList(QWidget* parent, const char* name) {
     c->setMinimumContentsLength(30);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     c->setMaxVisibleItems(16);
+    c->setFixedWidth(c->sizeHint().width());
     return c;
 }
 
@@ -91,25 +94,27 @@ void TFormUnitConvert::BuildLayout() {
 
     auto* right = new QVBoxLayout;
     auto* input = Named(new QGroupBox(QStringLiteral("Input"), this), "GroupBox2");
-    auto* inLayout = new QGridLayout(input);
+    auto* inLayout = new QHBoxLayout(input);
     InputEdit = Named(new QLineEdit(QStringLiteral("1"), input), "InputEdit");
+    InputEdit->setFixedWidth(kValueWidth);
     InputComboBox = MakeUnitList(input, "InputComboBox");
     Button3 = Named(new QPushButton(QStringLiteral("Go !"), input), "Button3");
     Button3->setDefault(true);
-    inLayout->addWidget(InputEdit, 0, 0);
-    inLayout->addWidget(InputComboBox, 0, 1);
-    inLayout->addWidget(Button3, 0, 2);
+    inLayout->addWidget(InputEdit);
+    inLayout->addWidget(InputComboBox);
+    inLayout->addWidget(Button3);
+    inLayout->addStretch(1);
     right->addWidget(input);
 
     auto* output = Named(new QGroupBox(QStringLiteral("Output"), this), "GroupBox3");
-    auto* outLayout = new QGridLayout(output);
+    auto* outLayout = new QHBoxLayout(output);
     OutputEdit = Named(new QLineEdit(QStringLiteral("1"), output), "OutputEdit");
     OutputEdit->setReadOnly(true);
+    OutputEdit->setFixedWidth(kValueWidth);
     OutputComboBox = MakeUnitList(output, "OutputComboBox");
-    outLayout->addWidget(OutputEdit, 0, 0);
-    outLayout->addWidget(OutputComboBox, 0, 1);
-    // Keeps the output fields under the input fields.
-    outLayout->setColumnMinimumWidth(2, Button3->sizeHint().width());
+    outLayout->addWidget(OutputEdit);
+    outLayout->addWidget(OutputComboBox);
+    outLayout->addStretch(1);
     right->addWidget(output);
 
     auto* record = Named(new QGroupBox(QStringLiteral("Record"), this), "GroupBox4");
