@@ -8,6 +8,8 @@
 #include "platform/ZMNotAvailable.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
+#include "tools/fmFormulaCalculator.h"
+#include "tools/fmValueTable.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -163,6 +165,21 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ------------------------------------------------------------------------------------------------
+// Calculation tools
+
+void TFormMain::ActionFormulaCalculatorExecute() {
+    TFormFormulaCalculator dialog(this);
+    dialog.Execute();
+}
+
+void TFormMain::ActionValueTableExecute() {
+    TFormValueTable dialog(this);
+    dialog.SetFileChooser(chooser_);
+    const TFormMainSub* doc = ActiveDocument();
+    dialog.Execute(doc ? doc->Memory.get() : nullptr);
+}
+
+// ------------------------------------------------------------------------------------------------
 // Stubs for commands whose dialogs are not built yet
 
 void TFormMain::ActionSaveAsPictureExecute() {
@@ -210,8 +227,6 @@ void TFormMain::ActionSetOptionExecute() {
     SetAllOption();
 }
 
-void TFormMain::ActionFormulaCalculatorExecute() { NotAvailable(QStringLiteral("Formula Calculator")); }
-void TFormMain::ActionValueTableExecute() { NotAvailable(QStringLiteral("Value Table")); }
 void TFormMain::ActionAnalyzeFunctionExecute() { NotAvailable(QStringLiteral("Analyze Function")); }
 void TFormMain::ActionIntersectionExecute() { NotAvailable(QStringLiteral("Intersections")); }
 void TFormMain::ActionDerivativeExecute() { NotAvailable(QStringLiteral("Derivative")); }

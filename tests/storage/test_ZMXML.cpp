@@ -1,5 +1,6 @@
 #include "storage/ZMXML.h"
 
+#include "support/ScopedLocale.h"
 #include "support/XmlTestHelpers.h"
 
 #include <QLocale>
@@ -9,13 +10,6 @@
 #include <string>
 
 namespace {
-
-// Sets the default locale for one test.
-struct ScopedLocale {
-    QLocale saved;
-    explicit ScopedLocale(QLocale::Language l) { QLocale::setDefault(QLocale(l)); }
-    ~ScopedLocale() { QLocale::setDefault(saved); }
-};
 
 TMemory sampleMemory() {
     TMemory m;
