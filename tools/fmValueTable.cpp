@@ -129,12 +129,12 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
     fields->addWidget(ComboBox1, 0, 1, 1, 3);
     fields->addWidget(new QLabel(QStringLiteral("Variable"), generate), 1, 0);
     fields->addWidget(Edit1, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Step"), generate), 1, 2);
-    fields->addWidget(Edit4, 1, 3);
     fields->addWidget(new QLabel(QStringLiteral("from"), generate), 2, 0);
     fields->addWidget(Edit2, 2, 1);
     fields->addWidget(new QLabel(QStringLiteral("up to"), generate), 2, 2);
     fields->addWidget(Edit3, 2, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Step"), generate), 3, 0);
+    fields->addWidget(Edit4, 3, 1);
     QPushButton* calculate = MakeButton(generate, "Button1", "Calculate");
     calculate->setDefault(true);
     QPushButton* clear = MakeButton(generate, "Button5", "Clear");
@@ -142,7 +142,7 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
     actions->addStretch();
     actions->addWidget(calculate);
     actions->addWidget(clear);
-    fields->addLayout(actions, 3, 0, 1, 4);
+    fields->addLayout(actions, 4, 0, 1, 4);
     left->addWidget(generate);
 
     auto* output = new QGroupBox(QStringLiteral("Output Result"), this);
@@ -164,7 +164,7 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
 
     Grid_ = new TToolGrid(2, this);
     QTableView* view = NewToolGridView(Grid_, this, QStringLiteral("StringGrid1"));
-    view->setMinimumSize(260, 320);
+    view->setMinimumSize(380, 360);
     top->addWidget(view, 1);
 
     const auto on = [this](QPushButton* button, void (TFormValueTable::*handler)()) {
