@@ -1,5 +1,6 @@
 // The value table's fill of 100,000 rows into its grid model with a view attached, against two
 // yardsticks of the same run: the tabulation alone, and the same cells put into a QTableWidget.
+#include "bench/QtBenchMain.h"
 #include "tools/ZMToolContext.h"
 #include "tools/ZMToolGrid.h"
 #include "tools/fmValueTable.h"
@@ -63,12 +64,4 @@ BENCHMARK(QTableWidgetFill)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

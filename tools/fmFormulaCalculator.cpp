@@ -6,6 +6,7 @@
 #include "platform/ZMLinkLabel.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMMessage.h"
+#include "platform/ZMNamedControls.h"
 #include "platform/cstCHMHelpClass.h"
 #include "tools/ZMToolContext.h"
 #include "tools/ZMToolGrid.h"
@@ -21,35 +22,18 @@
 
 #include <vector>
 
-namespace {
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const char* text) {
-    auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
 TFormFormulaCalculator::TFormFormulaCalculator(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Formula Calculator"));
     auto* top = new QVBoxLayout(this);
 
     auto* fields = new QGridLayout;
-    Edit1 = MakeEdit(this, "Edit1", "");
+    Edit1 = NamedEdit(this, "Edit1", "");
     Edit1->setMinimumWidth(300);
     fields->addWidget(new QLabel(QStringLiteral("Formula:"), this), 0, 0);
     fields->addWidget(Edit1, 0, 1, 1, 4);
-    Edit2 = MakeEdit(this, "Edit2", "x");
-    Edit3 = MakeEdit(this, "Edit3", "0");
-    Button1 = MakeButton(this, "Button1", "Update Variable");
+    Edit2 = NamedEdit(this, "Edit2", "x");
+    Edit3 = NamedEdit(this, "Edit3", "0");
+    Button1 = NamedButton(this, "Button1", "Update Variable");
     fields->addWidget(new QLabel(QStringLiteral("Variable:"), this), 1, 0);
     fields->addWidget(Edit2, 1, 1);
     fields->addWidget(new QLabel(QStringLiteral("="), this), 1, 2);
@@ -67,7 +51,7 @@ TFormFormulaCalculator::TFormFormulaCalculator(QWidget* parent) : QDialog(parent
     top->addWidget(memory);
 
     auto* result = new QHBoxLayout;
-    Edit4 = MakeEdit(this, "Edit4", "");
+    Edit4 = NamedEdit(this, "Edit4", "");
     Edit4->setReadOnly(true);
     result->addWidget(new QLabel(QStringLiteral("Result"), this));
     result->addWidget(Edit4);
@@ -76,7 +60,7 @@ TFormFormulaCalculator::TFormFormulaCalculator(QWidget* parent) : QDialog(parent
     auto* buttons = new QHBoxLayout;
     Label6 = new TLinkLabel(QStringLiteral("Help"), this);
     Label6->setObjectName(QStringLiteral("Label6"));
-    Button3 = MakeButton(this, "Button3", "Calculate");
+    Button3 = NamedButton(this, "Button3", "Calculate");
     Button3->setDefault(true);
     buttons->addWidget(Label6);
     buttons->addStretch();

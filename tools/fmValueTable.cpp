@@ -6,6 +6,7 @@
 #include "platform/ZMGuard.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMMessage.h"
+#include "platform/ZMNamedControls.h"
 #include "platform/cstCHMHelpClass.h"
 #include "plot/ZMFunTabObj.h"
 #include "tools/ZMTextReport.h"
@@ -91,19 +92,6 @@ std::vector<QString> ValueTableCells(const TValueTableRun& run, char decimalSepa
 
 namespace {
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const char* text) {
-    auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QString ValueHeader(const QString& variable) { return QStringLiteral("f(") + variable + QLatin1Char(')'); }
 
 }  // namespace
@@ -121,10 +109,10 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setMinimumWidth(220);
-    Edit1 = MakeEdit(generate, "Edit1", "x");
-    Edit2 = MakeEdit(generate, "Edit2", "-10");
-    Edit3 = MakeEdit(generate, "Edit3", "10");
-    Edit4 = MakeEdit(generate, "Edit4", "1");
+    Edit1 = NamedEdit(generate, "Edit1", "x");
+    Edit2 = NamedEdit(generate, "Edit2", "-10");
+    Edit3 = NamedEdit(generate, "Edit3", "10");
+    Edit4 = NamedEdit(generate, "Edit4", "1");
     fields->addWidget(new QLabel(QStringLiteral("Formula"), generate), 0, 0);
     fields->addWidget(ComboBox1, 0, 1, 1, 3);
     fields->addWidget(new QLabel(QStringLiteral("Variable"), generate), 1, 0);
@@ -135,9 +123,9 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
     fields->addWidget(Edit3, 2, 3);
     fields->addWidget(new QLabel(QStringLiteral("Step"), generate), 3, 0);
     fields->addWidget(Edit4, 3, 1);
-    QPushButton* calculate = MakeButton(generate, "Button1", "Calculate");
+    QPushButton* calculate = NamedButton(generate, "Button1", "Calculate");
     calculate->setDefault(true);
-    QPushButton* clear = MakeButton(generate, "Button5", "Clear");
+    QPushButton* clear = NamedButton(generate, "Button5", "Clear");
     auto* actions = new QHBoxLayout;
     actions->addStretch();
     actions->addWidget(calculate);
@@ -147,16 +135,16 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
 
     auto* output = new QGroupBox(QStringLiteral("Output Result"), this);
     auto* outputLayout = new QHBoxLayout(output);
-    QPushButton* copy = MakeButton(output, "Button2", "Copy to Clipboard");
-    QPushButton* save = MakeButton(output, "Button3", "Save to file...");
+    QPushButton* copy = NamedButton(output, "Button2", "Copy to Clipboard");
+    QPushButton* save = NamedButton(output, "Button3", "Save to file...");
     outputLayout->addWidget(copy);
     outputLayout->addWidget(save);
     left->addWidget(output);
     left->addStretch();
 
     auto* closing = new QHBoxLayout;
-    QPushButton* help = MakeButton(this, "Button6", "Help");
-    QPushButton* close = MakeButton(this, "Button4", "Close");
+    QPushButton* help = NamedButton(this, "Button6", "Help");
+    QPushButton* close = NamedButton(this, "Button4", "Close");
     closing->addStretch();
     closing->addWidget(help);
     closing->addWidget(close);

@@ -65,12 +65,13 @@ TEST(ValidObject, EveryCheckAgainstATableOfTexts) {
     for (const Case& c : cases) {
         for (size_t i = 0; i < Checks().size(); ++i) {
             const bool passes = c.passes[i] == '1';
+            SCOPED_TRACE('"' + c.text + "\" " + Checks()[i].name);
             TValidObject v(c.sep);
             v.SetText(c.text);
             const int code = static_cast<int>(i) + 3;
-            EXPECT_EQ(Checks()[i].run(v, code), passes) << '"' << c.text << "\" " << Checks()[i].name;
-            EXPECT_EQ(v.LastError, passes ? 0 : code) << '"' << c.text << "\" " << Checks()[i].name;
-            EXPECT_EQ(v.ErrorQueue.Count(), passes ? 0u : 1u) << '"' << c.text << "\" " << Checks()[i].name;
+            EXPECT_EQ(Checks()[i].run(v, code), passes);
+            EXPECT_EQ(v.LastError, passes ? 0 : code);
+            EXPECT_EQ(v.ErrorQueue.Count(), passes ? 0u : 1u);
         }
     }
 }
