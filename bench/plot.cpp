@@ -1,12 +1,12 @@
 // One full offscreen redraw of a heavy document at 1280x960, and the formula evaluations
 // of the same redraw timed alone.
+#include "bench/QtBenchMain.h"
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
 #include "plot/ZMCoordinate.h"
 #include "storage/ZMDocumentFile.h"
 #include "storage/ZMXML.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -206,12 +206,4 @@ BENCHMARK(EvaluationsAlone)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

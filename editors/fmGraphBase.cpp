@@ -22,6 +22,7 @@
 #include "platform/ZMColorBox.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMMessage.h"
+#include "platform/ZMNamedControls.h"
 #include "platform/cstCHMHelpClass.h"
 #include "plot/ZMFunTabObj.h"
 #include "plot/ComboboxBrushStyle.h"
@@ -41,24 +42,6 @@ const std::array<const char*, 4> kFormulaLabels{"Y(x)=", "X(y)=", "X(t)=", "R(a)
 const std::array<const char*, 4> kVariableLetters{"X", "Y", "T", "A"};
 // Failure codes of an inverted interval, by kind row 0..3.
 const std::array<int, 4> kIntervalCodes{3, 5, 7, 8};
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const char* text) {
-    auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
 
 // A field holding text that is not a number reads as 0.
 double ReadNumber(const QLineEdit* edit) {
@@ -94,7 +77,7 @@ QGridLayout* MakePanel(QWidget* parent, const char* name, QWidget*& panel) {
 // One row of a field panel: a label, then its edit.
 void AddField(QGridLayout* grid, int row, QWidget* parent, const char* labelName, const char* labelText,
               QLineEdit* edit) {
-    grid->addWidget(MakeLabel(parent, labelName, labelText), row, 0);
+    grid->addWidget(NamedLabel(parent, labelName, labelText), row, 0);
     grid->addWidget(edit, row, 1);
 }
 
@@ -146,8 +129,8 @@ void TFormGraphBase::BuildLayout() {
     ComboBox1->setCurrentIndex(0);
     formulas->addWidget(ComboBox1, 0, 0, 1, 2);
 
-    Label1 = MakeLabel(this, "Label1", "Y(x)=");
-    Edit1 = MakeEdit(this, "Edit1", "");
+    Label1 = NamedLabel(this, "Label1", "Y(x)=");
+    Edit1 = NamedEdit(this, "Edit1", "");
     // Narrow enough that the relation combo beside it does not widen the dialog.
     Edit1->setMinimumWidth(240);
     ComboBox2 = new QComboBox(this);
@@ -161,31 +144,31 @@ void TFormGraphBase::BuildLayout() {
     formulas->addWidget(Label1, 1, 0);
     formulas->addLayout(formula, 1, 1);
 
-    Label10 = MakeLabel(this, "Label10", "Y(t)=");
-    Edit7 = MakeEdit(this, "Edit7", "");
+    Label10 = NamedLabel(this, "Label10", "Y(t)=");
+    Edit7 = NamedEdit(this, "Edit7", "");
     formulas->addWidget(Label10, 2, 0);
     formulas->addWidget(Edit7, 2, 1);
     top->addLayout(formulas);
 
     // Visibility, description and style.
     auto* common = new QGridLayout;
-    CheckBox1 = MakeCheck(this, "CheckBox1", "ShowEnabled");
+    CheckBox1 = NamedCheck(this, "CheckBox1", "ShowEnabled");
     CheckBox1->setChecked(true);
     common->addWidget(CheckBox1, 0, 0, 1, 2);
-    common->addWidget(MakeLabel(this, "LabelDescription", "Description"), 1, 0);
-    Edit2 = MakeEdit(this, "Edit2", "");
+    common->addWidget(NamedLabel(this, "LabelDescription", "Description"), 1, 0);
+    Edit2 = NamedEdit(this, "Edit2", "");
     common->addWidget(Edit2, 1, 1, 1, 3);
 
-    LabelLineWidth = MakeLabel(this, "LabelLineWidth", "Line Width");
+    LabelLineWidth = NamedLabel(this, "LabelLineWidth", "Line Width");
     ComboboxLineWidth1 = new TComboboxLineWidth(this);
     ComboboxLineWidth1->setObjectName(QStringLiteral("ComboboxLineWidth1"));
     ComboboxLineWidth1->SetCD_MaxLineWidth(5);
-    LabelLineStyle = MakeLabel(this, "LabelLineStyle", "Line Style");
+    LabelLineStyle = NamedLabel(this, "LabelLineStyle", "Line Style");
     ComboboxLineStyle1 = new TComboboxLineStyle(this);
     ComboboxLineStyle1->setObjectName(QStringLiteral("ComboboxLineStyle1"));
     ComboboxLineStyle1->SetCD_MaxLineStyle(5);
     ComboboxLineStyle1->SetCD_CurrentPenStyle(0);
-    LabelBrushStyle = MakeLabel(this, "LabelBrushStyle", "Style of Shading");
+    LabelBrushStyle = NamedLabel(this, "LabelBrushStyle", "Style of Shading");
     ComboboxBrushStyle1 = new TComboboxBrushStyle(this);
     ComboboxBrushStyle1->setObjectName(QStringLiteral("ComboboxBrushStyle1"));
     ComboboxBrushStyle1->SetCD_CurrentBrushStyle(5);
@@ -201,7 +184,7 @@ void TFormGraphBase::BuildLayout() {
     common->addWidget(ComboboxLineStyle1, 3, 1);
     common->addWidget(LabelBrushStyle, 2, 0);
     common->addWidget(ComboboxBrushStyle1, 2, 1);
-    common->addWidget(MakeLabel(this, "LabelColor", "Color"), 2, 2);
+    common->addWidget(NamedLabel(this, "LabelColor", "Color"), 2, 2);
     common->addWidget(ColorBox1, 2, 3);
     // The shading label takes the line-width label's place; keep the column as wide as the widest.
     common->setColumnMinimumWidth(0, WidestText(this, {"Description", "Line Width", "Line Style", "Style of Shading"}));
@@ -214,14 +197,14 @@ void TFormGraphBase::BuildLayout() {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     {
         auto* g = new QVBoxLayout(GroupBox1);
-        CheckBox2 = MakeCheck(GroupBox1, "CheckBox2", "Interval");
+        CheckBox2 = NamedCheck(GroupBox1, "CheckBox2", "Interval");
         auto* p1 = MakePanel(GroupBox1, "Panel1", Panel1);
-        LabelMin = MakeLabel(Panel1, "LabelMin", "Minimum of X");
-        Edit3 = MakeEdit(Panel1, "Edit3", "-10");
-        LabelPiMin = MakeLabel(Panel1, "LabelPiMin", "Pi");
-        LabelMax = MakeLabel(Panel1, "LabelMax", "Maximum of X");
-        Edit4 = MakeEdit(Panel1, "Edit4", "10");
-        LabelPiMax = MakeLabel(Panel1, "LabelPiMax", "Pi");
+        LabelMin = NamedLabel(Panel1, "LabelMin", "Minimum of X");
+        Edit3 = NamedEdit(Panel1, "Edit3", "-10");
+        LabelPiMin = NamedLabel(Panel1, "LabelPiMin", "Pi");
+        LabelMax = NamedLabel(Panel1, "LabelMax", "Maximum of X");
+        Edit4 = NamedEdit(Panel1, "Edit4", "10");
+        LabelPiMax = NamedLabel(Panel1, "LabelPiMax", "Pi");
         p1->addWidget(LabelMin, 0, 0);
         p1->addWidget(Edit3, 0, 1);
         p1->addWidget(LabelPiMin, 0, 2);
@@ -231,10 +214,10 @@ void TFormGraphBase::BuildLayout() {
         LabelPiMin->hide();
         LabelPiMax->hide();
 
-        CheckBox3 = MakeCheck(GroupBox1, "CheckBox3", "Plot Parameters");
+        CheckBox3 = NamedCheck(GroupBox1, "CheckBox3", "Plot Parameters");
         auto* p2 = MakePanel(GroupBox1, "Panel2", Panel2);
-        Edit5 = MakeEdit(Panel2, "Edit5", "500");
-        Edit6 = MakeEdit(Panel2, "Edit6", "400");
+        Edit5 = NamedEdit(Panel2, "Edit5", "500");
+        Edit6 = NamedEdit(Panel2, "Edit6", "400");
         AddField(p2, 0, Panel2, "LabelSteps", "Number of steps", Edit5);
         AddField(p2, 1, Panel2, "LabelGap", "Maximum gap", Edit6);
         // The "Pi" column keeps its width while the labels are hidden, and the empty column of
@@ -265,22 +248,22 @@ void TFormGraphBase::BuildLayout() {
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     {
         auto* g = new QVBoxLayout(GroupBox2);
-        CheckBox4 = MakeCheck(GroupBox2, "CheckBox4", "Interval");
+        CheckBox4 = NamedCheck(GroupBox2, "CheckBox4", "Interval");
         auto* p3 = MakePanel(GroupBox2, "Panel3", Panel3);
-        Edit8 = MakeEdit(Panel3, "Edit8", "-10");
-        Edit9 = MakeEdit(Panel3, "Edit9", "10");
-        Edit10 = MakeEdit(Panel3, "Edit10", "-10");
-        Edit11 = MakeEdit(Panel3, "Edit11", "10");
+        Edit8 = NamedEdit(Panel3, "Edit8", "-10");
+        Edit9 = NamedEdit(Panel3, "Edit9", "10");
+        Edit10 = NamedEdit(Panel3, "Edit10", "-10");
+        Edit11 = NamedEdit(Panel3, "Edit11", "10");
         AddField(p3, 0, Panel3, "LabelMinX", "Minimum of X", Edit8);
         AddField(p3, 1, Panel3, "LabelMaxX", "Maximum of X", Edit9);
         AddField(p3, 2, Panel3, "LabelMinY", "Minimum of Y", Edit10);
         AddField(p3, 3, Panel3, "LabelMaxY", "Maximum of Y", Edit11);
 
-        CheckBox5 = MakeCheck(GroupBox2, "CheckBox5", "Plot Parameters");
+        CheckBox5 = NamedCheck(GroupBox2, "CheckBox5", "Plot Parameters");
         auto* p4 = MakePanel(GroupBox2, "Panel4", Panel4);
-        Edit12 = MakeEdit(Panel4, "Edit12", "50");
-        Edit13 = MakeEdit(Panel4, "Edit13", "50");
-        Edit14 = MakeEdit(Panel4, "Edit14", "400");
+        Edit12 = NamedEdit(Panel4, "Edit12", "50");
+        Edit13 = NamedEdit(Panel4, "Edit13", "50");
+        Edit14 = NamedEdit(Panel4, "Edit14", "400");
         AddField(p4, 0, Panel4, "LabelStepsX", "Number of steps on hor.", Edit12);
         AddField(p4, 1, Panel4, "LabelStepsY", "Number of steps on vert.", Edit13);
         AddField(p4, 2, Panel4, "LabelGapXY", "Maximum gap", Edit14);

@@ -1,10 +1,9 @@
 #include "platform/ZMIniFile.h"
 
 #include "engine/ZMNumber.h"
-#include "platform/ZMError.h"
+#include "platform/ZMFileWrite.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <optional>
 #include <vector>
@@ -85,14 +84,7 @@ void writeContent(const QString& path, const Content& c) {
     QString all;
     if (c.bom) all += QChar(0xFEFF);
     for (const Line& l : c.lines) all += l.text + l.end;
-    QSaveFile f(path);
-    const QByteArray bytes = all.toUtf8();
-    // Unbuffered, so that a short write shows in the count instead of being committed.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        throw ZmError(("Unable to write to " + path).toStdString());
-    }
-    if (!f.commit()) throw ZmError(("Unable to write to " + path).toStdString());
+    writeWholeFile(path, all.toUtf8());
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 // Writing replaces the value of an existing key line in place, else inserts the key after the last
 // key line of its section, else appends the section and the key at the end. Every other byte and
 // the file's line-end style are kept ("\n" for a new file); the file is UTF-8. A failed write
-// throws ZmError. The file is read afresh by every call.
+// raises the ZmError of writeWholeFile and keeps the file as it was. The file is read afresh by
+// every call.
 
 #include <QString>
 

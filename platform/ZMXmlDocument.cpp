@@ -1,13 +1,13 @@
 #include "platform/ZMXmlDocument.h"
 
 #include "platform/ZMError.h"
+#include "platform/ZMFileWrite.h"
 
 #include <QByteArray>
 #include <QDomCDATASection>
 #include <QDomElement>
 #include <QDomText>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 namespace {
@@ -116,18 +116,4 @@ std::string TXMLDocument::SaveToXML() const {
     return std::string(b.constData(), static_cast<size_t>(b.size()));
 }
 
-void TXMLDocument::SaveToFile(const std::string& fileName) const {
-    const QByteArray bytes = doc_.toByteArray(1);
-    QSaveFile f(qs(fileName));
-    f.setDirectWriteFallback(true);
-    // Unbuffered, so that a short write (disk full, file size limit) shows in the count: a
-    // buffered one is lost at commit, which then replaces the file with the truncated copy.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw ZmError("Cannot create file \"" + fileName + "\". " + utf8(f.errorString()));
-    if (f.write(bytes) != bytes.size()) {
-        const std::string why = utf8(f.errorString());
-        f.cancelWriting();
-        throw ZmError("Cannot write file \"" + fileName + "\". " + why);
-    }
-    if (!f.commit()) throw ZmError("Cannot write file \"" + fileName + "\". " + utf8(f.errorString()));
-}
+void TXMLDocument::SaveToFile(const std::string& fileName) const { writeWholeFile(qs(fileName), doc_.toByteArray(1)); }

@@ -64,7 +64,8 @@ public:
     // file or one that is not well-formed XML raises ZmError.
     void LoadFromFile(const std::string& fileName);
     void LoadFromXML(const std::string& bytes);
-    // Writes through a save file, so a failed write leaves the previous file whole.
+    // Writes through writeWholeFile: a failed write raises its "Cannot create file" text and
+    // leaves the previous file whole.
     void SaveToFile(const std::string& fileName) const;
     // The bytes SaveToFile writes: UTF-8, no declaration, one-space indent.
     std::string SaveToXML() const;

@@ -9,8 +9,10 @@
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
 #include "tools/fmDerivative.h"
+#include "tools/fmFormulaCalculator.h"
 #include "tools/fmTangentNormal.h"
 #include "tools/fmUnitConvert.h"
+#include "tools/fmValueTable.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -167,6 +169,21 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ------------------------------------------------------------------------------------------------
+// Calculation tools
+
+void TFormMain::ActionFormulaCalculatorExecute() {
+    TFormFormulaCalculator dialog(this);
+    dialog.Execute();
+}
+
+void TFormMain::ActionValueTableExecute() {
+    TFormValueTable dialog(this);
+    dialog.SetFileChooser(chooser_);
+    const TFormMainSub* doc = ActiveDocument();
+    dialog.Execute(doc ? doc->Memory.get() : nullptr);
+}
+
+// ------------------------------------------------------------------------------------------------
 // Stubs for commands whose dialogs are not built yet
 
 void TFormMain::ActionSaveAsPictureExecute() {
@@ -214,8 +231,6 @@ void TFormMain::ActionSetOptionExecute() {
     SetAllOption();
 }
 
-void TFormMain::ActionFormulaCalculatorExecute() { NotAvailable(QStringLiteral("Formula Calculator")); }
-void TFormMain::ActionValueTableExecute() { NotAvailable(QStringLiteral("Value Table")); }
 void TFormMain::ActionAnalyzeFunctionExecute() { NotAvailable(QStringLiteral("Analyze Function")); }
 void TFormMain::ActionIntersectionExecute() { NotAvailable(QStringLiteral("Intersections")); }
 void TFormMain::ActionIntegrationExecute() { NotAvailable(QStringLiteral("Integration")); }

@@ -1,17 +1,17 @@
 #pragma once
-// The formula context a tool makes for one action when it does not borrow a document's: an
-// operator table, the variables it names at 0 and the constant PI. It is freed with the action.
-
-#include <initializer_list>
+// The formula context a tool makes for itself when it borrows no document's: a new operator
+// table, the given variables at 0 (in that order) and the constant PI.
 
 #include "engine/ZMMath.h"
+
+#include <initializer_list>
 
 struct TToolContext {
     zm::TOperatorLib OperatorLib;
     zm::TVarMemory VarMemory;
     zm::TVarMemory ConstMemory;
 
-    explicit TToolContext(std::initializer_list<const char*> variables) {
+    explicit TToolContext(std::initializer_list<const char*> variables = {"x"}) {
         for (const char* name : variables) VarMemory.AddVar(name, 0);
         ConstMemory.AddVar("PI", 3.141592653589793);
     }

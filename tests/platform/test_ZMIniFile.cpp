@@ -2,6 +2,7 @@
 
 #include "platform/ZMError.h"
 #include "support/SmallFileLimit.h"
+#include "support/XmlTestHelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,11 +136,18 @@ TEST(IniFile, WritesIntegersBooleansAndUtf8) {
     EXPECT_EQ(ini.readString("TipList", "Tip1", ""), QStringLiteral("Grüße"));
 }
 
-TEST(IniFile, AFailedWriteThrowsOurError) {
+TEST(IniFile, AFailedWriteRaisesTheFileWriteText) {
     QTemporaryDir dir;
     QDir().mkdir(dir.filePath("folder.ini"));
-    EXPECT_THROW(IniFile(dir.filePath("missing/none.ini")).writeInt("A", "B", 1), ZmError);
-    EXPECT_THROW(IniFile(dir.filePath("folder.ini")).writeInt("A", "B", 1), ZmError);
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {{"missing/none.ini", "No such file or directory"}, {"folder.ini", "Is a directory"}};
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        EXPECT_EQ(errorOf([&] { IniFile(path).writeInt("A", "B", 1); }),
+                  "Cannot create file \"" + path.toStdString() + "\". " + c.reason);
+    }
     EXPECT_EQ(IniFile(dir.filePath("folder.ini")).readInt("A", "B", 7), 7);
 }
 
@@ -172,7 +180,8 @@ TEST(IniFile, AWriteThatFailsPartWayThrowsAndKeepsThePreviousFile) {
     IniFile ini(path);
     {
         const SmallFileLimit limit(static_cast<rlim_t>(previous.size()));
-        EXPECT_THROW(ini.writeString("Options", "Long", QString(200, QLatin1Char('x'))), ZmError);
+        EXPECT_EQ(errorOf([&] { ini.writeString("Options", "Long", QString(200, QLatin1Char('x'))); }),
+                  "Cannot create file \"" + path.toStdString() + "\". File too large");
     }
     EXPECT_EQ(readFile(path), previous);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"test.ini"});  // no temporary left

@@ -10,12 +10,16 @@
 #include "support/DialogFixture.h"
 #include "support/ModalWatch.h"
 #include "tools/fmDerivativeTool.h"
+#include "tools/fmFormulaCalculator.h"
+#include "tools/fmValueTable.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QListWidget>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -302,7 +306,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         {"ActionSaveAsPicture", false},   {"ActionAddTable", false},     {"Print1", false},
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
-        {"ActionSetOption", true},        {"ActionFormulaCalculator", true}, {"ActionValueTable", true},
+        {"ActionSetOption", true},
         {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},
         {"ActionIntegration", true},      {"ActionCustomSlideShow", true},
         {"ActionShowAbout", true},
@@ -641,6 +645,44 @@ TEST_F(MainWindowTest, HelpLinksOpenTheirAddresses) {
         EXPECT_TRUE(url.toLocalFile().startsWith(dir.path() + QStringLiteral("/ZMHelp.chm/")))
             << url.toString().toStdString();
     }
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWithoutADocument) {
+    TFunctionObj graph;
+    graph.Exp = "x^2";
+    Active()->Memory->AddFunction(graph);
+    const QString report = Path(QStringLiteral("table.txt"));
+    files.answer(report);
+
+    // Opens the value table, notes the formulas it offers, tabulates 'x' and saves the report.
+    const auto valueTable = [&] {
+        QStringList offered;
+        whenModal([&](QWidget* modal) {
+            if (auto* d = qobject_cast<TFormValueTable*>(modal)) {
+                auto* combo = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+                for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
+                combo->setEditText(QStringLiteral("x"));
+                d->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+                d->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+            }
+            modal->close();
+        });
+        Trigger(QStringLiteral("ActionValueTable"));
+        return offered;
+    };
+    EXPECT_EQ(valueTable(), QStringList{QStringLiteral("x^2")});
+    EXPECT_TRUE(QFileInfo(report).isFile());  // through the frame's file dialog
+
+    CloseAll();
+    EXPECT_EQ(valueTable(), QStringList());
+    QString caption;
+    whenModal([&](QWidget* modal) {
+        if (qobject_cast<TFormFormulaCalculator*>(modal)) caption = modal->windowTitle();
+        modal->close();
+    });
+    Trigger(QStringLiteral("ActionFormulaCalculator"));
+    EXPECT_EQ(caption, QStringLiteral("Formula Calculator"));
     EXPECT_EQ(boxes.count(), 0);
 }
 

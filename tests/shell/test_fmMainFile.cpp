@@ -487,7 +487,7 @@ TEST_F(MainWindowTest, AFailedSaveShowsTheErrorAndKeepsThePreviousFile) {
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_EQ(boxes.last().kind, MsgKind::Error);
     EXPECT_EQ(boxes.last().caption, QStringLiteral("Zorvik Mendal"));
-    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("Cannot write file \"") + path + "\".")) << boxes.last().text.toStdString();
+    EXPECT_EQ(boxes.last().text, QStringLiteral("Cannot create file \"") + path + "\". File too large");
     EXPECT_EQ(FileBytes(path), saved);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.xml")});  // no leftovers
 
@@ -497,10 +497,21 @@ TEST_F(MainWindowTest, AFailedSaveShowsTheErrorAndKeepsThePreviousFile) {
     files.answer(nowhere);
     Trigger(QStringLiteral("ActionDocSaveAs"));
     ASSERT_EQ(boxes.count(), 1);
-    EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("Cannot create file \"") + nowhere + "\"."));
+    EXPECT_EQ(boxes.last().text, QStringLiteral("Cannot create file \"") + nowhere + "\". No such file or directory");
     EXPECT_EQ(doc->windowTitle(), QStringLiteral("x.xml"));
     EXPECT_EQ(doc->FilePath, nowhere);
     EXPECT_EQ(doc->IsNew, 0);
+
+    // Save As onto a folder says so and leaves the folder as it was.
+    boxes.clear();
+    const QString folder = Path(QStringLiteral("folder.xml"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    files.answer(folder);
+    Trigger(QStringLiteral("ActionDocSaveAs"));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, QStringLiteral("Cannot create file \"") + folder + "\". Is a directory");
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_TRUE(QDir(folder).isEmpty());
 }
 
 TEST_F(MainWindowTest, DefaultPlanesComeFromTheProgramFolderWhateverTheWorkingFolder) {

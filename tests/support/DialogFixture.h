@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ZMHelpViewer.h"
 #include "support/GraphContext.h"
 
 template <class W>
@@ -75,4 +78,14 @@ inline void WhileShown(QDialog& d, std::function<void()> fn) {
         fn();
         if (d.isVisible()) d.reject();
     });
+}
+
+// The help window the dialog opened shows `page` at `anchor`, and the dialog stays open.
+inline void ExpectHelpShown(QDialog& d, const char* page, const char* anchor) {
+    auto* viewer = d.findChild<THelpViewer*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(viewer, nullptr);
+    const QUrl shown = viewer->Browser()->source();
+    EXPECT_TRUE(shown.path().endsWith(QLatin1Char('/') + QString::fromLatin1(page))) << shown.toString().toStdString();
+    EXPECT_EQ(shown.fragment(), QString::fromLatin1(anchor));
+    EXPECT_TRUE(d.isVisible());
 }

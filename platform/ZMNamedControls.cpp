@@ -1,0 +1,34 @@
+#include "platform/ZMNamedControls.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+template <class W>
+W* Named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, const char* text) {
+    return Named(new QLineEdit(QString::fromLatin1(text), parent), name);
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const char* text) {
+    return Named(new QLabel(QString::fromLatin1(text), parent), name);
+}
+
+QCheckBox* NamedCheck(QWidget* parent, const char* name, const char* text) {
+    return Named(new QCheckBox(QString::fromLatin1(text), parent), name);
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const char* text) {
+    QPushButton* button = Named(new QPushButton(QString::fromLatin1(text), parent), name);
+    button->setAutoDefault(false);
+    return button;
+}

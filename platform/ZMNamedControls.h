@@ -1,0 +1,15 @@
+#pragma once
+// Dialog controls named after their handlers' names ("Edit1", "Button3" ...), the names tests
+// find them by.
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, const char* text);
+QLabel* NamedLabel(QWidget* parent, const char* name, const char* text);
+QCheckBox* NamedCheck(QWidget* parent, const char* name, const char* text);
+// Not auto-default: Enter presses only the dialog's default button.
+QPushButton* NamedButton(QWidget* parent, const char* name, const char* text);
