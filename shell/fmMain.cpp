@@ -127,9 +127,7 @@ void TFormMain::SetAllOption() {
 
 void TFormMain::ShowTipOfTheDay() {
     // The tips dialog shows itself only when tips are switched on.
-    IniFile tips(programFile(QStringLiteral("ZMTips.ini")));
-    if (tips.readBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), false))
-        NotAvailable(QStringLiteral("Tip of the Day"));
+    if (OptionDialogs.ShowTips) OptionDialogs.ShowTips(*this, QStringLiteral("ZMTips.ini"));
 }
 
 void TFormMain::NotAvailable(const QString& command) { NotAvailableYet(this, command); }
@@ -227,7 +225,7 @@ void TFormMain::ActionCopyAsPictureExecute() {
 }
 
 void TFormMain::ActionSetOptionExecute() {
-    NotAvailable(QStringLiteral("Options"));
+    if (OptionDialogs.SetOption) OptionDialogs.SetOption(*this);
     SetAllOption();
 }
 
@@ -255,7 +253,9 @@ void TFormMain::ActionShowTipsExecute() {
     ShowTipOfTheDay();
 }
 
-void TFormMain::ActionShowAboutExecute() { NotAvailable(QStringLiteral("About")); }
+void TFormMain::ActionShowAboutExecute() {
+    if (OptionDialogs.About) OptionDialogs.About(*this);
+}
 
 // ------------------------------------------------------------------------------------------------
 // Graph commands

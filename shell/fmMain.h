@@ -31,6 +31,17 @@ class TComboboxLineWidth;
 class TFormMainSub;
 struct TGraphStyle;
 struct TMyToolBar;
+class TFormMain;
+
+// The dialogs of Options, Tip of the Day and About. Each returns the dialog's answer (always true);
+// the defaults open the program's dialogs, tests put their own in.
+struct TOptionDialogs {
+    std::function<bool(TFormMain&)> SetOption;
+    // Shows the tips of the program folder's file FileName when they are switched on.
+    std::function<bool(TFormMain&, const QString& FileName)> ShowTips;
+    std::function<bool(TFormMain&)> About;
+};
+TOptionDialogs ProgramOptionDialogs();
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -57,6 +68,8 @@ public:
     TMyToolBar StyleControlLinks() const;
     // The open and save dialogs (tests install a double); null puts the real dialogs back.
     void SetFileChooser(FileChooser* chooser);
+    // Options, Tip of the Day and About.
+    TOptionDialogs OptionDialogs = ProgramOptionDialogs();
 
     // First show: runs once (showEvent calls it; tests may call it on a hidden frame).
     void FormShow();
@@ -193,7 +206,6 @@ private:
     TGraphStyle* SelectedStyle(TFormMainSub*& doc) const;
     // After a picker changed the selected graph's style.
     void AfterStyleChange(TFormMainSub& doc);
-    void OpenWebAddress(const char* address);
     void TileHorizontally();
     void TileVertically();
     void ArrangeIcons();

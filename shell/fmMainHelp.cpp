@@ -4,15 +4,8 @@
 #include "platform/cstCHMHelpClass.h"
 #include "shell/ZMWebAddresses.h"
 
-#include <QDesktopServices>
-
 void TFormMain::ShowHelpTopic(const QString& topic) {
     TCHMHelp().ShowTopic(this, QStringLiteral("ZMHelp.chm"), topic, 1);
-}
-
-void TFormMain::OpenWebAddress(const char* address) {
-    // Nothing is reported when the browser cannot be started.
-    QDesktopServices::openUrl(WebAddressUrl(address));
 }
 
 void TFormMain::Contents1Click() { ShowHelpTopic(QStringLiteral("about.htm")); }

@@ -11,12 +11,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "platform/ZMCentre.h"
 #include "platform/ZMLocale.h"
 #include "platform/cstCHMHelpClass.h"
 #include "tools/ZMUnitIcons.h"
@@ -229,11 +229,7 @@ void TFormUnitConvert::showEvent(QShowEvent* event) {
     // Centred on the desktop once the layout has its final size.
     if (Centred_) return;
     Centred_ = true;
-    if (QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnDesktop(*this);
 }
 
 bool TFormUnitConvert::eventFilter(QObject* watched, QEvent* event) {

@@ -4,11 +4,16 @@
 
 #include "platform/ZMColorBox.h"
 #include "platform/ZMIniFile.h"
+#include "platform/ZMProgramDir.h"
 #include "plot/ZMFunTabObj.h"
 #include "plot/ZMMemoryListBox.h"
+#include "shell/fmAbout.h"
+#include "shell/fmSetOption.h"
+#include "shell/fmShowTips.h"
 #include "support/AddGraphPreset.h"
 #include "support/DialogFixture.h"
 #include "support/ModalWatch.h"
+#include "support/UrlRecorder.h"
 #include "tools/fmDerivativeTool.h"
 #include "tools/fmFormulaCalculator.h"
 #include "tools/fmValueTable.h"
@@ -16,9 +21,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QListWidget>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -76,15 +82,6 @@ QStringList Buttons(QToolBar* bar) {
 
 }  // namespace
 
-// Receives the addresses handed to the shell's "open".
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 TEST_F(MainWindowTest, StartUpOpensOneUntitledDocumentWithThePickersDisabled) {
     // The maximised document's caption follows the frame's in brackets.
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Zorvik Mendal - [Untitled-1.xml]"));
@@ -120,14 +117,124 @@ TEST_F(MainWindowTest, StartUpOpensOneUntitledDocumentWithThePickersDisabled) {
     EXPECT_EQ(frame->Documents().size(), 1);
 }
 
-TEST_F(MainWindowTest, TipTimerFiresOnceAndAsksForTipsOnlyWhenEnabled) {
+TEST_F(MainWindowTest, StartUpTipShowsOnlyWhenTipsAreEnabled) {
+    // The program's tips dialog, noting the tip it shows and closing with "OK".
+    int calls = 0;
+    QStringList shown;
+    frame->OptionDialogs.ShowTips = [&](TFormMain& f, const QString& FileName) {
+        ++calls;
+        EXPECT_EQ(FileName, QStringLiteral("ZMTips.ini"));
+        TFormShowTips dialog(&f);
+        QTimer::singleShot(0, &dialog, [&] {
+            shown << dialog.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+            dialog.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        });
+        return dialog.Execute(FileName);
+    };
     frame->Timer1Timer();
     EXPECT_FALSE(frame->Timer1->isActive());
-    EXPECT_EQ(boxes.count(), 0);  // no ZMTips.ini: tips are off
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(shown.isEmpty());  // no ZMTips.ini: tips are off
 
-    IniFile(dir.filePath(QStringLiteral("ZMTips.ini"))).writeBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), true);
+    WriteFile(QStringLiteral("ZMTips.ini"), "[TipList]\nEnabled=0\nTipCount=2\nTipNum=2\nTip1=first\nTip2=second\n");
     frame->Timer1Timer();
-    EXPECT_EQ(boxes.count(), 1);
+    EXPECT_TRUE(shown.isEmpty());
+
+    WriteFile(QStringLiteral("ZMTips.ini"), "[TipList]\nEnabled=1\nTipCount=2\nTipNum=2\nTip1=first\nTip2=second\n");
+    frame->Timer1Timer();
+    frame->Timer1Timer();
+    EXPECT_EQ(shown, (QStringList{"first", "second"}));
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, WithoutSettingsFilesOptionsShowsBothClearedAndTipOfTheDayCreatesTheTipsFile) {
+    frame->Timer1->stop();
+    bool deleteGraph = true;
+    bool showTips = true;
+    whenModal([&](QWidget* modal) {
+        auto* options = qobject_cast<TFormSetOption*>(modal);
+        if (!options) return modal->close(), void();
+        deleteGraph = options->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked();
+        showTips = options->findChild<QCheckBox*>(QStringLiteral("CheckBox2"))->isChecked();
+        options->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    });
+    Trigger(QStringLiteral("ActionSetOption"));
+    EXPECT_FALSE(deleteGraph);
+    EXPECT_FALSE(showTips);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("ZMUser.ini"))));
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("ZMTips.ini"))));
+
+    QString tip = QStringLiteral("not shown");
+    whenModal([&](QWidget* modal) {
+        auto* tips = qobject_cast<TFormShowTips*>(modal);
+        if (!tips) return modal->close(), void();
+        tip = tips->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+        tips->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    });
+    Trigger(QStringLiteral("ActionShowTips"));
+    EXPECT_EQ(tip, QString());
+    QFile file(Path(QStringLiteral("ZMTips.ini")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[TipList]\nEnabled=1\nTipNum=1\n"));
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, OptionsReloadsTheOptionAfterOkAndAfterCancel) {
+    frame->Timer1->stop();
+    // Checks "Delete Graph" and leaves with OK; then leaves with Cancel.
+    whenModal([](QWidget* modal) {
+        modal->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
+        modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    Trigger(QStringLiteral("ActionSetOption"));
+    EXPECT_TRUE(frame->ConfirmDelete);
+
+    IniFile(Path(QStringLiteral("ZMUser.ini"))).writeBool(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), false);
+    whenModal([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("Button2"))->click(); });
+    Trigger(QStringLiteral("ActionSetOption"));
+    EXPECT_FALSE(frame->ConfirmDelete);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, HelpTipOfTheDaySwitchesTipsOnBeforeTheDialog) {
+    int calls = 0;
+    bool enabledAtCall = false;
+    frame->OptionDialogs.ShowTips = [&](TFormMain&, const QString& FileName) {
+        ++calls;
+        enabledAtCall = IniFile(programFile(FileName)).readBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), false);
+        return true;
+    };
+    WriteFile(QStringLiteral("ZMTips.ini"), "[TipList]\nEnabled=0\nTipNum=4\n");
+    Trigger(QStringLiteral("ActionShowTips"));
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(enabledAtCall);
+
+    // A tips file that cannot be written: the error box, and no dialog.
+    QFile::remove(Path(QStringLiteral("ZMTips.ini")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ZMTips.ini")));
+    Trigger(QStringLiteral("ActionShowTips"));
+    EXPECT_EQ(calls, 1);
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().kind, MsgKind::Error);
+    EXPECT_EQ(boxes.last().text, QStringLiteral("Cannot create file \"%1\". Is a directory").arg(Path(QStringLiteral("ZMTips.ini"))));
+}
+
+TEST_F(MainWindowTest, AboutOpensTheAboutBox) {
+    int calls = 0;
+    frame->OptionDialogs.About = [&](TFormMain&) { return ++calls, true; };
+    Trigger(QStringLiteral("ActionShowAbout"));
+    EXPECT_EQ(calls, 1);
+
+    frame->OptionDialogs = ProgramOptionDialogs();
+    QString caption;
+    whenModal([&](QWidget* modal) {
+        if (qobject_cast<TFormAbout*>(modal)) caption = modal->windowTitle();
+        modal->close();
+    });
+    CloseAll();  // needs no document
+    Trigger(QStringLiteral("ActionShowAbout"));
+    EXPECT_EQ(caption, QStringLiteral("About"));
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(MainWindowTest, ConfirmDeleteIsReadFromTheUserIni) {
@@ -139,7 +246,10 @@ TEST_F(MainWindowTest, ConfirmDeleteIsReadFromTheUserIni) {
     frame->SetAllOption();
     EXPECT_FALSE(frame->ConfirmDelete);
     // The Options command reloads the option whatever the dialog did.
-    ini.writeString(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), QStringLiteral("7"));
+    frame->OptionDialogs.SetOption = [&](TFormMain&) {
+        ini.writeString(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), QStringLiteral("7"));
+        return true;
+    };
     Trigger(QStringLiteral("ActionSetOption"));
     EXPECT_TRUE(frame->ConfirmDelete);
 }
@@ -306,10 +416,8 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         {"ActionSaveAsPicture", false},   {"ActionAddTable", false},     {"Print1", false},
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
-        {"ActionSetOption", true},
         {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},
         {"ActionIntegration", true},      {"ActionCustomSlideShow", true},
-        {"ActionShowAbout", true},
     };
     for (bool withDocument : {true, false}) {
         if (!withDocument) CloseAll();
@@ -632,19 +740,13 @@ TEST_F(MainWindowTest, CopyShortcutCopiesSelectedTextElseThePicture) {
     EXPECT_EQ(frame->Documents().size(), 2);
 }
 
-TEST_F(MainWindowTest, HelpLinksOpenTheirAddresses) {
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+TEST_F(MainWindowTest, HelpLinksOpenTheHelpIndexPage) {
+    UrlRecorder recorder(QStringLiteral("file"));
     Trigger(QStringLiteral("OnlineReference1"));
     Trigger(QStringLiteral("CheckforUpdates1"));
     Trigger(QStringLiteral("OnlineFlashTutorial1"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    ASSERT_EQ(recorder.urls.size(), 3);
-    for (const QUrl& url : recorder.urls) {
-        EXPECT_TRUE(url.isLocalFile());
-        EXPECT_TRUE(url.toLocalFile().startsWith(dir.path() + QStringLiteral("/ZMHelp.chm/")))
-            << url.toString().toStdString();
-    }
+    const QUrl index = QUrl::fromLocalFile(Path(QStringLiteral("ZMHelp.chm/about.htm")));
+    EXPECT_EQ(recorder.urls, (QList<QUrl>{index, index, index}));
     EXPECT_EQ(boxes.count(), 0);
 }
 
@@ -685,5 +787,3 @@ TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWith
     EXPECT_EQ(caption, QStringLiteral("Formula Calculator"));
     EXPECT_EQ(boxes.count(), 0);
 }
-
-#include "test_fmMain.moc"

@@ -1,0 +1,70 @@
+#include "shell/fmAbout.h"
+
+#include "platform/ZMCentre.h"
+#include "platform/ZMGuard.h"
+#include "platform/ZMLinkLabel.h"
+#include "platform/ZMNamedControls.h"
+#include "shell/ZMProductPictures.h"
+#include "shell/ZMWebAddresses.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About"));
+    auto* top = new QVBoxLayout(this);
+
+    // The picture is stretched over the whole panel; the texts lie on it.
+    Image1 = NamedLabel(this, "Image1", "");
+    Image1->setPixmap(AboutPicture());
+    Image1->setScaledContents(true);
+    Image1->setFixedSize(440, 260);
+    Image1->setFrameShape(QFrame::StyledPanel);
+    auto* texts = new QVBoxLayout(Image1);
+    texts->setContentsMargins(24, 20, 24, 20);
+    auto* name = NamedLabel(Image1, "Label3", "Zorvik Mendal");
+    QFont big = name->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    name->setFont(big);
+    Label1 = NamedLabel(Image1, "Label1", "Version " ZM_VERSION);
+    Label2 = NamedLabel(Image1, "Label2", "For Linux");
+    Label6 = new TLinkLabel(QStringLiteral("Zorvik Mendal Help"), Image1);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    texts->addWidget(name);
+    texts->addWidget(Label1);
+    texts->addWidget(Label2);
+    texts->addStretch(1);
+    texts->addWidget(Label6, 0, Qt::AlignLeft);
+    top->addWidget(Image1);
+
+    auto* buttons = new QHBoxLayout;
+    Button1 = NamedButton(this, "Button1", "OK");
+    Button1->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(Button1);
+    top->addLayout(buttons);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
+    connect(Label6, &TLinkLabel::clicked, this, [this] { guarded(this, [this] { Label6Click(); }); });
+}
+
+bool TFormAbout::Execute() {
+    exec();
+    return true;
+}
+
+void TFormAbout::Button1Click() { accept(); }
+
+void TFormAbout::Label6Click() { OpenWebAddress(kHomePageAddress); }
+
+void TFormAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (Centred_) return;
+    Centred_ = true;
+    CentreOnDesktop(*this);
+}

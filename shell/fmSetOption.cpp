@@ -1,0 +1,77 @@
+#include "shell/fmSetOption.h"
+
+#include "platform/ZMGuard.h"
+#include "platform/ZMIniFile.h"
+#include "platform/ZMNamedControls.h"
+#include "platform/ZMProgramDir.h"
+#include "shell/ZMProductPictures.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+IniFile UserIni() { return IniFile(programFile(QStringLiteral("ZMUser.ini"))); }
+IniFile TipsIni() { return IniFile(programFile(QStringLiteral("ZMTips.ini"))); }
+
+QGroupBox* Group(QWidget* parent, const char* name, const char* caption, QCheckBox* box) {
+    auto* group = new QGroupBox(QString::fromLatin1(caption), parent);
+    group->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(box);
+    return group;
+}
+
+}  // namespace
+
+TFormSetOption::TFormSetOption(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Options"));
+    constexpr int kWidth = 320;
+    auto* top = new QVBoxLayout(this);
+
+    auto* banner = NamedLabel(this, "Image1", "");
+    banner->setPixmap(OptionsBanner(kWidth));
+    top->addWidget(banner);
+
+    CheckBox1 = NamedCheck(this, "CheckBox1", "Delete Graph");
+    CheckBox2 = NamedCheck(this, "CheckBox2", "Show Tips on Startup");
+    top->addWidget(Group(this, "GroupBox1", "Confirmation", CheckBox1));
+    top->addWidget(Group(this, "GroupBox2", "Others", CheckBox2));
+
+    auto* buttons = new QHBoxLayout;
+    Button1 = NamedButton(this, "Button1", "OK");
+    Button1->setDefault(true);
+    Button2 = NamedButton(this, "Button2", "Cancel");
+    buttons->addStretch(1);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    top->addLayout(buttons);
+    top->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button2Click(); }); });
+}
+
+bool TFormSetOption::Execute() {
+    FormShow();
+    exec();
+    return true;
+}
+
+void TFormSetOption::FormShow() {
+    CheckBox1->setChecked(UserIni().readBool(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), false));
+    CheckBox2->setChecked(TipsIni().readBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), false));
+}
+
+void TFormSetOption::Button1Click() {
+    // A failed write leaves the dialog open; what was written before stays.
+    UserIni().writeBool(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), CheckBox1->isChecked());
+    TipsIni().writeBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), CheckBox2->isChecked());
+    accept();
+}
+
+void TFormSetOption::Button2Click() { reject(); }
