@@ -122,7 +122,8 @@ QPixmap AboutPicture() {
     p.drawLine(QPointF(0, origin.y()), QPointF(kWidth, origin.y()));
     p.drawLine(QPointF(origin.x(), 0), QPointF(origin.x(), kHeight));
 
-    const QRectF band(0, 40, kWidth, 130);
+    // The curves keep to the right half, away from the texts.
+    const QRectF band(190, 60, kWidth - 190, 150);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(kBlue.red(), kBlue.green(), kBlue.blue(), 150), 2.5));
     p.drawPath(CurveIn(band, [](double t) { return 0.5 + 0.4 * std::sin(t * 3 * std::numbers::pi) * std::exp(-t); }));
