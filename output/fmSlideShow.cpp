@@ -231,22 +231,24 @@ void TFormSlideShow::ToggleControlPanel() {
 // ---------------------------------------------------------------------------------------
 // Slides
 
+bool TFormSlideShow::IsSlide(qsizetype Index) const { return SlideList && Index >= 0 && Index < SlideList->size(); }
+
 void TFormSlideShow::GoToSlide(int Index) {
-    if (!SlideList || Index < 0 || Index >= SlideList->size()) return;
+    if (!IsSlide(Index)) return;
     CurrentFile = (*SlideList)[Index];
     ShowHideControlPanel1->setChecked(false);
     Timer1.start();
 }
 
 void TFormSlideShow::NextSlide() {
-    if (!SlideList || SlideIndex + 1 < 0 || SlideIndex + 1 >= SlideList->size()) return;
+    if (!IsSlide(SlideIndex + 1)) return;
     ++SlideIndex;
     GoToSlide(SlideIndex);
     UpdateSlideNavigation();
 }
 
 void TFormSlideShow::PreviousSlide() {
-    if (!SlideList || SlideIndex - 1 < 0 || SlideIndex - 1 >= SlideList->size()) return;
+    if (!IsSlide(SlideIndex - 1)) return;
     --SlideIndex;
     GoToSlide(SlideIndex);
     UpdateSlideNavigation();
@@ -310,9 +312,9 @@ void TFormSlideShow::ReadAddLabels(const TXMLNode& AddLabelsElement) {
         label->setProperty("hint", kLabelMarker);
         label->setFocusPolicy(Qt::NoFocus);
         label->setContextMenuPolicy(Qt::PreventContextMenu);
+        label->stackUnder(GroupBoxMovement);  // the control panel stays on top
         label->show();
     }
-    GroupBoxMovement->raise();
 }
 
 void TFormSlideShow::PlaceAddLabels() {
@@ -346,18 +348,6 @@ void TFormSlideShow::ToggleGraph(int Index) {
 void TFormSlideShow::ToolButtonPenClick() {}
 
 void TFormSlideShow::CaptureScreen1Click() {}
-
-void TFormSlideShow::SavePenBrush() {
-    TCanvas& c = Coordinate1->GetCanvas();
-    SavedPen = c.Pen();
-    SavedBrush = c.Brush();
-}
-
-void TFormSlideShow::RestorePenBrush() {
-    TCanvas& c = Coordinate1->GetCanvas();
-    c.SetPen(SavedPen);
-    c.SetBrush(SavedBrush);
-}
 
 // ---------------------------------------------------------------------------------------
 // Keys

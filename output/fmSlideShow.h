@@ -81,11 +81,8 @@ public:
     void ToolButtonPenClick();
     void CaptureScreen1Click();
 
-    // The plane's canvas pen and brush kept around a pen stroke.
-    void SavePenBrush();
-    void RestorePenBrush();
-
-    // Context, in this order.
+    // Context, in this order. SavedPen and SavedBrush keep the plane's canvas pen and brush
+    // around a pen stroke.
     TCanvasPen SavedPen;
     TCanvasBrush SavedBrush;
     std::unique_ptr<zm::TVarMemory> VarMemory;
@@ -123,6 +120,8 @@ private:
     void CreateContext();
     void BuildControlPanel();
     void FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
+    // Index lies in the slide list.
+    bool IsSlide(qsizetype Index) const;
     // The panel's place and colours; the tick and a late resize of the window use it.
     void PlaceControlPanel();
 

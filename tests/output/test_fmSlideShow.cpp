@@ -95,7 +95,7 @@ protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         QTest::keyClick(viewer.get(), key, modifiers);
     }
-    // Presses the keys in order ("PgDn", "PgUp", "Home", "End"), waiting for each load.
+    // Presses the keys in order, waiting for each load they start.
     void Keys(const std::vector<Qt::Key>& keys) const {
         for (Qt::Key k : keys) {
             Key(k);
