@@ -138,6 +138,15 @@ void TTableGridView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void TTableGridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    if (!currentIndex().isValid()) return;
+    if (QWidget* open = indexWidget(currentIndex()))
+        open->setFocus();
+    else
+        edit(currentIndex());
+}
+
 void TTableGridView::RowDragged(int fromVisual, int toVisual) {
     // The header keeps rows in place; the texts move instead, so the numbers stay 1..5000.
     {

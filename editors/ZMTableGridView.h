@@ -1,9 +1,9 @@
 #pragma once
 // The table editor's grid on screen: a model over the editor's cells and the view StringGrid1.
 // The model signals one dataChanged per program write and never resets; the view runs the
-// cell-selection rule on every change of the current cell, commits typed text at every
-// keystroke, keeps Return and Enter from the dialog, and turns a row dragged by its number into
-// the editor's row move.
+// cell-selection rule on every change of the current cell, keeps a cell editor open on the
+// current cell while it has the focus, commits typed text at every keystroke, keeps Return and
+// Enter from the dialog, and turns a row dragged by its number into the editor's row move.
 
 #include <QAbstractTableModel>
 #include <QTableView>
@@ -40,6 +40,7 @@ public:
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void RowDragged(int fromVisual, int toVisual);

@@ -306,7 +306,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         const char* action;
         bool withoutDocument;
     } cases[] = {
-        {"ActionSaveAsPicture", false},   {"ActionAddTable", false},     {"Print1", false},
+        {"ActionSaveAsPicture", false},   {"Print1", false},
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
         {"ActionSetOption", true},
