@@ -16,6 +16,7 @@
 #include "platform/ZMColorBox.h"
 #include "platform/ZMGuard.h"
 #include "platform/ZMLocale.h"
+#include "platform/ZMNamedControls.h"
 #include "platform/ZMNotAvailable.h"
 #include "platform/ZMRadioGroup.h"
 #include "platform/cstCHMHelpClass.h"
@@ -29,19 +30,6 @@ constexpr std::array<const char*, TFormTableBase::ToolCount> kToolCaptions{
     "Undo", "Redo", "Purge", "Fill", "Modify", "Sort", "Info",
 };
 enum Tool { kPaste = 2, kDelete = 5, kInsert = 6, kUndo = 8, kRedo = 9 };
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -95,7 +83,7 @@ void TFormTableBase::BuildLayout() {
         ToolButtons[static_cast<std::size_t>(i)] = b;
     }
     left->addWidget(tools);
-    LabelItems = MakeLabel(page, "LabelItems", "Items:");
+    LabelItems = NamedLabel(page, "LabelItems", "Items:");
     left->addWidget(LabelItems);
     StringGrid1 = new TTableGridView(Editor, page);
     StringGrid1->setMinimumHeight(300);
@@ -115,14 +103,13 @@ void TFormTableBase::BuildLayout() {
     ComboboxLineStyle1->SetCD_MaxLineStyle(5);
     ColorBox1 = new TColorBox(props);
     ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
-    CheckBox1 = new QCheckBox(QStringLiteral("Show Enabled"), props);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1 = NamedCheck(props, "CheckBox1", "Show Enabled");
     CheckBox1->setChecked(true);
-    propGrid->addWidget(MakeLabel(props, "LabelLineWidth", "Line Width"), 0, 0);
+    propGrid->addWidget(NamedLabel(props, "LabelLineWidth", "Line Width"), 0, 0);
     propGrid->addWidget(ComboboxLineWidth1, 0, 1);
-    propGrid->addWidget(MakeLabel(props, "LabelLineStyle", "Line Style"), 1, 0);
+    propGrid->addWidget(NamedLabel(props, "LabelLineStyle", "Line Style"), 1, 0);
     propGrid->addWidget(ComboboxLineStyle1, 1, 1);
-    propGrid->addWidget(MakeLabel(props, "LabelLineColor", "LineColor"), 2, 0);
+    propGrid->addWidget(NamedLabel(props, "LabelLineColor", "LineColor"), 2, 0);
     propGrid->addWidget(ColorBox1, 2, 1);
     propGrid->addWidget(CheckBox1, 3, 0, 1, 2);
     for (QWidget* picker : {static_cast<QWidget*>(ComboboxLineWidth1), static_cast<QWidget*>(ComboboxLineStyle1),
@@ -130,9 +117,8 @@ void TFormTableBase::BuildLayout() {
         picker->setMinimumWidth(140);
     right->addWidget(props);
 
-    right->addWidget(MakeLabel(page, "LabelDescription", "Description"));
-    Edit1 = new QLineEdit(page);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+    right->addWidget(NamedLabel(page, "LabelDescription", "Description"));
+    Edit1 = NamedEdit(page, "Edit1", "");
     right->addWidget(Edit1);
 
     RadioGroup1 = new TRadioGroup(QStringLiteral("Type of Sorting"),
@@ -144,19 +130,18 @@ void TFormTableBase::BuildLayout() {
     auto* smoothing = new QGroupBox(QStringLiteral("Smoothing"), page);
     smoothing->setObjectName(QStringLiteral("GroupBox3"));
     auto* smoothLayout = new QVBoxLayout(smoothing);
-    CheckBox2 = new QCheckBox(QStringLiteral("Enabled"), smoothing);
-    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox2 = NamedCheck(smoothing, "CheckBox2", "Enabled");
     smoothLayout->addWidget(CheckBox2);
     right->addWidget(smoothing);
     right->addStretch(1);
     columns->addLayout(right);
 
     auto* buttons = new QHBoxLayout;
-    Button4 = MakeButton(this, "Button4", "Import Table...");
-    Button1 = MakeButton(this, "Button1", "OK");
+    Button4 = NamedButton(this, "Button4", "Import Table...");
+    Button1 = NamedButton(this, "Button1", "OK");
     Button1->setDefault(true);
-    Button2 = MakeButton(this, "Button2", "Cancel");
-    Button3 = MakeButton(this, "Button3", "Help");
+    Button2 = NamedButton(this, "Button2", "Cancel");
+    Button3 = NamedButton(this, "Button3", "Help");
     buttons->addWidget(Button4);
     buttons->addStretch(1);
     buttons->addWidget(Button1);
