@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -106,6 +107,9 @@ TTableGridView::TTableGridView(TTableEditor& editor, QWidget* parent) : QTableVi
     cols->setFixedHeight(20);
     setColumnWidth(0, 79);
     setColumnWidth(1, 78);
+    // As wide as the number column, both columns and the scroll bar: no empty band beside Y.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFixedWidth(rows->width() + 79 + 78 + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setTabKeyNavigation(true);
@@ -154,5 +158,7 @@ void TTableGridView::RowDragged(int fromVisual, int toVisual) {
         verticalHeader()->moveSection(toVisual, fromVisual);
     }
     guarded(this, [&] { editor_.RowMoved(fromVisual + 1, toVisual + 1); });
+    // The open cell editor was placed for the dragged layout.
+    updateEditorGeometries();
     viewport()->update();
 }

@@ -87,7 +87,7 @@ void TFormTableBase::BuildLayout() {
     left->addWidget(LabelItems);
     StringGrid1 = new TTableGridView(Editor, page);
     StringGrid1->setMinimumHeight(300);
-    left->addWidget(StringGrid1, 1);
+    left->addWidget(StringGrid1, 1, Qt::AlignLeft);
     columns->addLayout(left);
 
     // Right: the table graph's properties.

@@ -636,6 +636,8 @@ void TFormMainSub::ActionEditGraphExecute() {
     const int row = SelectedRow();
     if (row < 0 || !Memory || Memory->GetObjKind(row) > 1) return;
     if (!Dialogs.EditGraph || !Dialogs.EditGraph(*this, row)) return;
+    // The row's caption may have changed (a table's number of points, a formula).
+    MemoryListBox1->viewport()->update();
     Redraw();
     UpdateStyleControls();
 }

@@ -133,10 +133,15 @@ TEST_F(AddTableTest, ARowDraggedByItsNumberMovesItsTextsAndKeepsTheNumbers) {
             dialog.Editor.Grid.SetCell(2, r, std::to_string(-r));
         }
         dialog.Editor.Start();
+        TypeInCell(grid, 2, 7, QString());  // pressing the number selects the row: its cell editor opens
         QSignalSpy changes(grid->model(), &QAbstractItemModel::dataChanged);
         QHeaderView* numbers = grid->verticalHeader();
         numbers->moveSection(6, 2);  // what a drag of row 7 onto row 3 does
         EXPECT_EQ(changes.count(), 1);
+        QLineEdit* open = CellEditor(grid, 2, 7);
+        ASSERT_NE(open, nullptr);
+        EXPECT_EQ(open->geometry().top(), grid->visualRect(grid->model()->index(6, 1)).top());
+        EXPECT_EQ(open->text(), QStringLiteral("-6"));
         for (int r = 0; r < 8; ++r) EXPECT_EQ(numbers->logicalIndex(r), r);
         const char* xs[] = {"1", "2", "7", "3", "4", "5", "6", "8"};
         for (int r = 1; r <= 8; ++r) {
