@@ -1,10 +1,11 @@
 // The table editor's heavy commands on a full grid, through the model with a view attached:
 // Insert on row 1, Undo and Redo of that step, and Add Table's OK on 5000 reversed rows sorted
 // on X. The yardstick copies the 10,000 cell texts of the same grid once.
+#include "bench/QtBenchMain.h"
 #include "editors/ZMTableEditor.h"
 #include "editors/ZMTableGridView.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -110,11 +111,4 @@ BENCHMARK(AddTableOkOnX)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }
