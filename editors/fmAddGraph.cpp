@@ -4,10 +4,9 @@
 #include <QLineEdit>
 
 #include <array>
-#include <chrono>
-#include <random>
 
 #include "editors/ZMGraphKindRows.h"
+#include "editors/ZMRandomIndex.h"
 #include "platform/ZMColorBox.h"
 #include "plot/ZMFunTabObj.h"
 
@@ -16,12 +15,6 @@ namespace {
 // Maroon, green, olive, navy, purple, teal, red, blue, fuchsia as 0x00BBGGRR.
 constexpr std::array<TColor, 9> kStartColors{0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                              0x808000, 0x0000FF, 0xFF0000, 0xFF00FF};
-
-int ClockSeededIndex(int count) {
-    std::mt19937 gen(static_cast<std::mt19937::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
-    return std::uniform_int_distribution<int>(0, count - 1)(gen);
-}
 
 }  // namespace
 

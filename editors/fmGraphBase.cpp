@@ -284,15 +284,10 @@ void TFormGraphBase::BuildLayout() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("Help"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Button1 = NamedButton(this, "Button1", "OK");
     Button1->setDefault(true);
-    Button2->setAutoDefault(false);
-    Button3->setAutoDefault(false);
+    Button2 = NamedButton(this, "Button2", "Cancel");
+    Button3 = NamedButton(this, "Button3", "Help");
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
     buttons->addWidget(Button3);

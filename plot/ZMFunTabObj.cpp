@@ -1,5 +1,7 @@
 #include "plot/ZMFunTabObj.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 std::string TFunctionObj::Caption() const {
@@ -32,33 +34,30 @@ const TTableElemObj* TTableObj::GetPoint(std::ptrdiff_t index) const {
 
 namespace {
 
-// Bubble sort with early exit; swaps only when the later key is strictly less, so it is
-// stable and leaves NaN keys where no comparison moves them.
+// The order of a bubble sort that exchanges two neighbours only when the later key is strictly
+// less: stable, and a NaN key is a barrier that stays in place and that no point passes. Each run
+// between NaN keys is sorted on its own, in n log n rather than the bubble sort's n^2 (a table
+// of 5000 reversed points took tens of milliseconds, and tables past the editor's 5000 rows grow
+// without bound).
 template <class Key>
-void bubbleSort(std::vector<TTableElemObj>& pts, Key key) {
-    if (pts.size() < 2) return;
-    std::size_t last = pts.size() - 1;  // one past the last j of a pass
-    bool exchanged = true;
-    while (exchanged && last > 0) {
-        exchanged = false;
-        for (std::size_t j = 0; j < last; ++j) {
-            if (key(pts[j + 1]) < key(pts[j])) {
-                std::swap(pts[j], pts[j + 1]);
-                exchanged = true;
-            }
-        }
-        --last;
+void stableSortByKey(std::vector<TTableElemObj>& pts, Key key) {
+    const auto isBarrier = [&key](const TTableElemObj& p) { return std::isnan(key(p)); };
+    const auto less = [&key](const TTableElemObj& a, const TTableElemObj& b) { return key(a) < key(b); };
+    for (auto run = pts.begin(); run != pts.end();) {
+        const auto barrier = std::find_if(run, pts.end(), isBarrier);
+        std::stable_sort(run, barrier, less);
+        run = barrier == pts.end() ? barrier : barrier + 1;
     }
 }
 
 }  // namespace
 
 void TTableObj::SortByX() {
-    bubbleSort(Points, [](const TTableElemObj& p) { return p.x; });
+    stableSortByKey(Points, [](const TTableElemObj& p) { return p.x; });
 }
 
 void TTableObj::SortByY() {
-    bubbleSort(Points, [](const TTableElemObj& p) { return p.y; });
+    stableSortByKey(Points, [](const TTableElemObj& p) { return p.y; });
 }
 
 void TTableObj::Assign(const TTableObj& source) {

@@ -20,7 +20,9 @@
 #include <cmath>
 
 #include "editors/fmAddGraph.h"
+#include "editors/fmAddTable.h"
 #include "editors/fmEditGraph.h"
+#include "editors/fmEditTable.h"
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
 #include "platform/ZMColorBox.h"
@@ -67,15 +69,16 @@ TDocumentDialogs ProgramDialogs() {
         return dialog.Execute(*doc.Memory, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
     };
     d.AddTable = [](TFormMainSub& doc) {
-        NotAvailableYet(&doc, QStringLiteral("Add Table Graph"));
-        return false;
+        TFormAddTable dialog(&doc);
+        return dialog.Execute(*doc.Memory, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
     };
     d.EditGraph = [](TFormMainSub& doc, int index) {
-        TFunctionObj* graph = doc.Memory->GetFunction(index);
-        if (!graph) {
-            NotAvailableYet(&doc, QStringLiteral("Edit Table"));
-            return false;
+        if (TTableObj* table = doc.Memory->GetTable(index)) {
+            TFormEditTable dialog(&doc);
+            return dialog.Execute(*table, *doc.Memory, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
         }
+        TFunctionObj* graph = doc.Memory->GetFunction(index);
+        if (!graph) return false;
         TFormEditGraph dialog(&doc);
         return dialog.Execute(*graph, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
     };
@@ -633,6 +636,8 @@ void TFormMainSub::ActionEditGraphExecute() {
     const int row = SelectedRow();
     if (row < 0 || !Memory || Memory->GetObjKind(row) > 1) return;
     if (!Dialogs.EditGraph || !Dialogs.EditGraph(*this, row)) return;
+    // The row's caption may have changed (a table's number of points, a formula).
+    MemoryListBox1->viewport()->update();
     Redraw();
     UpdateStyleControls();
 }

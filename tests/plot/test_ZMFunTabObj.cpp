@@ -170,6 +170,13 @@ TEST(TableObj, SortWithNanKeysKeepsEveryPoint) {
     EXPECT_TRUE(std::isnan(t.GetPoint(1)->x));
     EXPECT_EQ(t.GetPoint(2)->x, 0);
     EXPECT_EQ(t.GetPoint(3)->x, 1);
+
+    // Each run between barriers is sorted on its own; equal keys keep their order.
+    TTableObj runs = tableOf({{3, 0}, {nan, 1}, {2, 2}, {1, 3}, {2, 4}, {nan, 5}, {nan, 6}, {0, 7}, {-1, 8}});
+    runs.SortByX();
+    std::vector<double> ys;
+    for (const TTableElemObj& p : runs.Points) ys.push_back(p.y);
+    EXPECT_EQ(ys, (std::vector<double>{0, 1, 3, 2, 4, 5, 6, 8, 7}));
 }
 
 TEST(Memory, AddStoresDeepCopies) {

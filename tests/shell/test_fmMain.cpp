@@ -416,7 +416,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         const char* action;
         bool withoutDocument;
     } cases[] = {
-        {"ActionSaveAsPicture", false},   {"ActionAddTable", false},     {"Print1", false},
+        {"ActionSaveAsPicture", false},   {"Print1", false},
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
         {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},

@@ -32,10 +32,13 @@
 #include "shell/ZMCommandMemo.h"
 #include "storage/ZMAddLabel.h"
 #include "editors/fmAddGraph.h"
+#include "editors/fmAddTable.h"
+#include "editors/fmEditTable.h"
 #include "support/AddGraphPreset.h"
 #include "support/MessageRecorder.h"
 #include "support/ModalWatch.h"
 #include "support/ScopedProgramDir.h"
+#include "support/TableGridInput.h"
 
 namespace {
 
@@ -753,6 +756,63 @@ TEST_F(DocWindow, LabelsFollowTheMarginsAfterEveryRedraw) {
     EXPECT_EQ(label->pos(), pixelOf(x, y));
 }
 
+TEST_F(DocWindow, TableDialogsOpenFromTheMenuAndADoubleClickAndTheViewsFollow) {
+    // Red pixels near the world point (x, y): the table's line passes there.
+    auto redNear = [this](double x, double y) {
+        const QImage img = plane()->Picture();
+        const QPoint at = pixelOf(x, y);
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (img.pixelColor(at + QPoint(dx, dy)) == QColor(Qt::red)) return true;
+        return false;
+    };
+    whenModal([](QWidget* modal) {
+        auto* d = qobject_cast<TFormAddTable*>(modal);
+        ASSERT_NE(d, nullptr);
+        d->findChild<TColorBox*>(QStringLiteral("ColorBox1"))->SetSelected(RGBColor(255, 0, 0));
+        TypeInCell(d->Grid(), 1, 1, QStringLiteral("5"));
+        TypeInCell(d->Grid(), 2, 1, QStringLiteral("5"));
+        TypeInCell(d->Grid(), 1, 2, QStringLiteral("-5"));
+        TypeInCell(d->Grid(), 2, 2, QStringLiteral("-5"));
+        d->Button1Click();
+    });
+    w->AddTableGraph1->trigger();
+    ASSERT_EQ(w->Memory->Count(), 1u);
+    EXPECT_EQ(w->Memory->GetCaption(0), "Table: 2 Items");
+    EXPECT_EQ(w->Memory->GetTable(0)->Points, (std::vector<TTableElemObj>{{-5, -5}, {5, 5}}));
+    EXPECT_EQ(w->MemoryListBox1->count(), 1);
+    EXPECT_TRUE(redNear(2, 2));
+    EXPECT_FALSE(redNear(2, 7));
+
+    QListWidget* list = w->MemoryListBox1;
+    const QPoint row0(40, list->visualItemRect(list->item(0)).center().y());
+    const struct {
+        bool confirm;
+        std::size_t points;
+    } edits[] = {{false, 2}, {true, 3}};
+    for (const auto& e : edits) {
+        whenModal([confirm = e.confirm](QWidget* modal) {
+            auto* d = qobject_cast<TFormEditTable*>(modal);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(CellText(d->Grid(), 1, 2), QStringLiteral("5"));
+            TypeInCell(d->Grid(), 1, 3, QStringLiteral("9"));
+            TypeInCell(d->Grid(), 2, 3, QStringLiteral("-5"));
+            if (confirm)
+                d->Button1Click();
+            else
+                d->Button2Click();
+        });
+        // A double click as the toolkit delivers it: the first click, then the double click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row0);
+        EXPECT_EQ(w->Memory->GetTable(0)->Count(), e.points);
+        EXPECT_EQ(redNear(6, 2.5), e.confirm);  // on the segment from (5, 5) to (9, -5)
+    }
+    EXPECT_EQ(w->Memory->GetCaption(0), "Table: 3 Items");
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(recorded.count(), 0);
+}
+
 TEST_F(DocWindow, DialogsNotInTheProgramYetSayThatAndChangeNothing) {
     // The window's own dialogs, not the fixture's.
     TFormMainSub fresh;
@@ -768,8 +828,6 @@ TEST_F(DocWindow, DialogsNotInTheProgramYetSayThatAndChangeNothing) {
         std::function<void()> run;
         const char* command;
     } cases[] = {
-        {[&] { fresh.ActionAddTableExecute(); }, "\"Add Table Graph\" is not available yet."},
-        {[&] { fresh.ActionEditGraphExecute(); }, "\"Edit Table\" is not available yet."},
         {[&] { fresh.ActionCoordinatePropertiesExecute(); }, "\"Coordinate Properties\" is not available yet."},
         {[&] {
              fresh.SetMouseMode(1);
