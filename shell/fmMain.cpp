@@ -8,6 +8,7 @@
 #include "platform/ZMNotAvailable.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
+#include "tools/fmAnalyzeFunction.h"
 #include "tools/fmDerivative.h"
 #include "tools/fmFormulaCalculator.h"
 #include "tools/fmTangentNormal.h"
@@ -183,6 +184,15 @@ void TFormMain::ActionValueTableExecute() {
     dialog.Execute(doc ? doc->Memory.get() : nullptr);
 }
 
+void TFormMain::ActionAnalyzeFunctionExecute() {
+    TFormAnalyzeFunction dialog(this);
+    dialog.SetFileChooser(chooser_);
+    if (TFormMainSub* doc = ActiveDocument())
+        dialog.Execute(doc->Memory.get(), doc->OperatorLib.get(), doc->VarMemory.get(), doc->ConstMemory.get());
+    else
+        dialog.Execute(nullptr, nullptr, nullptr, nullptr);
+}
+
 // ------------------------------------------------------------------------------------------------
 // Stubs for commands whose dialogs are not built yet
 
@@ -231,7 +241,6 @@ void TFormMain::ActionSetOptionExecute() {
     SetAllOption();
 }
 
-void TFormMain::ActionAnalyzeFunctionExecute() { NotAvailable(QStringLiteral("Analyze Function")); }
 void TFormMain::ActionIntersectionExecute() { NotAvailable(QStringLiteral("Intersections")); }
 void TFormMain::ActionIntegrationExecute() { NotAvailable(QStringLiteral("Integration")); }
 void TFormMain::UnitConvert(const QString& CategoryName) {

@@ -9,6 +9,8 @@
 #include "support/AddGraphPreset.h"
 #include "support/DialogFixture.h"
 #include "support/ModalWatch.h"
+#include "tools/fmAnalyzeFunction.h"
+#include "tools/fmAnalyzeResult.h"
 #include "tools/fmDerivativeTool.h"
 #include "tools/fmFormulaCalculator.h"
 #include "tools/fmValueTable.h"
@@ -307,7 +309,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
         {"ActionSetOption", true},
-        {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},
+        {"ActionIntersection", true},
         {"ActionIntegration", true},      {"ActionCustomSlideShow", true},
         {"ActionShowAbout", true},
     };
@@ -683,6 +685,53 @@ TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWith
     });
     Trigger(QStringLiteral("ActionFormulaCalculator"));
     EXPECT_EQ(caption, QStringLiteral("Formula Calculator"));
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, AnalyzeFunctionWorksOnTheActiveDocumentsContextOrOnItsOwn) {
+    TFunctionObj graph;
+    graph.Exp = "x^2-1";
+    Active()->Memory->AddFunction(graph);
+    const QString report = Path(QStringLiteral("analysis.txt"));
+    files.answer(report);
+
+    // Opens the analysis, notes its context, analyses its first formula on [-2, 2] in 4 steps and
+    // saves the report through the frame's file dialog.
+    const auto analyse = [&](zm::TVarMemory*& vars) {
+        TMemory* memory = nullptr;
+        QString formula;
+        whenModal([&](QWidget* modal) {
+            auto* d = qobject_cast<TFormAnalyzeFunction*>(modal);
+            ASSERT_NE(d, nullptr);
+            memory = d->Memory;
+            vars = d->VarMemory;
+            formula = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+            if (formula.isEmpty()) d->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setEditText(QStringLiteral("x^2-1"));
+            Apply(*d, {{"Edit1", QStringLiteral("-2")}, {"Edit2", QStringLiteral("2")}, {"Edit3", QStringLiteral("4")}});
+            whenModal([](QWidget* shown) {
+                auto* r = qobject_cast<TFormAnalyzeResult*>(shown);
+                ASSERT_NE(r, nullptr);
+                r->Button2Click();
+                r->Button3Click();
+            });
+            d->Button1Click();
+            d->Button2Click();
+        });
+        Trigger(QStringLiteral("ActionAnalyzeFunction"));
+        return std::make_pair(memory, formula);
+    };
+    zm::TVarMemory* vars = nullptr;
+    TFormMainSub* doc = Active();
+    EXPECT_EQ(analyse(vars), std::make_pair(doc->Memory.get(), QStringLiteral("x^2-1")));
+    EXPECT_EQ(vars, doc->VarMemory.get());
+    EXPECT_EQ(doc->VarMemory->GetValue("x"), 3);  // where the extremum scan ended
+    QFile saved(report);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Zeros of function : 2\r\n X\r\n-1\r\n1\r\n"));
+
+    CloseAll();
+    EXPECT_EQ(analyse(vars), std::make_pair(static_cast<TMemory*>(nullptr), QString()));
+    EXPECT_NE(vars, nullptr);
     EXPECT_EQ(boxes.count(), 0);
 }
 
