@@ -11,6 +11,8 @@
 #include "tools/fmAnalyzeFunction.h"
 #include "tools/fmDerivative.h"
 #include "tools/fmFormulaCalculator.h"
+#include "tools/fmIntegration.h"
+#include "tools/fmIntersection.h"
 #include "tools/fmTangentNormal.h"
 #include "tools/fmUnitConvert.h"
 #include "tools/fmValueTable.h"
@@ -193,6 +195,13 @@ void TFormMain::ActionAnalyzeFunctionExecute() {
         dialog.Execute(nullptr, nullptr, nullptr, nullptr);
 }
 
+void TFormMain::ActionIntersectionExecute() {
+    TFormIntersection dialog(this);
+    dialog.SetFileChooser(chooser_);
+    const TFormMainSub* doc = ActiveDocument();
+    dialog.Execute(doc ? doc->Memory.get() : nullptr);
+}
+
 // ------------------------------------------------------------------------------------------------
 // Stubs for commands whose dialogs are not built yet
 
@@ -241,8 +250,6 @@ void TFormMain::ActionSetOptionExecute() {
     SetAllOption();
 }
 
-void TFormMain::ActionIntersectionExecute() { NotAvailable(QStringLiteral("Intersections")); }
-void TFormMain::ActionIntegrationExecute() { NotAvailable(QStringLiteral("Integration")); }
 void TFormMain::UnitConvert(const QString& CategoryName) {
     TFormUnitConvert dialog(this);
     dialog.Execute(CategoryName);
@@ -303,6 +310,14 @@ void TFormMain::ActionTangentNormalExecute() {
     // A line of Y(x) or X(y); any other kind opens nothing.
     if (dialog.ResultKind > 1) return;
     doc->AddPresetGraph(dialog.ResultExp, {}, dialog.ResultKind);
+}
+
+void TFormMain::ActionIntegrationExecute() {
+    const QPointer<TFormMainSub> doc = ActiveDocument();
+    TFormIntegration dialog(this);
+    if (dialog.Execute(doc ? doc->Memory.get() : nullptr) != 1 || !doc) return;
+    // The region strictly between the two curves, as a shaded f(x,y) graph.
+    doc->AddPresetGraph(dialog.RegionText, "<0", 4);
 }
 
 // ------------------------------------------------------------------------------------------------

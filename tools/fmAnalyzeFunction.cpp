@@ -10,11 +10,11 @@
 #include "tools/ZMFieldChecks.h"
 #include "tools/ZMFormulaList.h"
 #include "tools/ZMToolContext.h"
+#include "tools/ZMToolFields.h"
 #include "tools/fmAnalyzeResult.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,11 +56,7 @@ TFormAnalyzeFunction::TFormAnalyzeFunction(QWidget* parent) : QDialog(parent) {
     auto* top = new QVBoxLayout(this);
 
     auto* formula = new QHBoxLayout;
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setMinimumWidth(300);
+    ComboBox1 = NewFormulaBox(this, "ComboBox1");
     formula->addWidget(new QLabel(QStringLiteral("Y(x)="), this));
     formula->addWidget(ComboBox1, 1);
     top->addLayout(formula);
@@ -77,37 +73,24 @@ TFormAnalyzeFunction::TFormAnalyzeFunction(QWidget* parent) : QDialog(parent) {
     }
     calculationLayout->addStretch();
     groups->addWidget(calculation);
-
-    auto* parameters = new QGroupBox(QStringLiteral("Analysis Parameters"), this);
-    auto* parameterLayout = new QGridLayout(parameters);
-    Edit1 = NamedEdit(parameters, "Edit1", "-10");
-    Edit2 = NamedEdit(parameters, "Edit2", "10");
-    Edit3 = NamedEdit(parameters, "Edit3", "500");
-    Edit4 = NamedEdit(parameters, "Edit4", "3");
-    const char* captions[] = {"Minimum of X", "Maximum of X", "Number of steps", "Accuracy (decimal signs)"};
-    QLineEdit* edits[] = {Edit1, Edit2, Edit3, Edit4};
-    for (int row = 0; row < 4; ++row) {
-        parameterLayout->addWidget(new QLabel(QString::fromLatin1(captions[row]), parameters), row, 0);
-        parameterLayout->addWidget(edits[row], row, 1);
-    }
-    groups->addWidget(parameters, 1);
+    Edit1 = NamedEdit(this, "Edit1", "-10");
+    Edit2 = NamedEdit(this, "Edit2", "10");
+    Edit3 = NamedEdit(this, "Edit3", "500");
+    Edit4 = NamedEdit(this, "Edit4", "3");
+    groups->addWidget(NewFieldGroup(this, "Analysis Parameters",
+                                    {{"Minimum of X", Edit1},
+                                     {"Maximum of X", Edit2},
+                                     {"Number of steps", Edit3},
+                                     {"Accuracy (decimal signs)", Edit4}}),
+                      1);
     top->addLayout(groups);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* ok = NamedButton(this, "Button1", "OK");
-    QPushButton* cancel = NamedButton(this, "Button2", "Cancel");
-    QPushButton* help = NamedButton(this, "Button3", "Help");
-    ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-    top->addLayout(buttons);
+    const std::vector<QPushButton*> buttons = AddButtonRow(top, this, {}, {"OK", "Cancel", "Help"});
+    buttons[0]->setDefault(true);
     top->setSizeConstraint(QLayout::SetFixedSize);
-
-    onClick(ok, this, &TFormAnalyzeFunction::Button1Click);
-    onClick(cancel, this, &TFormAnalyzeFunction::Button2Click);
-    onClick(help, this, &TFormAnalyzeFunction::Button3Click);
+    onClick(buttons[0], this, &TFormAnalyzeFunction::Button1Click);
+    onClick(buttons[1], this, &TFormAnalyzeFunction::Button2Click);
+    onClick(buttons[2], this, &TFormAnalyzeFunction::Button3Click);
 }
 
 TFormAnalyzeFunction::~TFormAnalyzeFunction() = default;

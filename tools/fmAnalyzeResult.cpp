@@ -2,12 +2,9 @@
 
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
-#include "platform/ZMGuardedClick.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMNamedControls.h"
-#include "platform/cstCHMHelpClass.h"
 #include "tools/ZMScan.h"
-#include "tools/ZMTextReport.h"
 #include "tools/ZMToolGrid.h"
 
 #include <QGridLayout>
@@ -124,8 +121,7 @@ QString Rounded(double value, std::int32_t accuracy, char sep) {
 }  // namespace
 
 TFormAnalyzeResult::TFormAnalyzeResult(QWidget* parent)
-    : QDialog(parent), Report_(std::make_unique<TTextReport>()) {
-    setWindowTitle(QStringLiteral("Analysis Result"));
+    : TReportWindow(QStringLiteral("Analysis Result"), QStringLiteral("ch04_01.htm#43"), parent) {
     auto* top = new QVBoxLayout(this);
 
     auto* parameters = new QGroupBox(QStringLiteral("Analysis Parameter"), this);
@@ -167,31 +163,8 @@ TFormAnalyzeResult::TFormAnalyzeResult(QWidget* parent)
     resultLayout->setColumnStretch(1, 2);
     top->addWidget(results, 1);
 
-    auto* bottom = new QHBoxLayout;
-    auto* output = new QGroupBox(QStringLiteral("Output Result"), this);
-    auto* outputLayout = new QHBoxLayout(output);
-    QPushButton* copy = NamedButton(output, "Button1", "Copy to Clipboard");
-    QPushButton* save = NamedButton(output, "Button2", "Save to File...");
-    outputLayout->addWidget(copy);
-    outputLayout->addWidget(save);
-    bottom->addWidget(output);
-    bottom->addStretch();
-    QPushButton* close = NamedButton(this, "Button3", "Close");
-    QPushButton* help = NamedButton(this, "Button4", "Help");
-    close->setDefault(true);
-    bottom->addWidget(close, 0, Qt::AlignBottom);
-    bottom->addWidget(help, 0, Qt::AlignBottom);
-    top->addLayout(bottom);
-
-    onClick(copy, this, &TFormAnalyzeResult::Button1Click);
-    onClick(save, this, &TFormAnalyzeResult::Button2Click);
-    onClick(close, this, &TFormAnalyzeResult::Button3Click);
-    onClick(help, this, &TFormAnalyzeResult::Button4Click);
+    AddButtons(top);
 }
-
-TFormAnalyzeResult::~TFormAnalyzeResult() = default;
-
-void TFormAnalyzeResult::SetFileChooser(FileChooser* chooser) { Report_->SetFileChooser(chooser); }
 
 std::uint8_t TFormAnalyzeResult::Execute(const std::string& formula, const std::string& derivativeText,
                                          TMemory* memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
@@ -284,14 +257,4 @@ QStringList TFormAnalyzeResult::FileLines() const {
     lines << QString() << QString() << Label7->text();
     lines << Extrema_->Lines(tab);
     return lines;
-}
-
-void TFormAnalyzeResult::Button1Click() { TTextReport::Copy(ClipboardLines()); }
-
-void TFormAnalyzeResult::Button2Click() { Report_->Save(this, FileLines()); }
-
-void TFormAnalyzeResult::Button3Click() { close(); }
-
-void TFormAnalyzeResult::Button4Click() {
-    TCHMHelp().ShowTopic(this, QStringLiteral("ZMHelp.chm"), QStringLiteral("ch04_01.htm#43"), 1);
 }

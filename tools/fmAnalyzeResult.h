@@ -3,20 +3,17 @@
 // shown, lists them rounded to the chosen accuracy with the derivative text, and hands the report
 // on as text.
 
-#include <QDialog>
-#include <QStringList>
+#include "tools/ZMReportWindow.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-class FileChooser;
 class QLabel;
 class QLineEdit;
 class TMemory;
 class TScanGrid;
-class TTextReport;
 class TToolGrid;
 namespace zm {
 class TExpCal;
@@ -55,11 +52,10 @@ struct TExtremaRun {
 // strictly less than both a minimum. All three values must evaluate.
 TExtremaRun FindExtrema(zm::TExpCal& f, zm::TVarMemory& vars, const TScanGrid& grid);
 
-class TFormAnalyzeResult final : public QDialog {
+class TFormAnalyzeResult final : public TReportWindow {
     Q_OBJECT
 public:
     explicit TFormAnalyzeResult(QWidget* parent = nullptr);
-    ~TFormAnalyzeResult() override;
 
     // Stores everything, runs the scans with the given context (x in VarMemory ends at the last
     // point evaluated) and shows the report modally. Returns Result, always 0.
@@ -67,26 +63,13 @@ public:
                          zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory,
                          std::uint8_t doZeros, std::uint8_t doExtrema, std::uint8_t showDerivative, double min,
                          double max, std::int32_t steps, std::int32_t accuracy);
-    // The file dialog of "Save to File..."; null puts the real one back.
-    void SetFileChooser(FileChooser* chooser);
-
-    // Handlers; public so that tests drive them while the report is shown.
     // Fills the labels and the derivative, runs the chosen scans; one box when a table was cut.
     void FormShow();
-    // "Copy to Clipboard".
-    void Button1Click();
-    // "Save to File...".
-    void Button2Click();
-    // "Close".
-    void Button3Click();
-    // "Help".
-    void Button4Click();
 
     const TToolGrid& Zeros() const { return *Zeros_; }
     const TToolGrid& Extrema() const { return *Extrema_; }
-    // The report as copied, and as saved: their empty lines differ.
-    QStringList ClipboardLines() const;
-    QStringList FileLines() const;
+    QStringList ClipboardLines() const override;
+    QStringList FileLines() const override;
 
     std::string Formula;
     std::string DerivativeText;
@@ -106,7 +89,6 @@ public:
 private:
     QStringList ParameterLines() const;
 
-    std::unique_ptr<TTextReport> Report_;
     QLabel* Label1 = nullptr;  // "Y(x) = "
     QLabel* Label2 = nullptr;  // "Minimum of X = "
     QLabel* Label3 = nullptr;  // "Maximum of X ="

@@ -5,11 +5,10 @@
 
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
+#include "support/ShownWatch.h"
 #include "tools/fmAnalyzeResult.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -29,24 +28,6 @@ struct Opened {
     int DoZeros = -1, DoExtrema = -1, ShowDerivative = -1;
     double Min = 0, Max = 0;
     int Steps = 0, Accuracy = 0;
-};
-
-// While installed, notes what a report that is shown was opened with, and closes it.
-class ReportCatcher final : public QObject {
-public:
-    std::optional<Opened> seen;
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* report = qobject_cast<TFormAnalyzeResult*>(watched);
-        if (report && event->type() == QEvent::Show) {
-            seen = Opened{report->Formula,   report->DerivativeText, TextOf(*report, "Edit1"),
-                          report->Memory,    report->VarMemory,      report->DoZeros,
-                          report->DoExtrema, report->ShowDerivative, report->Min,
-                          report->Max,       report->Steps,          report->Accuracy};
-            QTimer::singleShot(0, report, [report] { report->Button3Click(); });
-        }
-        return false;
-    }
 };
 
 class AnalyzeFunctionTest : public ::testing::Test {
@@ -69,11 +50,15 @@ protected:
     }
     // Presses OK and returns what the report opened with, if one opened; closes the report.
     std::optional<Opened> Ok() {
-        ReportCatcher catcher;
-        qApp->installEventFilter(&catcher);
+        std::optional<Opened> seen;
+        const ShownWatch<TFormAnalyzeResult> watch([&seen](TFormAnalyzeResult& report) {
+            seen = Opened{report.Formula,   report.DerivativeText, TextOf(report, "Edit1"),
+                          report.Memory,    report.VarMemory,      report.DoZeros,
+                          report.DoExtrema, report.ShowDerivative, report.Min,
+                          report.Max,       report.Steps,          report.Accuracy};
+        });
         Control<QPushButton>(dialog, "Button1")->click();
-        qApp->removeEventFilter(&catcher);
-        return catcher.seen;
+        return seen;
     }
 
     MessageRecorder boxes;
