@@ -1,5 +1,6 @@
 #include "shell/fmMain.h"
 
+#include "output/fmSlideShow.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
 #include "platform/ZMIniFile.h"
@@ -257,7 +258,8 @@ void TFormMain::UnitConvert(const QString& CategoryName) {
 
 void TFormMain::ActionViewSlideShowExecute() {
     if (!SlideList.isEmpty()) {
-        NotAvailable(QStringLiteral("View Slide Show"));
+        TFormSlideShow viewer;
+        viewer.ShowSlides(0, SlideList);
         return;
     }
     ActionViewCurrentDocumentExecute();

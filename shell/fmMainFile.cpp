@@ -2,6 +2,7 @@
 // planes and the temporary document of the full-screen view.
 #include "shell/fmMain.h"
 
+#include "output/fmSlideShow.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
@@ -212,5 +213,6 @@ void TFormMain::ActionViewCurrentDocumentExecute() {
         }
     } cleanup{path};
     WriteDocument(*doc, path);
-    NotAvailable(QStringLiteral("View Current Document"));
+    TFormSlideShow viewer;
+    viewer.ShowDocument(path);
 }

@@ -17,7 +17,7 @@
 
 #include "platform/ZMCanvas.h"
 #include "plot/ZMComClass01.h"
-#include "shell/ZMViewCommands.h"
+#include "plot/ZMViewCommands.h"
 
 class QAction;
 class QActionGroup;

@@ -7,9 +7,11 @@
 #include "plot/ZMCoordinate.h"
 #include "plot/ZMFunTabObj.h"
 #include "plot/ZMMemoryListBox.h"
+#include "storage/ZMAddLabel.h"
 #include "support/AddGraphPreset.h"
 #include "support/DialogFixture.h"
 #include "support/ModalWatch.h"
+#include "support/ViewerWatch.h"
 #include "tools/fmAnalyzeFunction.h"
 #include "tools/fmAnalyzeResult.h"
 #include "tools/fmDerivativeTool.h"
@@ -499,6 +501,61 @@ TEST_F(MainWindowTest, SidePanelsAndLayoutsActOnTheActiveWindow) {
     Trigger(QStringLiteral("ActionFileNew"));
     doc = Active();
     EXPECT_EQ(shown(), QStringLiteral("GCKP"));
+}
+
+TEST_F(MainWindowTest, ViewSlideShowPlaysTheSlideListElseTheCurrentDocument) {
+    WriteFile(QStringLiteral("a.xml"), "<ZorvikMendalDocument><AddLabels><AddLabel><Caption>a</Caption></AddLabel>"
+                                       "</AddLabels></ZorvikMendalDocument>");
+    WriteFile(QStringLiteral("b.xml"), "<ZorvikMendalDocument><Memory><FunctionObj><Exp>x</Exp></FunctionObj></Memory>"
+                                       "</ZorvikMendalDocument>");
+    frame->SlideList = {Path(QStringLiteral("a.xml")), Path(QStringLiteral("b.xml"))};
+    TFormMainSub* doc = Active();
+    const TCoordinateSettings plane = doc->Coordinate1->Settings;
+    const QString tmp = Path(QStringLiteral("currentxml.tmp"));
+
+    struct Seen {
+        const QStringList* list;
+        int index;
+        QString file;
+        size_t labels, graphs;
+    };
+    std::vector<Seen> seen;
+    auto look = [&seen](TFormSlideShow& viewer) {
+        seen.push_back({viewer.SlideList, viewer.SlideIndex, viewer.CurrentFile, viewer.Labels().size(),
+                        viewer.Memory->Count()});
+    };
+    whenViewerShows([&](TFormSlideShow& viewer) {
+        look(viewer);
+        QTest::keyClick(&viewer, Qt::Key_PageDown);
+        ASSERT_TRUE(WaitForViewerTick(viewer));
+        QTest::keyClick(&viewer, Qt::Key_Minus, Qt::KeypadModifier);
+        look(viewer);
+    });
+    Trigger(QStringLiteral("ActionViewSlideShow"));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].list, &frame->SlideList);
+    EXPECT_EQ(seen[0].index, 0);
+    EXPECT_EQ(seen[0].file, Path(QStringLiteral("a.xml")));
+    EXPECT_EQ(seen[0].labels, 1u);
+    EXPECT_EQ(seen[1].index, 1);
+    EXPECT_EQ(seen[1].labels, 0u);
+    EXPECT_EQ(seen[1].graphs, 1u);
+    EXPECT_FALSE(QFileInfo::exists(tmp));
+
+    // With an empty list it shows the active document, as View Current Document does.
+    frame->SlideList.clear();
+    whenViewerShows(look);
+    Trigger(QStringLiteral("ActionViewSlideShow"));
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2].list, nullptr);
+    EXPECT_EQ(seen[2].index, -1);
+    EXPECT_EQ(seen[2].file, tmp);
+    EXPECT_FALSE(QFileInfo::exists(tmp));
+
+    EXPECT_EQ(doc->Coordinate1->Settings, plane);
+    EXPECT_EQ(doc->Memory->Count(), 0u);
+    EXPECT_TRUE(doc->Labels().empty());
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(MainWindowTest, ToolBarVisibilityIsInverted) {

@@ -2,19 +2,18 @@
 // the temporary document of the full-screen view.
 #include "tests/shell/MainWindowFixture.h"
 
-#include "platform/ZMApplication.h"
 #include "plot/ZMCoordinate.h"
 #include "plot/ZMMemoryListBox.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMDocumentFile.h"
 #include "storage/ZMXML.h"
 #include "support/SmallFileLimit.h"
+#include "support/ViewerWatch.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -158,24 +157,12 @@ QByteArray DocumentWith(const QByteArray& children) {
     return "<ZorvikMendalDocument>" + children + "</ZorvikMendalDocument>";
 }
 
-// Records every box; the file probe runs while a box is up.
-class ProbingSink final : public MessageSink {
-public:
-    explicit ProbingSink(std::function<void()> probe) : probe_(std::move(probe)) {
-        previous_ = ZMApplication::instance()->setMessageSink(this);
-    }
-    ~ProbingSink() override { ZMApplication::instance()->setMessageSink(previous_); }
-    MsgResult show(const MessageRequest& request) override {
-        texts << request.text;
-        probe_();
-        return MsgResult::Ok;
-    }
-    QStringList texts;
-
-private:
-    std::function<void()> probe_;
-    MessageSink* previous_ = nullptr;
-};
+// The whole drawing of a window, as the document writer builds it.
+std::string DrawingBytes(const TFormMainSub& doc) {
+    TZMXML xml;
+    BuildDocument(xml, *doc.Memory, doc.Coordinate1->Settings, [&doc](TXMLNode labels) { doc.SaveLabels(labels); });
+    return xml.SaveToXML();
+}
 
 // Changes the working folder for one scope.
 class WorkingFolder {
@@ -584,27 +571,35 @@ TEST_F(MainWindowTest, ABadDefaultPlaneFileKeepsWhatWasReadBeforeTheError) {
     EXPECT_EQ(doc->Coordinate1->Settings.AxesStyle, 0);
 }
 
-TEST_F(MainWindowTest, ViewCurrentDocumentWritesTheTemporaryAndDeletesIt) {
+TEST_F(MainWindowTest, ViewCurrentDocumentShowsACopyAndDeletesTheTemporary) {
     TFormMainSub* doc = Active();
     FillDrawing(*doc);
     const QString tmp = Path(QStringLiteral("currentxml.tmp"));
-    size_t graphsInFile = 0;
+    const WindowState before(*doc);
+    const std::string drawing = DrawingBytes(*doc);
     bool existed = false;
-    {
-        ProbingSink sink([&] {
-            existed = QFileInfo(tmp).isFile();
-            if (!existed) return;
-            TDocumentReader reader;
-            reader.Memory = [&](std::unique_ptr<TMemory> m) { graphsInFile = m->Count(); };
-            LoadDocumentFile(tmp.toStdString(), reader);
-        });
-        Trigger(QStringLiteral("ActionViewCurrentDocument"));
-        EXPECT_EQ(sink.texts.size(), 1);
-    }
+    QString shown;
+    size_t graphs = 0;
+    std::vector<std::string> labels;
+    whenViewerShows([&](TFormSlideShow& viewer) {
+        existed = QFileInfo(tmp).isFile();
+        shown = viewer.CurrentFile;
+        graphs = viewer.Memory->Count();
+        for (const TAddLabel* l : viewer.Labels()) labels.push_back(l->Caption());
+        // Changes to the copy stay in the viewer.
+        QTest::keyClick(&viewer, Qt::Key_Plus, Qt::KeypadModifier);
+        QTest::keyClick(&viewer, Qt::Key_Left);
+        viewer.ToggleGraph(0);
+    });
+    Trigger(QStringLiteral("ActionViewCurrentDocument"));
+
     EXPECT_TRUE(existed);  // while the viewer is up
-    EXPECT_EQ(graphsInFile, 6u);
+    EXPECT_EQ(shown, tmp);
+    EXPECT_EQ(graphs, 6u);
+    EXPECT_EQ(labels, (std::vector<std::string>{"first <b>", "second", "second"}));
     EXPECT_FALSE(QFileInfo::exists(tmp));
-    EXPECT_EQ(doc->windowTitle(), QStringLiteral("Untitled-1.xml"));
-    EXPECT_EQ(doc->FilePath, QStringLiteral("Untitled-1.xml"));
+    EXPECT_TRUE(WindowState(*doc) == before);
+    EXPECT_EQ(DrawingBytes(*doc), drawing);
     EXPECT_EQ(doc->IsNew, 1);
+    EXPECT_EQ(boxes.count(), 0);
 }

@@ -1,5 +1,5 @@
 // The view commands and the rubber-band arithmetic on plain view records.
-#include "shell/ZMViewCommands.h"
+#include "plot/ZMViewCommands.h"
 
 #include <gtest/gtest.h>
 

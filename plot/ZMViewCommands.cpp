@@ -1,4 +1,4 @@
-#include "shell/ZMViewCommands.h"
+#include "plot/ZMViewCommands.h"
 
 #include <algorithm>
 #include <cmath>
