@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double kUpTo = kValueTableMaxRows;  // x = 1 .. 100000 by 1
+constexpr double kUpTo = kToolGridMaxRows;  // x = 1 .. 100000 by 1
 
 TValueTableRun Tabulate() {
     TToolContext ctx;

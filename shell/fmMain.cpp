@@ -9,8 +9,11 @@
 #include "platform/ZMNotAvailable.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
+#include "tools/fmAnalyzeFunction.h"
 #include "tools/fmDerivative.h"
 #include "tools/fmFormulaCalculator.h"
+#include "tools/fmIntegration.h"
+#include "tools/fmIntersection.h"
 #include "tools/fmTangentNormal.h"
 #include "tools/fmUnitConvert.h"
 #include "tools/fmValueTable.h"
@@ -182,6 +185,22 @@ void TFormMain::ActionValueTableExecute() {
     dialog.Execute(doc ? doc->Memory.get() : nullptr);
 }
 
+void TFormMain::ActionAnalyzeFunctionExecute() {
+    TFormAnalyzeFunction dialog(this);
+    dialog.SetFileChooser(chooser_);
+    if (TFormMainSub* doc = ActiveDocument())
+        dialog.Execute(doc->Memory.get(), doc->OperatorLib.get(), doc->VarMemory.get(), doc->ConstMemory.get());
+    else
+        dialog.Execute(nullptr, nullptr, nullptr, nullptr);
+}
+
+void TFormMain::ActionIntersectionExecute() {
+    TFormIntersection dialog(this);
+    dialog.SetFileChooser(chooser_);
+    const TFormMainSub* doc = ActiveDocument();
+    dialog.Execute(doc ? doc->Memory.get() : nullptr);
+}
+
 // ------------------------------------------------------------------------------------------------
 // Stubs for commands whose dialogs are not built yet
 
@@ -230,9 +249,6 @@ void TFormMain::ActionSetOptionExecute() {
     SetAllOption();
 }
 
-void TFormMain::ActionAnalyzeFunctionExecute() { NotAvailable(QStringLiteral("Analyze Function")); }
-void TFormMain::ActionIntersectionExecute() { NotAvailable(QStringLiteral("Intersections")); }
-void TFormMain::ActionIntegrationExecute() { NotAvailable(QStringLiteral("Integration")); }
 void TFormMain::UnitConvert(const QString& CategoryName) {
     TFormUnitConvert dialog(this);
     dialog.Execute(CategoryName);
@@ -296,6 +312,14 @@ void TFormMain::ActionTangentNormalExecute() {
     // A line of Y(x) or X(y); any other kind opens nothing.
     if (dialog.ResultKind > 1) return;
     doc->AddPresetGraph(dialog.ResultExp, {}, dialog.ResultKind);
+}
+
+void TFormMain::ActionIntegrationExecute() {
+    const QPointer<TFormMainSub> doc = ActiveDocument();
+    TFormIntegration dialog(this);
+    if (dialog.Execute(doc ? doc->Memory.get() : nullptr) != 1 || !doc) return;
+    // The region strictly between the two curves, as a shaded f(x,y) graph.
+    doc->AddPresetGraph(dialog.RegionText, "<0", 4);
 }
 
 // ------------------------------------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "tools/ZMToolGrid.h"
 
+#include "platform/ZMMessage.h"
+
 #include <QHeaderView>
 #include <QTableView>
 
@@ -81,4 +83,8 @@ QTableView* NewToolGridView(TToolGrid* grid, QWidget* parent, const QString& obj
     view->horizontalHeader()->setHighlightSections(false);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return view;
+}
+
+void TellRowLimit(QWidget* parent) {
+    message(parent, MsgKind::Information, QStringLiteral("The table is limited to %1 rows.").arg(kToolGridMaxRows));
 }

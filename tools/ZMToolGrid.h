@@ -13,6 +13,12 @@
 class QTableView;
 class QWidget;
 
+// A result grid of a tool holds at most this many rows below its header.
+inline constexpr int kToolGridMaxRows = 100000;
+
+// The information box that a result was cut at kToolGridMaxRows rows.
+void TellRowLimit(QWidget* parent);
+
 class TToolGrid final : public QAbstractTableModel {
     Q_OBJECT
 public:

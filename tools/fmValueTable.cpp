@@ -3,7 +3,7 @@
 #include "editors/cstValidationClass.h"
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMNamedControls.h"
@@ -67,7 +67,7 @@ TValueTableRun TabulateValues(zm::TExpCal& formula, zm::TVarMemory& vars, std::s
             if (!(v - upTo <= 1e-9 * step && upTo > previous)) break;
             v = upTo;  // a rounding past the end: the end itself is the last point
         }
-        if (points == kValueTableMaxRows) {
+        if (points == kToolGridMaxRows) {
             run.Limited = true;
             break;
         }
@@ -155,15 +155,12 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
     view->setMinimumSize(380, 360);
     top->addWidget(view, 1);
 
-    const auto on = [this](QPushButton* button, void (TFormValueTable::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
-    };
-    on(calculate, &TFormValueTable::Button1Click);
-    on(clear, &TFormValueTable::Button5Click);
-    on(copy, &TFormValueTable::Button2Click);
-    on(save, &TFormValueTable::Button3Click);
-    on(help, &TFormValueTable::Button6Click);
-    on(close, &TFormValueTable::Button4Click);
+    onClick(calculate, this, &TFormValueTable::Button1Click);
+    onClick(clear, this, &TFormValueTable::Button5Click);
+    onClick(copy, this, &TFormValueTable::Button2Click);
+    onClick(save, this, &TFormValueTable::Button3Click);
+    onClick(help, this, &TFormValueTable::Button6Click);
+    onClick(close, this, &TFormValueTable::Button4Click);
 }
 
 TFormValueTable::~TFormValueTable() = default;
@@ -219,9 +216,7 @@ void TFormValueTable::Button1Click() {
     Grid_->SetHeader({variable, ValueHeader(variable)});
     const TValueTableRun run = TabulateValues(formula, Context_->VarMemory, fields.Variable, from, upTo, step);
     Grid_->SetBody(ValueTableCells(run, sep));
-    if (run.Limited)
-        message(this, MsgKind::Information,
-                QStringLiteral("The table is limited to %1 rows.").arg(kValueTableMaxRows));
+    if (run.Limited) TellRowLimit(this);
     if (run.Failed) message(this, MsgKind::Warning, QStringLiteral("An error occurs during expression calculation."));
 }
 

@@ -24,9 +24,6 @@ class TExpCal;
 class TVarMemory;
 }  // namespace zm
 
-// A table holds at most this many points.
-inline constexpr int kValueTableMaxRows = 100000;
-
 // The fields of a tabulation as typed.
 struct TValueTableFields {
     std::string Variable;
@@ -42,7 +39,7 @@ std::string CheckValueTableFields(const TValueTableFields& fields, char decimalS
 struct TValueTableRun {
     std::vector<std::pair<double, double>> Rows;  // point and value, for each point that evaluated
     bool Failed = false;                          // some point did not evaluate
-    bool Limited = false;                         // a point beyond kValueTableMaxRows was left out
+    bool Limited = false;                         // a point beyond kToolGridMaxRows was left out
 };
 
 // Evaluates `formula` with `variable` set to v_k = from + k * step (k = 0, 1, ...) while

@@ -17,8 +17,13 @@
 #include "support/ModalWatch.h"
 #include "support/UrlRecorder.h"
 #include "support/ViewerWatch.h"
+#include "tools/fmAnalyzeFunction.h"
+#include "tools/fmAnalyzeResult.h"
 #include "tools/fmDerivativeTool.h"
 #include "tools/fmFormulaCalculator.h"
+#include "tools/fmIntegration.h"
+#include "tools/fmIntersection.h"
+#include "tools/fmIntersectionResult.h"
 #include "tools/fmValueTable.h"
 
 #include <QActionGroup>
@@ -419,8 +424,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         {"ActionSaveAsPicture", false},   {"Print1", false},
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
-        {"ActionAnalyzeFunction", true},  {"ActionIntersection", true},
-        {"ActionIntegration", true},      {"ActionCustomSlideShow", true},
+        {"ActionCustomSlideShow", true},
     };
     for (bool withDocument : {true, false}) {
         if (!withDocument) CloseAll();
@@ -843,5 +847,153 @@ TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWith
     });
     Trigger(QStringLiteral("ActionFormulaCalculator"));
     EXPECT_EQ(caption, QStringLiteral("Formula Calculator"));
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, AnalyzeFunctionWorksOnTheActiveDocumentsContextOrOnItsOwn) {
+    TFunctionObj graph;
+    graph.Exp = "x^2-1";
+    Active()->Memory->AddFunction(graph);
+    const QString report = Path(QStringLiteral("analysis.txt"));
+    files.answer(report);
+
+    // Opens the analysis, notes its context, analyses its first formula on [-2, 2] in 4 steps and
+    // saves the report through the frame's file dialog.
+    const auto analyse = [&](zm::TVarMemory*& vars) {
+        TMemory* memory = nullptr;
+        QString formula;
+        whenModal([&](QWidget* modal) {
+            auto* d = qobject_cast<TFormAnalyzeFunction*>(modal);
+            ASSERT_NE(d, nullptr);
+            memory = d->Memory;
+            vars = d->VarMemory;
+            formula = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+            if (formula.isEmpty()) d->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setEditText(QStringLiteral("x^2-1"));
+            Apply(*d, {{"Edit1", QStringLiteral("-2")}, {"Edit2", QStringLiteral("2")}, {"Edit3", QStringLiteral("4")}});
+            whenModal([](QWidget* shown) {
+                auto* r = qobject_cast<TFormAnalyzeResult*>(shown);
+                ASSERT_NE(r, nullptr);
+                r->Button2Click();
+                r->Button3Click();
+            });
+            d->Button1Click();
+            d->Button2Click();
+        });
+        Trigger(QStringLiteral("ActionAnalyzeFunction"));
+        return std::make_pair(memory, formula);
+    };
+    zm::TVarMemory* vars = nullptr;
+    TFormMainSub* doc = Active();
+    EXPECT_EQ(analyse(vars), std::make_pair(doc->Memory.get(), QStringLiteral("x^2-1")));
+    EXPECT_EQ(vars, doc->VarMemory.get());
+    EXPECT_EQ(doc->VarMemory->GetValue("x"), 3);  // where the extremum scan ended
+    QFile saved(report);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Zeros of function : 2\r\n X\r\n-1\r\n1\r\n"));
+
+    CloseAll();
+    EXPECT_EQ(analyse(vars), std::make_pair(static_cast<TMemory*>(nullptr), QString()));
+    EXPECT_NE(vars, nullptr);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, IntegrationAddGraphOpensTheAddGraphDialogWithTheRegion) {
+    TFormMainSub* doc = Active();
+    ASSERT_NE(doc, nullptr);
+    TFunctionObj graph;
+    graph.Exp = "x^2";
+    doc->Memory->AddFunction(graph);
+    doc->MemoryListBox1->AddRow();
+    std::size_t count = 1;
+    for (bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "add-graph OK" : "add-graph Cancel");
+        const QImage before = doc->Coordinate1->Picture();
+        AddGraphPreset seen;
+        whenModal([&](QWidget* modal) {
+            auto* tool = qobject_cast<TFormIntegration*>(modal);
+            ASSERT_NE(tool, nullptr);
+            EXPECT_EQ(tool->Memory, doc->Memory.get());
+            Apply(*tool, {{"ComboBox2", QStringLiteral("1")}});  // Y1 is x^2, the first Y(x) graph
+            AnswerAddGraph(seen, ok);
+            tool->Button1Click();
+        });
+        Trigger(QStringLiteral("ActionIntegration"));
+        EXPECT_EQ(seen.Exp, "((x^2)-y)*((1)-y)");
+        EXPECT_EQ(seen.AddExp, "<0");
+        EXPECT_EQ(seen.Kind, 4);
+        EXPECT_EQ(seen.Row, 4);
+        if (ok) ++count;
+        ASSERT_EQ(doc->Memory->Count(), count);
+        EXPECT_EQ(doc->MemoryListBox1->count(), static_cast<int>(count));
+        EXPECT_EQ(doc->Coordinate1->Picture() != before, ok);  // the region is drawn
+    }
+    const TFunctionObj* added = doc->Memory->GetFunction(1);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->Exp, "((x^2)-y)*((1)-y)");
+    EXPECT_EQ(added->AddExp, "<0");
+    EXPECT_EQ(added->FunctionObjType, 4);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, IntegrationWithoutADocumentOrCancelledOpensNothingMore) {
+    for (bool withDocument : {true, false}) {
+        if (!withDocument) CloseAll();
+        SCOPED_TRACE(withDocument ? "cancelled" : "without a document");
+        bool toolOpened = false;
+        bool addOpened = false;
+        whenModal([&](QWidget* modal) {
+            auto* tool = qobject_cast<TFormIntegration*>(modal);
+            ASSERT_NE(tool, nullptr);
+            toolOpened = true;
+            EXPECT_EQ(tool->Memory, nullptr == Active() ? nullptr : Active()->Memory.get());
+            Apply(*tool, {{"ComboBox1", QStringLiteral("x")}});
+            whenModal([&](QWidget* next) { addOpened = true; next->close(); }, 300);
+            // Without a document "Add Graph" only closes the tool.
+            withDocument ? tool->Button3Click() : tool->Button1Click();
+        });
+        Trigger(QStringLiteral("ActionIntegration"));
+        QTest::qWait(350);
+        EXPECT_TRUE(toolOpened);
+        EXPECT_FALSE(addOpened);
+    }
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, IntersectionsListTheGraphsOfTheActiveDocumentOrNone) {
+    TFunctionObj graph;
+    graph.Exp = "x^2";
+    Active()->Memory->AddFunction(graph);
+    const QString report = Path(QStringLiteral("points.txt"));
+    files.answer(report);
+
+    // Opens the tool, notes the formulas offered, scans x^2 against x and saves the report.
+    const auto intersections = [&] {
+        QStringList offered;
+        whenModal([&](QWidget* modal) {
+            auto* d = qobject_cast<TFormIntersection*>(modal);
+            ASSERT_NE(d, nullptr);
+            auto* y1 = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            for (int i = 0; i < y1->count(); ++i) offered << y1->itemText(i);
+            Apply(*d, {{"ComboBox1", QStringLiteral("x^2")}, {"ComboBox2", QStringLiteral("x")}});
+            whenModal([](QWidget* shown) {
+                auto* r = qobject_cast<TFormIntersectionResult*>(shown);
+                ASSERT_NE(r, nullptr);
+                r->Button2Click();
+                r->Button3Click();
+            });
+            d->Button1Click();
+            d->Button2Click();
+        });
+        Trigger(QStringLiteral("ActionIntersection"));
+        return offered;
+    };
+    EXPECT_EQ(intersections(), QStringList{QStringLiteral("x^2")});
+    QFile saved(report);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    EXPECT_TRUE(text.contains("Intersection Points: 10\r\n x\t y\r\n-0.008\t0\r\n")) << text.toStdString();
+
+    CloseAll();
+    EXPECT_EQ(intersections(), QStringList());
     EXPECT_EQ(boxes.count(), 0);
 }
