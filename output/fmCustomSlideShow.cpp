@@ -69,13 +69,12 @@ QPixmap SlidesPicture() {
 QString FileNamePart(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); }
 
 FileDialogRequest SlideListRequest(QWidget* parent, bool save) {
-    FileDialogRequest request;
-    request.parent = parent;
-    request.save = save;
-    request.defaultExt = QStringLiteral(".txt");
-    request.filter = QStringLiteral("*.txt|*.txt");
-    request.overwritePrompt = true;
-    return request;
+    return {.parent = parent,
+            .save = save,
+            .filter = QStringLiteral("*.txt|*.txt"),
+            .defaultExt = QStringLiteral(".txt"),
+            .fileName = {},
+            .overwritePrompt = true};
 }
 
 bool IsBlank(const QString& name) { return zm::Trim(name.toStdString()).empty(); }

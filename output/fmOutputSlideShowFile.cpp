@@ -77,13 +77,12 @@ void TFormOutputSlideShowFile::Execute(const QStringList& List) {
 }
 
 void TFormOutputSlideShowFile::Button1Click() {
-    FileDialogRequest request;
-    request.parent = this;
-    request.save = true;
-    request.defaultExt = QStringLiteral(".sld");
-    request.filter = QStringLiteral("Slide Show File|*.sld|XML File|*.xml");
-    request.overwritePrompt = true;
-    const QString name = chooser_->choose(request);
+    const QString name = chooser_->choose({.parent = this,
+                                           .save = true,
+                                           .filter = QStringLiteral("Slide Show File|*.sld|XML File|*.xml"),
+                                           .defaultExt = QStringLiteral(".sld"),
+                                           .fileName = {},
+                                           .overwritePrompt = true});
     if (!zm::Trim(name.toStdString()).empty() && SlideList) {
         bool written = false;
         try {
