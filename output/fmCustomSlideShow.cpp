@@ -14,7 +14,6 @@
 #include "platform/cstCHMHelpClass.h"
 
 #include <QFont>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -122,6 +121,7 @@ TFormCustomSlideShow::TFormCustomSlideShow(QWidget* parent)
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setWordWrap(false);
+    StringGrid1->setTextElideMode(Qt::ElideNone);  // a narrow column clips its text
     StringGrid1->setFixedSize(32 + 48 + 211 + 2 * StringGrid1->frameWidth() + 18, 260);
     slidesLayout->addWidget(StringGrid1);
     LabelSlide = NamedLabel(slides, "LabelSlide", "Slide: 0/0");
@@ -165,7 +165,7 @@ TFormCustomSlideShow::TFormCustomSlideShow(QWidget* parent)
     LinkFileBrowse(DriveComboBox1, DirectoryListBox1, FileListBox1);
 
     // The commands on the list.
-    auto* commands = new QGridLayout;
+    auto* commands = new QHBoxLayout;
     QPushButton* view = NamedButton(this, "Button3", "View Slide Show");
     view->setDefault(true);
     QPushButton* save = NamedButton(this, "Button7", "Save as a Slide List (*.txt)...");
@@ -175,17 +175,14 @@ TFormCustomSlideShow::TFormCustomSlideShow(QWidget* parent)
     QPushButton* close = NamedButton(this, "Button4", "Close");
     Label1 = new TLinkLabel(QStringLiteral("Help"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    commands->addWidget(view, 0, 0);
-    commands->addWidget(save, 0, 1);
-    commands->addWidget(open, 0, 2);
-    commands->addWidget(output, 1, 0, 1, 2);
+    for (QPushButton* b : {view, save, open, output}) commands->addWidget(b);
+    top->addLayout(commands);
     auto* closing = new QHBoxLayout;
     closing->addWidget(Label1);
     closing->addStretch(1);
     closing->addWidget(help);
     closing->addWidget(close);
-    commands->addLayout(closing, 1, 2);
-    top->addLayout(commands);
+    top->addLayout(closing);
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
@@ -258,18 +255,19 @@ void TFormCustomSlideShow::RefreshSlideGrid() {
         put(i, QString::number(i + 1), FileNamePart(path), path);
     }
     put(count, QString(), QString(), QString());
+    UpdateSlideLabel();
     if (SelectedIndex >= 0 && SelectedIndex <= count) StringGrid1->setCurrentCell(SelectedIndex, 0);
     else StringGrid1->selectionModel()->clear();
 }
 
 void TFormCustomSlideShow::StringGrid1SelectCell(int Row) {
-    if (SlideList->isEmpty()) {
-        LabelSlide->setText(QStringLiteral("Slide: 0/0"));
-        return;
-    }
-    if (Row < 1) return;
-    LabelSlide->setText(QStringLiteral("Slide: %1/%2").arg(Row).arg(SlideList->size()));
-    SelectedIndex = Row - 1;
+    if (!SlideList->isEmpty() && Row >= 1) SelectedIndex = Row - 1;
+    UpdateSlideLabel();
+}
+
+void TFormCustomSlideShow::UpdateSlideLabel() {
+    if (SlideList->isEmpty() || SelectedIndex < 0) LabelSlide->setText(QStringLiteral("Slide: 0/0"));
+    else LabelSlide->setText(QStringLiteral("Slide: %1/%2").arg(SelectedIndex + 1).arg(SlideList->size()));
 }
 
 void TFormCustomSlideShow::Button1Click() {

@@ -39,10 +39,14 @@ public:
     void SetSlideLauncher(SlideLauncher launcher);
 
     // Rebuilds the grid from SlideList: one row per slide (number, file name, path) and an
-    // empty last row. SelectedIndex is left alone; the grid's current row follows it.
+    // empty last row. SelectedIndex is left alone; the grid's current row and LabelSlide
+    // follow it.
     void RefreshSlideGrid();
     // A row of the grid was chosen; Row counts the header as row 0, so slide i is row i + 1.
+    // The empty last row selects an index past the list.
     void StringGrid1SelectCell(int Row);
+    // "Slide: <position>/<count>" for SelectedIndex; "Slide: 0/0" with no slide or none selected.
+    void UpdateSlideLabel();
     // "<< Add a Slide" and a double click in the file list: adds the selected file.
     void Button1Click();
     // ">> Remove a Slide".

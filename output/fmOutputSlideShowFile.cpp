@@ -43,7 +43,7 @@ TFormOutputSlideShowFile::TFormOutputSlideShowFile(QWidget* parent)
     Memo1 = new QPlainTextEdit(QString::fromLatin1(kInformation), information);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
-    Memo1->setFixedSize(360, 170);
+    Memo1->setFixedSize(400, 160);
     informationLayout->addWidget(Memo1);
     top->addWidget(information);
 

@@ -163,19 +163,21 @@ TEST_F(CustomSlideShowTest, GridFollowsEveryChangeAndLeavesTheSelectionAlone) {
         EXPECT_EQ(Rows(), RowsOf({paths[0], paths[2], paths[1]}));
         EXPECT_EQ(dialog.SelectedIndex, 1);  // the rebuild chose nothing
         EXPECT_EQ(dialog.StringGrid1->currentRow(), 1);
-        EXPECT_EQ(dialog.LabelSlide->text(), QStringLiteral("Slide: 2/2"));
+        EXPECT_EQ(dialog.LabelSlide->text(), QStringLiteral("Slide: 2/3"));
 
         Click("Button2");
         EXPECT_EQ(Rows(), RowsOf({paths[0], paths[1]}));
         EXPECT_EQ(dialog.SelectedIndex, 1);  // now the slide that followed
         EXPECT_EQ(dialog.StringGrid1->currentRow(), 1);
+        EXPECT_EQ(dialog.LabelSlide->text(), QStringLiteral("Slide: 2/2"));
     });
     EXPECT_EQ(slides, (QStringList{paths[0], paths[1]}));
     EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(CustomSlideShowTest, RemoveTakesTheSelectedSlideOnly) {
-    // Steps: a number selects that grid row (the header is row 0), "r" presses Remove.
+    // Steps: a number selects that grid row (the header is row 0), "r" presses Remove, "a" adds
+    // the browser's third file.
     struct Case {
         const char* what;
         int count;  // slides a, b, c ... to start with
@@ -187,14 +189,15 @@ TEST_F(CustomSlideShowTest, RemoveTakesTheSelectedSlideOnly) {
     };
     const Case cases[] = {
         {"nothing selected", 3, {"r"}, {0, 1, 2}, -1, "Slide: 0/0", 1},
-        {"the middle one", 3, {"2", "r"}, {0, 2}, 1, "Slide: 2/3", 0},
-        {"twice, then past the end", 3, {"2", "r", "r", "r"}, {0}, 1, "Slide: 2/3", 0},
-        {"the last one", 3, {"3", "r"}, {0, 1}, 2, "Slide: 3/3", 0},
+        {"the middle one", 3, {"2", "r"}, {0, 2}, 1, "Slide: 2/2", 0},
+        {"twice, then past the end", 3, {"2", "r", "r", "r"}, {0}, 1, "Slide: 2/1", 0},
+        {"the last one", 3, {"3", "r"}, {0, 1}, 2, "Slide: 3/2", 0},
         {"the empty last row", 3, {"4", "r"}, {0, 1, 2}, 3, "Slide: 4/3", 0},
-        {"a list of one", 1, {"1", "r"}, {}, -1, "Slide: 1/1", 0},
-        {"a list of one, then again", 1, {"1", "r", "r"}, {}, -1, "Slide: 1/1", 1},
+        {"a list of one", 1, {"1", "r"}, {}, -1, "Slide: 0/0", 0},
+        {"a list of one, then again", 1, {"1", "r", "r"}, {}, -1, "Slide: 0/0", 1},
         {"an empty list", 0, {"1", "r"}, {}, -1, "Slide: 0/0", 1},
-        {"another row after the first", 3, {"1", "3", "r"}, {0, 1}, 2, "Slide: 3/3", 0},
+        {"another row after the first", 3, {"1", "3", "r"}, {0, 1}, 2, "Slide: 3/2", 0},
+        {"selected, then another added", 2, {"2", "a", "a"}, {0, 1, 2, 2}, 1, "Slide: 2/4", 0},
     };
     for (const Case& c : cases) {
         slides = paths.mid(0, c.count);
@@ -202,6 +205,7 @@ TEST_F(CustomSlideShowTest, RemoveTakesTheSelectedSlideOnly) {
         Run([&] {
             for (const char* step : c.steps) {
                 if (std::string(step) == "r") Click("Button2");
+                else if (std::string(step) == "a") Add(2);
                 else Select(std::stoi(step));
             }
             EXPECT_EQ(dialog.SelectedIndex, c.selected) << c.what;
@@ -235,6 +239,7 @@ TEST_F(CustomSlideShowTest, RemoveAllAsksFirst) {
         EXPECT_EQ(dialog.SelectedIndex, -1);
         EXPECT_EQ(Rows(), QStringList{QStringLiteral("||")});
         EXPECT_EQ(dialog.StringGrid1->currentRow(), -1);
+        EXPECT_EQ(dialog.LabelSlide->text(), QStringLiteral("Slide: 0/0"));
     });
     ASSERT_EQ(boxes.count(), 2);
     for (const MessageRequest& box : boxes.boxes()) {
