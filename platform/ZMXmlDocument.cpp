@@ -69,6 +69,13 @@ std::string TXMLNode::Text() const {
     return utf8(first.nodeValue());
 }
 
+std::string TXMLNode::LeafText() const {
+    QString text;
+    for (QDomNode c = n_.firstChild(); !c.isNull(); c = c.nextSibling())
+        if (c.isText()) text += c.nodeValue();
+    return utf8(text);
+}
+
 void TXMLNode::SetText(const std::string& text) {
     while (!n_.firstChild().isNull()) n_.removeChild(n_.firstChild());
     const QString t = legalXml(qs(text));

@@ -30,6 +30,9 @@ public:
     // "" with no children; the data of a single text or CDATA child; anything else raises
     // "Element does not contain a single text node".
     std::string Text() const;
+    // The data of the text and CDATA children joined, other children skipped: "x" for
+    // <a>x<!--note--></a>, where Text() would raise.
+    std::string LeafText() const;
     // Replaces all children by one text node (none for the empty text).
     void SetText(const std::string& text);
 

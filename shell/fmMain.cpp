@@ -1,5 +1,6 @@
 #include "shell/fmMain.h"
 
+#include "output/fmCustomSlideShow.h"
 #include "output/fmSlideShow.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
@@ -263,7 +264,11 @@ void TFormMain::ActionViewSlideShowExecute() {
     ActionViewCurrentDocumentExecute();
 }
 
-void TFormMain::ActionCustomSlideShowExecute() { NotAvailable(QStringLiteral("Custom Slide Show")); }
+void TFormMain::ActionCustomSlideShowExecute() {
+    TFormCustomSlideShow dialog(this);
+    dialog.SetFileChooser(chooser_);
+    dialog.Execute(&SlideList);
+}
 
 void TFormMain::ActionShowTipsExecute() {
     IniFile tips(programFile(QStringLiteral("ZMTips.ini")));

@@ -2,6 +2,9 @@
 
 #include "storage/ZMXML.h"
 
+#include <utility>
+#include <vector>
+
 void BuildDocument(TXMLDocument& doc, const TMemory& memory, const TCoordinateSettings& plane,
                    const std::function<void(TXMLNode labels)>& writeLabels) {
     TXMLNode root = doc.AddChild(kDocumentRootName);
@@ -38,4 +41,19 @@ bool LoadDocumentFile(const std::string& path, const TDocumentReader& reader) {
     TZMXML doc;
     doc.LoadFromFile(path);
     return ReadDocument(doc, reader);
+}
+
+void CopyXMLNodeTree(const TXMLNode& Source, TXMLNode Dest) {
+    // A work list instead of recursion: a file's nesting depth is not ours to choose. Each
+    // element's children are added in one pass, so their order is kept.
+    std::vector<std::pair<TXMLNode, TXMLNode>> todo{{Source, Dest}};
+    while (!todo.empty()) {
+        auto [from, to] = todo.back();
+        todo.pop_back();
+        for (TXMLNode c = from.FirstChildElement(); c; c = c.NextSiblingElement()) {
+            TXMLNode copy = to.AddChild(c.NodeName());
+            if (c.FirstChildElement()) todo.emplace_back(c, copy);
+            else copy.SetText(c.LeafText());
+        }
+    }
 }

@@ -34,3 +34,8 @@ struct TDocumentReader {
 bool ReadDocument(const TXMLDocument& doc, const TDocumentReader& reader);
 // Loads the file (raises ZmError when it cannot be read or is not XML), then ReadDocument.
 bool LoadDocumentFile(const std::string& path, const TDocumentReader& reader);
+
+// Copies the element children of Source under Dest, in order and with their nesting; an element
+// without element children takes its text from its text and CDATA children. Comments,
+// processing instructions, attributes and text beside elements are not copied.
+void CopyXMLNodeTree(const TXMLNode& Source, TXMLNode Dest);

@@ -2,6 +2,7 @@
 // side panels, layouts, mouse modes, the Windows menu, shortcuts and help links.
 #include "tests/shell/MainWindowFixture.h"
 
+#include "output/fmCustomSlideShow.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMIniFile.h"
 #include "platform/ZMProgramDir.h"
@@ -424,7 +425,6 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         {"ActionSaveAsPicture", false},   {"Print1", false},
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
-        {"ActionCustomSlideShow", true},
     };
     for (bool withDocument : {true, false}) {
         if (!withDocument) CloseAll();
@@ -663,6 +663,31 @@ TEST_F(MainWindowTest, ViewSlideShowPlaysTheSlideListElseTheCurrentDocument) {
     EXPECT_EQ(doc->Coordinate1->Settings, plane);
     EXPECT_EQ(doc->Memory->Count(), 0u);
     EXPECT_TRUE(doc->Labels().empty());
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_F(MainWindowTest, CustomSlideShowEditsTheFramesSlideListWithOrWithoutADocument) {
+    WriteFile(QStringLiteral("list.txt"), "[slide]/docs/b.xml\r\n");
+    frame->SlideList = {QStringLiteral("/docs/a.xml")};
+    // Opens the dialog, reads the slide list file through the frame's file dialog and closes.
+    const auto edit = [&] {
+        files.answer(Path(QStringLiteral("list.txt")));
+        QStringList* edited = nullptr;
+        whenModal([&](QWidget* modal) {
+            if (auto* d = qobject_cast<TFormCustomSlideShow*>(modal)) {
+                edited = d->SlideList;
+                d->findChild<QPushButton*>(QStringLiteral("Button8"))->click();
+            }
+            modal->close();
+        });
+        Trigger(QStringLiteral("ActionCustomSlideShow"));
+        EXPECT_EQ(edited, &frame->SlideList);
+    };
+    edit();
+    EXPECT_EQ(frame->SlideList, (QStringList{QStringLiteral("/docs/a.xml"), QStringLiteral("/docs/b.xml")}));
+    CloseAll();
+    edit();
+    EXPECT_EQ(frame->SlideList.size(), 3);
     EXPECT_EQ(boxes.count(), 0);
 }
 

@@ -190,4 +190,37 @@ TEST(DocumentFile, ReadsTheBenchmarkDocument) {
     EXPECT_TRUE(d.labels.empty());
 }
 
+TEST(DocumentFile, TreeCopyTakesElementsAndLeafTextsOnly) {
+    struct Case {
+        const char* what;
+        const char* source;
+        const char* copy;  // the copy under <Copy>, as saved
+    };
+    const Case cases[] = {
+        {"a document's children, in order and nested",
+         "<ZorvikMendalDocument><Memory><FunctionObj><Exp>sin(x)</Exp><Interval><Min>-1</Min></Interval>"
+         "</FunctionObj></Memory><Coordinate/><AddLabels/></ZorvikMendalDocument>",
+         "<Copy>\n <Memory>\n  <FunctionObj>\n   <Exp>sin(x)</Exp>\n   <Interval>\n    <Min>-1</Min>\n"
+         "   </Interval>\n  </FunctionObj>\n </Memory>\n <Coordinate/>\n <AddLabels/>\n</Copy>\n"},
+        {"comments, instructions, attributes and stray text left out",
+         "<Other kind=\"x\"><!--note--><?tool run?><A b=\"1\">1</A>stray<B><C>2</C>more</B></Other>",
+         "<Copy>\n <A>1</A>\n <B>\n  <C>2</C>\n </B>\n</Copy>\n"},
+        {"CDATA texts, blank ones kept as CDATA",
+         "<R><A><![CDATA[<b> & c]]></A><B><![CDATA[  ]]></B></R>",
+         "<Copy>\n <A>&lt;b> &amp; c</A>\n <B><![CDATA[  ]]></B>\n</Copy>\n"},
+        {"a leaf's text around a comment", "<R><A>12<!--x-->34</A><B><!--only--></B></R>",
+         "<Copy>\n <A>1234</A>\n <B/>\n</Copy>\n"},
+        {"nothing to copy", "<R/>", "<Copy/>\n"},
+    };
+    for (const Case& c : cases) {
+        const Fragment source(c.source);
+        TXMLDocument copy;
+        CopyXMLNodeTree(source.root(), copy.AddChild("Copy"));
+        const std::string bytes = copy.SaveToXML();
+        EXPECT_EQ(bytes, c.copy) << c.what;
+        TXMLDocument back;
+        EXPECT_EQ(errorOf([&] { back.LoadFromXML(bytes); }), "<no error>") << c.what;
+    }
+}
+
 }  // namespace

@@ -1,0 +1,38 @@
+#include "platform/ZMTextFile.h"
+
+#include "platform/ZMError.h"
+#include "platform/ZMFileWrite.h"
+
+#include <QFile>
+
+QStringList TextFileLines(const QByteArray& bytes) {
+    QStringList lines;
+    qsizetype at = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (at < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', at);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0) end = bytes.size();
+        else if (end > at && bytes.at(end - 1) == '\r') --end;
+        lines << QString::fromLocal8Bit(bytes.constData() + at, end - at);
+        at = next;
+    }
+    return lines;
+}
+
+QStringList ReadTextFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ZmError(("Cannot open file \"" + path + "\". " + file.errorString()).toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw ZmError(("Cannot read file \"" + path + "\". " + file.errorString()).toStdString());
+    return TextFileLines(bytes);
+}
+
+QByteArray TextFileBytes(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += line.toLocal8Bit() + "\r\n";
+    return bytes;
+}
+
+void WriteTextFile(const QString& path, const QStringList& lines) { writeWholeFile(path, TextFileBytes(lines)); }
