@@ -180,9 +180,9 @@ void TExpCal::ToPostfix() {
             }
             if (!stack.empty()) stack.pop_back();
         } else if (t.Kind == kOperator) {
-            // A prefix operator may not pull away the two-operand operator right before it.
+            // A prefix operator may not pull away the operator right before it, which has no
+            // operand yet ('x*-1', 'x*sin-1', 'sin cos x').
             if (i > 0 && OperatorLib_->GetOperandCount(t.Text) == 1 && tokens[i - 1].Kind == kOperator &&
-                OperatorLib_->GetOperandCount(tokens[i - 1].Text) == 2 &&
                 OperatorLib_->ComparePriority(t.Text, tokens[i - 1].Text) <= 0)
                 PrefixFault_ = true;
             while (!stack.empty() && !IsParen(stack.back(), '(') &&

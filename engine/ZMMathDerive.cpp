@@ -4,6 +4,7 @@
 #include "engine/ZMNumber.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <initializer_list>
 
@@ -14,6 +15,13 @@ namespace {
 constexpr std::string_view kTempNull = "TempVariableNull";
 
 bool IsNumberOrConstant(const TExpFactor& t) { return !t.IsTemp && (t.Kind == kNumber || t.Kind == kConstant); }
+
+// The shortest positional text that reads back as exactly v.
+std::string ExactText(double v) {
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return std::string(buf, res.ptr);
+}
 
 bool IsNegativeNumber(const TExpFactor& t) {
     return !t.IsTemp && t.Kind == kNumber && !t.Text.empty() && t.Text[0] == '-';
@@ -371,7 +379,9 @@ bool TExpCal::Simplify() {
                 Uses_[static_cast<size_t>(q[pos].TempIndex)].push_back(static_cast<int>(pos));
     }
 
-    auto numberText = [](const TExpFactor& t) { return FloatToFormulaText(t.Value); };
+    // A number folds as it is written (15 digits); a constant with the exact value it had
+    // when the formula was compiled.
+    auto numberText = [](const TExpFactor& t) { return t.Kind == kNumber ? t.Text : ExactText(t.Value); };
     auto fold = [&](const std::string& text, double& value) {
         TExpCal nested(text, *OperatorLib_, *VarMemory_, *ConstMemory_);
         if (!nested.Valid || !nested.Calculate()) return false;

@@ -22,48 +22,72 @@ std::string LowerAscii(std::string_view s) {
     return r;
 }
 
-std::string FloatToStr(double v, char sep) {
-    if (std::isnan(v)) return "NAN";
-    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-    if (v == 0) return "0";
+namespace {
+
+// The 15 significant digits of a finite, non-zero |v| without trailing zeros, and the
+// decimal exponent of the first one.
+struct Digits15 {
+    std::string digits;
+    int exp10 = 0;
+};
+
+Digits15 SignificantDigits(double v) {
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
     std::string_view t(buf, static_cast<size_t>(res.ptr - buf));
     // t = d.dddddddddddddde[+-]XX
-    size_t epos = t.find('e');
-    std::string digits;
-    digits += t[0];
-    digits.append(t.substr(2, epos - 2));
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    int exp10 = 0;
-    std::from_chars(t.data() + epos + (t[epos + 1] == '+' ? 2 : 1), t.data() + t.size(), exp10);
-    std::string out;
-    if (v < 0) out += '-';
-    if (exp10 > -5 && exp10 < 15) {
-        if (exp10 >= 0) {
-            const size_t intDigits = static_cast<size_t>(exp10) + 1;
-            if (digits.size() <= intDigits) {
-                out += digits;
-                out.append(intDigits - digits.size(), '0');
-            } else {
-                out.append(digits, 0, intDigits);
-                out += sep;
-                out.append(digits, intDigits, std::string::npos);
-            }
+    const size_t epos = t.find('e');
+    Digits15 d;
+    d.digits += t[0];
+    d.digits.append(t.substr(2, epos - 2));
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    std::from_chars(t.data() + epos + (t[epos + 1] == '+' ? 2 : 1), t.data() + t.size(), d.exp10);
+    return d;
+}
+
+// The digits written out without an exponent: "1234.5", "0.00012", "1200".
+void AppendPositional(std::string& out, const Digits15& d, char sep) {
+    if (d.exp10 >= 0) {
+        const size_t intDigits = static_cast<size_t>(d.exp10) + 1;
+        if (d.digits.size() <= intDigits) {
+            out += d.digits;
+            out.append(intDigits - d.digits.size(), '0');
         } else {
-            out += '0';
+            out.append(d.digits, 0, intDigits);
             out += sep;
-            out.append(static_cast<size_t>(-exp10 - 1), '0');
-            out += digits;
+            out.append(d.digits, intDigits, std::string::npos);
         }
     } else {
-        out += digits[0];
-        if (digits.size() > 1) {
+        out += '0';
+        out += sep;
+        out.append(static_cast<size_t>(-d.exp10 - 1), '0');
+        out += d.digits;
+    }
+}
+
+// The largest text that reads as the largest double: its 15-digit rounding, 1.79769313486232E308.
+constexpr std::string_view kMaxDigits = "179769313486232";
+constexpr long long kMaxExp10 = 308;
+
+}  // namespace
+
+std::string FloatToStr(double v, char sep) {
+    if (std::isnan(v)) return "NAN";
+    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
+    if (v == 0) return "0";
+    const Digits15 d = SignificantDigits(v);
+    std::string out;
+    if (v < 0) out += '-';
+    if (d.exp10 > -5 && d.exp10 < 15) {
+        AppendPositional(out, d, sep);
+    } else {
+        out += d.digits[0];
+        if (d.digits.size() > 1) {
             out += sep;
-            out.append(digits, 1, std::string::npos);
+            out.append(d.digits, 1, std::string::npos);
         }
         out += 'E';
-        out += std::to_string(exp10);
+        out += std::to_string(d.exp10);
     }
     return out;
 }
@@ -72,9 +96,10 @@ std::string FloatToFormulaText(double v) {
     if (std::isnan(v)) return "NAN";
     if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
     if (v == 0) return "0";
-    char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
-    return std::string(buf, res.ptr);
+    std::string out;
+    if (v < 0) out += '-';
+    AppendPositional(out, SignificantDigits(v), '.');
+    return out;
 }
 
 bool TryStrToFloat(std::string_view s, double& out, char sep) {
@@ -93,6 +118,7 @@ bool TryStrToFloat(std::string_view s, double& out, char sep) {
     bool seenSig = false;
     long long intDigits = 0;  // digits before the separator
     long long leadZeros = 0;  // zero digits before the first significant one
+    std::string sigDigits;    // from the first significant digit on
     for (; i < s.size(); ++i) {
         const char c = s[i];
         if (c >= '0' && c <= '9') {
@@ -100,6 +126,7 @@ bool TryStrToFloat(std::string_view s, double& out, char sep) {
             if (!seenSep) ++intDigits;
             if (c != '0') seenSig = true;
             if (!seenSig) ++leadZeros;
+            else sigDigits += c;
             ascii += c;
         } else if (c == sep && !seenSep) {
             seenSep = true;
@@ -135,7 +162,14 @@ bool TryStrToFloat(std::string_view s, double& out, char sep) {
     if (res.ec == std::errc::result_out_of_range) {
         // The decimal exponent of the first significant digit tells overflow from underflow.
         const long long sigExp = intDigits - 1 - leadZeros + expVal;
-        if (seenSig && sigExp > 0) return false;
+        if (seenSig && sigExp > 0) {
+            // The 15-digit text of the largest double reads back as that double.
+            while (!sigDigits.empty() && sigDigits.back() == '0') sigDigits.pop_back();
+            if (sigExp != kMaxExp10 || sigDigits > kMaxDigits) return false;
+            const double max = std::numeric_limits<double>::max();
+            out = negative ? -max : max;
+            return true;
+        }
         out = negative ? -0.0 : 0.0;
         return true;
     }

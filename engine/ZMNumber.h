@@ -18,12 +18,13 @@ std::string LowerAscii(std::string_view s);
 // "1E15", "0.0001", "-1.25E-7", "1234567,5" with sep ','; "0" for -0; "NAN", "INF", "-INF".
 std::string FloatToStr(double v, char sep = '.');
 
-// Positional text with '.', no exponent, that reads back as the same double
-// (for numbers written into formula texts).
+// The 15 significant digits written positionally with '.', never with an exponent
+// ("0.000002", "1230000000000000000000"), for numbers written into formula texts.
 std::string FloatToFormulaText(double v);
 
 // Blanks, an optional sign, digits with at most one sep, an optional exponent, blanks.
-// Overflow fails; underflow gives +-0.
+// Underflow gives +-0. Overflow fails, except that a magnitude up to 1.79769313486232E308
+// (the largest double's 15-digit text) reads as the largest double.
 bool TryStrToFloat(std::string_view s, double& out, char sep = '.');
 
 // Blanks, an optional sign, then decimal digits or hex digits after "$", "x", "X",

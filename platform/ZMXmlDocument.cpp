@@ -9,6 +9,7 @@
 #include <QDomText>
 #include <QFile>
 #include <QString>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -41,6 +42,22 @@ QString legalXml(const QString& in) {
         if (isLegalXmlChar(c.unicode())) out += c;
     }
     return out;
+}
+
+// Files the program writes are under ten levels deep. The DOM parser's time grows much faster
+// than the depth (40,000 levels take seconds), so deeper files are refused before it runs.
+constexpr int kMaxDepth = 256;
+
+// A streaming pass in linear time; a file that is not well-formed is left to the DOM parser.
+bool nestedTooDeeply(const QByteArray& bytes) {
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > kMaxDepth) return true;
+        if (token == QXmlStreamReader::EndElement) --depth;
+    }
+    return false;
 }
 
 bool isBlankOnly(const QString& s) {
@@ -108,12 +125,15 @@ void TXMLDocument::LoadFromFile(const std::string& fileName) {
 }
 
 void TXMLDocument::LoadFromXML(const std::string& bytes) {
+    const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (nestedTooDeeply(data))
+        throw ZmError("The file is nested too deeply (more than " + std::to_string(kMaxDepth) +
+                      " levels of elements)");
     QDomDocument parsed;
     QString msg;
     int line = 0;
     int col = 0;
-    if (!parsed.setContent(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), false, &msg, &line,
-                           &col))
+    if (!parsed.setContent(data, false, &msg, &line, &col))
         throw ZmError(utf8(msg) + " (line " + std::to_string(line) + ", column " + std::to_string(col) + ")");
     doc_ = parsed;
 }

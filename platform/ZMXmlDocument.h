@@ -64,7 +64,8 @@ public:
     TXMLNode GetDocumentElement() const;
 
     // Parses the file; the document is replaced only when the whole file parsed. A missing
-    // file or one that is not well-formed XML raises ZmError.
+    // file, one that is not well-formed XML or one nested more than 256 elements deep
+    // raises ZmError.
     void LoadFromFile(const std::string& fileName);
     void LoadFromXML(const std::string& bytes);
     // Writes through writeWholeFile: a failed write raises its "Cannot create file" text and

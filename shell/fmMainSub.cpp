@@ -456,11 +456,40 @@ void TFormMainSub::RestorePenBrush() {
 // ---------------------------------------------------------------------------------------
 // Labels
 
+namespace {
+
+// Hides the plane, and the labels on it, while many labels are made. Each label shown on a
+// visible plane is hit-tested against all the others for the mouse, so showing n labels one
+// by one costs n squared; under the hidden plane they show in one pass when it shows again.
+// A plane already hidden, as in a nested batch, is left alone.
+class TLabelBatch {
+public:
+    explicit TLabelBatch(QWidget* Plane) : plane_(Plane->isVisible() ? Plane : nullptr) {
+        if (plane_) plane_->hide();
+    }
+    ~TLabelBatch() {
+        if (plane_) plane_->show();
+    }
+    TLabelBatch(const TLabelBatch&) = delete;
+    TLabelBatch& operator=(const TLabelBatch&) = delete;
+
+private:
+    QWidget* plane_;
+};
+
+}  // namespace
+
 TAddLabel* TFormMainSub::MakeLabel(const TAddLabel& Source) {
-    auto* label = new TAddLabel(Panel2);
+    auto label = std::make_unique<TAddLabel>();
     label->AssignLook(Source);
     label->x = Source.x;
     label->y = Source.y;
+    return AdoptLabel(std::move(label));
+}
+
+TAddLabel* TFormMainSub::AdoptLabel(std::unique_ptr<TAddLabel> Label) {
+    TAddLabel* label = Label.release();
+    label->setParent(Coordinate1);
     WireLabel(label);
     label->show();
     LabelList.emplace_back(label);
@@ -494,10 +523,12 @@ void TFormMainSub::SaveLabels(const TXMLNode& Node) const {
 }
 
 void TFormMainSub::LoadLabels(const TXMLNode& Node) {
+    const TLabelBatch batch(Coordinate1);
     for (TXMLNode child = Node.FirstChild(); child; child = child.NextSibling()) {
         if (!child.IsElement() || child.NodeName() != "AddLabel") continue;
-        const std::unique_ptr<TAddLabel> stored = TZMXML::ReadAddLabel(child);
-        TAddLabel* label = MakeLabel(*stored);
+        // The label read becomes the control: a widget discarded here would scan the whole
+        // queue of events posted for the labels made so far.
+        TAddLabel* label = AdoptLabel(TZMXML::ReadAddLabel(child));
         const TPoint p = Coordinate1->WorldToScreen(label->x, label->y);
         label->move(p.x, p.y);
     }
@@ -513,6 +544,16 @@ void TFormMainSub::LabelMouseDown(TAddLabel* Label, Qt::MouseButton Button) {
 }
 
 bool TFormMainSub::Coordinate1DragOver(QWidget* Source) const { return IsMarkedLabel(Source); }
+
+bool TFormMainSub::OpenPlaneAt(QPoint Global, const QWidget* Dragged, QPoint& OnPlane) const {
+    OnPlane = Coordinate1->mapFromGlobal(Global);
+    if (!Coordinate1->isVisible() || !Coordinate1->rect().contains(OnPlane)) return false;
+    for (const QObject* child : Coordinate1->children()) {
+        const auto* w = qobject_cast<const QWidget*>(child);
+        if (w && w != Dragged && w->isVisible() && w->geometry().contains(OnPlane)) return false;
+    }
+    return true;
+}
 
 void TFormMainSub::Coordinate1DragDrop(QWidget* Source, QPoint P) {
     if (!IsMarkedLabel(Source)) return;
@@ -856,16 +897,8 @@ bool TFormMainSub::eventFilter(QObject* watched, QEvent* event) {
             if (!Dragging && (global - DragStart).manhattanLength() >= QApplication::startDragDistance())
                 Dragging = true;
             if (Dragging) {
-                QWidget* target = nullptr;
-                const QPoint inPanel = Panel2->mapFromGlobal(global);
-                const QObjectList& kids = Panel2->children();
-                for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
-                    auto* w = qobject_cast<QWidget*>(*it);
-                    if (!w || w == label || !w->isVisible() || !w->geometry().contains(inPanel)) continue;
-                    target = w;
-                    break;
-                }
-                const bool accepted = target == Coordinate1 && Coordinate1DragOver(label);
+                QPoint onPlane;
+                const bool accepted = OpenPlaneAt(global, label, onPlane) && Coordinate1DragOver(label);
                 label->setCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
             }
             return true;
@@ -878,17 +911,9 @@ bool TFormMainSub::eventFilter(QObject* watched, QEvent* event) {
             Dragging = false;
             label->unsetCursor();
             if (!wasDragging) return true;
-            const QPoint inPanel = Panel2->mapFromGlobal(e->globalPosition().toPoint());
-            QWidget* target = nullptr;
-            const QObjectList& kids = Panel2->children();
-            for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
-                auto* w = qobject_cast<QWidget*>(*it);
-                if (!w || w == label || !w->isVisible() || !w->geometry().contains(inPanel)) continue;
-                target = w;
-                break;
-            }
-            if (target == Coordinate1 && Coordinate1DragOver(label))
-                Coordinate1DragDrop(label, Coordinate1->mapFrom(Panel2, inPanel));
+            QPoint onPlane;
+            if (OpenPlaneAt(e->globalPosition().toPoint(), label, onPlane) && Coordinate1DragOver(label))
+                Coordinate1DragDrop(label, onPlane);
             return true;
         }
         case QEvent::ContextMenu: {

@@ -87,7 +87,7 @@ public:
     void LoadLabels(const TXMLNode& Node);
     // Moves every label to the pixel of its world anchor.
     void PlaceLabels();
-    // The label controls on the plane, in creation order.
+    // The label controls (children of the plane), in creation order.
     std::vector<TAddLabel*> Labels() const;
 
     void UpdateStyleControls();
@@ -146,6 +146,9 @@ public:
     void Coordinate1MouseUp(Qt::MouseButton Button, QPoint P);
     // A label dragged over / dropped on the plane at P.
     bool Coordinate1DragOver(QWidget* Source) const;
+    // True when the global point lies on the plane and on no label other than Dragged;
+    // OnPlane gets the point in the plane's pixels.
+    bool OpenPlaneAt(QPoint Global, const QWidget* Dragged, QPoint& OnPlane) const;
     void Coordinate1DragDrop(QWidget* Source, QPoint P);
     void LabelMouseDown(TAddLabel* Label, Qt::MouseButton Button);
     void Panel2Resize();
@@ -235,7 +238,10 @@ private:
     // World point of a plane pixel by the plane's linear mapping, also in the margins;
     // false when the plot rectangle is empty.
     bool PixelToWorld(QPoint P, double& X, double& Y) const;
+    // A new label control on the plane with the look and anchor of Source.
     TAddLabel* MakeLabel(const TAddLabel& Source);
+    // Puts Label on the plane as a control, after the others.
+    TAddLabel* AdoptLabel(std::unique_ptr<TAddLabel> Label);
     void WireLabel(TAddLabel* Label);
     void SelectRow(int Row);
     void PlaneSwitch(QAction* Item);

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
 
 #include <algorithm>
@@ -74,7 +75,18 @@ void TAddLabel::Restyle() {
     pal.setColor(QPalette::Window, qColor(color_));
     pal.setColor(QPalette::WindowText, qColor(font_.Color));
     setPalette(pal);
-    setAutoFillBackground(!transparent_);
     QLabel::setFont(qFont(font_));
     adjustSize();
+    update();
+}
+
+// The background is filled here rather than through autoFillBackground: Qt takes an
+// auto-filled widget for opaque, and moving an opaque widget scans all of its siblings, so
+// placing thousands of labels would take time growing with the square of their number.
+void TAddLabel::paintEvent(QPaintEvent* event) {
+    if (!transparent_) {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+    }
+    QLabel::paintEvent(event);
 }

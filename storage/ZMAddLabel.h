@@ -31,6 +31,9 @@ public:
     // Caption, font (by font assignment), transparency and colour of another label.
     void AssignLook(const TAddLabel& source);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void Restyle();
 

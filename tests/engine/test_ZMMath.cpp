@@ -248,7 +248,7 @@ TEST(TExpCal, TokensAfterFixUp) {
         {"pi", ""},
         {"1000000000000000", "1000000000000000"},
         {"0.00001", "0.00001"},
-        {"3.14159265358979323846", "3.141592653589793"},
+        {"3.14159265358979323846", "3.14159265358979"},
         {"a<=b", "a <="},
         {"tanh t", "tanh t"},
     };
@@ -549,15 +549,22 @@ TEST(TExpCal, VariablesAreReadAtEachEvaluationConstantsAtCompileTime) {
     EXPECT_EQ(g.Value, 65);
 }
 
-TEST(TExpCal, PrefixOperatorAfterATwoOperandOperatorIsInvalid) {
+TEST(TExpCal, PrefixOperatorThatWouldPullAwayTheOperatorBeforeItIsInvalid) {
     Context c;
     struct Case { const char* formula; double x; int valid; double value; };
     const Case cases[] = {
+        // after a two-operand operator
         {"1/x+x^-2", 2, 0, 0}, {"2+x*-1", 3, 0, 0}, {"x*-1", 1, 0, 0},  {"2^-x", 1, 0, 0},
         {"x/-2", 1, 0, 0},     {"x*+1", 1, 0, 0},   {"x>not x", 1, 0, 0},
+        // after a function or another prefix operator
+        {"2+x*sin-1", 3, 0, 0}, {"x*sin cos x", 1, 0, 0}, {"1+x^sin-1", 2, 0, 0}, {"sin-x", 1, 0, 0},
+        {"sin cos x", 1, 0, 0}, {"--x", 1, 0, 0},         {"-not x", 1, 0, 0},    {"not not x", 1, 0, 0},
+        {"x+sin+1", 1, 0, 0},
+        // a prefix operator binding tighter than the one before it, or after "("
         {"x+-1", 1, 1, 0},     {"x<-1", 0, 1, 0},   {"-x^2", 3, 1, -9}, {"x-+1", 3, 1, 2},
         {"x*(-1)", 3, 1, -3},  {"x^(-2)", 2, 1, 0.25}, {"x and not x", 1, 1, 0}, {"x^sin x", 1, 1, 1},
-        {"x*sin x", 0, 1, 0},
+        {"x*sin x", 0, 1, 0},  {"sin(-x)", 0, 1, 0}, {"sin(cos(x))", 0, 1, std::sin(1.0)},
+        {"-sin x", 0, 1, 0},   {"not -x", 1, 1, 0},  {"2+x*sin(-1)", 3, 1, 2 - 3 * std::sin(1.0)},
     };
     for (const auto& cs : cases) {
         c.vars.SetValue("x", cs.x);

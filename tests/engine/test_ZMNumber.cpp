@@ -57,15 +57,63 @@ TEST(ZMNumber, GeneralFormatReadsBack) {
         }
 }
 
-TEST(ZMNumber, FormulaTextIsPositionalAndExact) {
-    for (double v : {2e-6, 1e20, -0.1, 1.0 / 3, 123.0}) {
-        const std::string t = zm::FloatToFormulaText(v);
-        EXPECT_EQ(t.find_first_of("eE"), std::string::npos) << t;
+TEST(ZMNumber, FormulaTextHas15DigitsWithoutExponent) {
+    const std::string max(std::string("179769313486232") + std::string(294, '0'));
+    const std::string tiny("0." + std::string(323, '0') + "494065645841247");
+    struct Case { double v; std::string text; };
+    const Case cases[] = {
+        {0.0, "0"},                          {-0.0, "0"},
+        {123.0, "123"},                      {-0.1, "-0.1"},
+        {2e-6, "0.000002"},                  {1e-5, "0.00001"},
+        {1e20, "100000000000000000000"},     {1.0 / 3, "0.333333333333333"},
+        {2 * 3.141592653589793, "6.28318530717959"},
+        {1.4142135623730951, "1.4142135623731"},
+        {0.1 + 0.2, "0.3"},                  {999999999999999.9, "1000000000000000"},
+        {-2.302585092994046, "-2.30258509299405"},
+        {std::numeric_limits<double>::max(), max},
+        {std::numeric_limits<double>::denorm_min(), tiny},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(zm::FloatToFormulaText(c.v), c.text) << c.v;
+        // The text reads back as the 15-digit value, whatever its size.
         double back = 0;
-        ASSERT_TRUE(zm::TryStrToFloat(t, back));
-        EXPECT_EQ(back, v) << t;
+        ASSERT_TRUE(zm::TryStrToFloat(c.text, back)) << c.text;
+        double general = 0;
+        ASSERT_TRUE(zm::TryStrToFloat(zm::FloatToStr(c.v), general)) << c.v;
+        EXPECT_EQ(back, general) << c.text;
     }
-    EXPECT_EQ(zm::FloatToFormulaText(2e-6), "0.000002");
+}
+
+TEST(ZMNumber, LargestDoubleReadsBackFromItsRoundedText) {
+    const double max = std::numeric_limits<double>::max();
+    struct Case { std::string text; char sep; bool ok; double v; };
+    const Case cases[] = {
+        {"1.79769313486232E308", '.', true, max},
+        {"-1.79769313486232E308", '.', true, -max},
+        {"1,79769313486232E308", ',', true, max},
+        {"1.7976931348623158E308", '.', true, max},
+        {"1.797693134862320000E308", '.', true, max},
+        {"0.0179769313486232E310", '.', true, max},
+        {"179769313486232" + std::string(294, '0'), '.', true, max},
+        {"179769313486232" + std::string(294, '0') + ".0", '.', true, max},
+        {"1.7976931348623157E308", '.', true, max},
+        {"1.797693134862321E308", '.', false, 0},
+        {"1.79769313486233E308", '.', false, 0},
+        {"-1.8E308", '.', false, 0},
+        {"1E309", '.', false, 0},
+        {"179769313486232" + std::string(294, '0') + ".5", '.', false, 0},
+        {"1797693134862320" + std::string(294, '0'), '.', false, 0},
+    };
+    for (const auto& c : cases) {
+        double v = 12345;
+        EXPECT_EQ(zm::TryStrToFloat(c.text, v, c.sep), c.ok) << c.text;
+        if (c.ok) { EXPECT_EQ(v, c.v) << c.text; }
+    }
+    for (double v : {max, -max}) {
+        double back = 0;
+        ASSERT_TRUE(zm::TryStrToFloat(zm::FloatToStr(v, ','), back, ',')) << v;
+        EXPECT_EQ(back, v);
+    }
 }
 
 TEST(ZMNumber, IntegerReading) {

@@ -120,6 +120,34 @@ TEST(XmlDocument, MalformedInputRaisesAndKeepsTheDocument) {
     EXPECT_NE(msg.find("line 2"), std::string::npos) << msg;
 }
 
+// `depth` nested elements, closed or not.
+std::string nested(int depth, bool closed = true) {
+    std::string xml;
+    for (int i = 0; i < depth; ++i) xml += "<a>";
+    if (closed)
+        for (int i = 0; i < depth; ++i) xml += "</a>";
+    return xml;
+}
+
+TEST(XmlDocument, DeepNestingIsRefusedBeforeParsing) {
+    const std::string tooDeep = "The file is nested too deeply (more than 256 levels of elements)";
+    struct Case { std::string xml; std::string error; };  // the error's beginning
+    const Case cases[] = {
+        {nested(256), "<no error>"},
+        {nested(257), tooDeep},
+        {"<r><!--c--><b/>" + nested(300) + "</r>", tooDeep},
+        {nested(200000), tooDeep},           // the DOM parser alone takes minutes on it
+        {nested(200000, false), tooDeep},    // refused before the missing end is reached
+        {nested(10, false), "Premature end of document"},  // the parser's own message
+    };
+    for (const Case& c : cases) {
+        TXMLDocument d = parsed("<keep/>");
+        const std::string error = errorOf([&] { d.LoadFromXML(c.xml); });
+        EXPECT_EQ(error.substr(0, c.error.size()), c.error) << c.xml.size();
+        EXPECT_EQ(d.GetDocumentElement().NodeName(), c.error == "<no error>" ? "a" : "keep") << c.xml.size();
+    }
+}
+
 TEST(XmlDocument, FilesSaveAndLoad) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -155,6 +155,7 @@ TEST(CommandLanguage, DerivativeAnswers) {
         {"deri y x*y", "=x"},
         {"deri a a^3", "=3*(a^2)"},             // the power keeps its parentheses
         {"deri x 2*x+sin x", "=2+(cos(x))"},
+        {"deri x 2*PI*x", "=6.28318530717959"},  // 15 digits: shorter than the raw text
         {"DERIVATIVE x x^2", "=2*x"},
         {"deri x   x^2  ", "=2*x"},
         {"deri z x^2", "=0"},                  // any name may be the variable

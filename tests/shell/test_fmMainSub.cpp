@@ -31,6 +31,7 @@
 #include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCommandMemo.h"
 #include "storage/ZMAddLabel.h"
+#include "storage/ZMXML.h"
 #include "editors/fmAddGraph.h"
 #include "editors/fmAddTable.h"
 #include "editors/fmEditTable.h"
@@ -405,7 +406,7 @@ TEST_F(DocWindow, LabelIsPlacedAtTheClickWithItsWorldAnchor) {
     TAddLabel* label = placeLabel(at, "Peak");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->Caption(), "Peak");
-    EXPECT_EQ(label->parentWidget(), w->Panel2);
+    EXPECT_EQ(label->parentWidget(), w->Coordinate1);  // a control on the plane
     EXPECT_EQ(label->pos(), at);
     EXPECT_DOUBLE_EQ(label->x, -5);
     EXPECT_DOUBLE_EQ(label->y, 7);
@@ -527,7 +528,59 @@ TEST_F(DocWindow, LabelsAreSavedAndLoadedInOrderAtTheirAnchors) {
     EXPECT_DOUBLE_EQ(loaded[1]->x, 0);
     EXPECT_DOUBLE_EQ(loaded[1]->y, 0);
     EXPECT_EQ(loaded[1]->pos(), QPoint(230, 230));
-    EXPECT_EQ(loaded[0]->parentWidget(), other.Panel2);
+    EXPECT_EQ(loaded[0]->parentWidget(), other.Coordinate1);
+}
+
+// Counts the widgets made while it lives (a widget is told of its making while it is still
+// constructed as a plain QWidget).
+struct WidgetCount : QObject {
+    WidgetCount() { qApp->installEventFilter(this); }
+    ~WidgetCount() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Create && o->isWidgetType()) ++made;
+        return false;
+    }
+    int made = 0;
+};
+
+TEST_F(DocWindow, ManyLabelsLoadAsOneWidgetEachInOrderAtTheirAnchors) {
+    for (const int n : {1, 60, 600}) {
+        TXMLDocument doc;
+        TXMLNode labels = doc.AddChild("AddLabels");
+        for (int i = 0; i < n; ++i) {
+            TAddLabel l;
+            l.SetCaption("label " + std::to_string(i));
+            l.SetTransparent(i % 2 == 0);
+            l.x = (i % 30) * 0.6 - 9;
+            l.y = 9 - (i / 30) * 0.9;
+            TZMXML::WriteAddLabel(labels, "AddLabel", l);
+        }
+        TFormMainSub doc2;
+        doc2.resize(900, 700);
+        doc2.InitDocument(TMyToolBar{});
+        QApplication::processEvents();
+        const WidgetCount count;
+        doc2.LoadLabels(labels);
+        doc2.PlaceLabels();
+        // A widget read and thrown away per label costs a scan of every event posted for the
+        // labels before it: loading grew with the square of their number.
+        EXPECT_EQ(count.made, n);
+
+        const auto loaded = doc2.Labels();
+        ASSERT_EQ(static_cast<int>(loaded.size()), n);
+        std::vector<TAddLabel*> stacked;  // bottom to top
+        for (QObject* child : doc2.Coordinate1->children())
+            if (auto* label = qobject_cast<TAddLabel*>(child)) stacked.push_back(label);
+        EXPECT_EQ(stacked, loaded) << n;
+        for (int i = 0; i < n; ++i) {
+            const TAddLabel* label = loaded[static_cast<std::size_t>(i)];
+            EXPECT_EQ(label->Caption(), "label " + std::to_string(i));
+            const TPoint p = doc2.Coordinate1->WorldToScreen(label->x, label->y);
+            EXPECT_EQ(label->pos(), QPoint(p.x, p.y)) << i;
+            EXPECT_TRUE(label->isVisible()) << i;
+        }
+        EXPECT_TRUE(doc2.Coordinate1->isVisible());
+    }
 }
 
 TEST_F(DocWindow, ListBoxClickTogglesAndSelectsWithThePickersFollowing) {

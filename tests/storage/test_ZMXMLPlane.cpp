@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -169,6 +170,19 @@ TEST(XmlCoordinate, RoundTripOfEverySetting) {
         "GridAngularGraphStyle"};
     EXPECT_EQ(names, want);
     EXPECT_NE(xml.find("<XArrow>\n   <Enabled>0</Enabled>\n   <Name>time</Name>\n  </XArrow>"), std::string::npos);
+}
+
+TEST(XmlCoordinate, ViewOfTheLargestDoublesReadsBack) {
+    const double max = std::numeric_limits<double>::max();
+    TCoordinateSettings c = TCoordinateSettings::Create(96);
+    c.XInterval = TInterval::CreateRange(1, -max, max);
+    c.YInterval = TInterval::CreateRange(1, max, -max);
+    const std::string xml = writtenPlane(c);
+    EXPECT_NE(xml.find("<Min>-1.79769313486232E308</Min>"), std::string::npos) << xml;
+    const Fragment f(xml);
+    TCoordinateSettings back = TCoordinateSettings::Create(96);
+    TZMXML::ReadCoordinate(f.root().FirstChildElement(), back);
+    EXPECT_TRUE(back == c);
 }
 
 TEST(XmlCoordinate, TitleFontsKeepPointsAcrossResolutions) {
