@@ -1,7 +1,13 @@
 #include "PlaneFixture.h"
 
+#include "storage/ZMDocumentFile.h"
+#include "storage/ZMXML.h"
+
+#include <QImage>
+
 #include <chrono>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -717,5 +723,165 @@ TEST(Plot, JoinedImplicitMarksPaintTheSamePixelsAsSeparateOnes) {
             canvas.LineTo(s.second.x, s.second.y);
         }
         EXPECT_TRUE(f.plane.Picture() == drawn) << int(style);
+    }
+}
+
+namespace {
+
+// FNV-1a over the pixels, row by row.
+uint64_t PixelSum(const QImage& img) {
+    uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* row = img.constScanLine(y);
+        for (qsizetype i = 0; i < static_cast<qsizetype>(img.width()) * 4; ++i) h = (h ^ row[i]) * 1099511628211ull;
+    }
+    return h;
+}
+
+TFunctionObj Styled(TFunctionObj g, int32_t width, uint8_t lineStyle, uint8_t brushStyle = bsBDiagonal) {
+    g.GraphStyle.LineWidth = width;
+    g.GraphStyle.LineStyle = lineStyle;
+    g.GraphStyle.BrushStyle = brushStyle;
+    g.GraphStyle.BrushColor = 0x00A000;
+    return g;
+}
+
+TFunctionObj Within(TFunctionObj g, double x0, double x1, double y0, double y1) {
+    g.Interval = TInterval::CreateRange(1, x0, x1);
+    g.AddInterval = TInterval::CreateRange(1, y0, y1);
+    return g;
+}
+
+TFunctionObj Steps(TFunctionObj g, int32_t steps, int32_t onX, int32_t onY, double maxGap = 300) {
+    g.PlotParameter.Steps = steps;
+    g.PlotParameter.StepsOnX = onX;
+    g.PlotParameter.StepsOnY = onY;
+    g.PlotParameter.MaxGap = maxGap;
+    return g;
+}
+
+TTableObj Table(uint8_t smooth) {
+    TTableObj t;
+    t.ShowEnabled = 1;
+    t.Smooth = smooth;
+    t.GraphStyle.LineColor = 0x804000;
+    t.GraphStyle.LineWidth = 2;
+    for (int i = 0; i <= 40; ++i) t.AddPoint(-9 + i * 0.45, 6 * std::sin(i * 0.7));
+    return t;
+}
+
+void LoadBenchmarkDocument(PlaneFixture& f) {
+    TDocumentReader r;
+    r.Memory = [&](std::unique_ptr<TMemory> m) { f.memory = std::move(*m); };
+    r.Coordinate = [&](TXMLNode n) { TZMXML::ReadCoordinate(n, f.plane.Settings); };
+    ASSERT_TRUE(LoadDocumentFile(std::string(ZM_SOURCE_DIR) + "/bench/data/plot-bench.xml", r));
+}
+
+}  // namespace
+
+// The graphs of the plot tests' views and of the benchmark document, drawn onto a cleared
+// plane, against the pixels and the last sampled values they had when the drawing
+// evaluated every point one at a time.
+TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
+    using Settings = TCoordinateSettings;
+    struct Case {
+        const char* name;
+        int w, h;
+        std::function<void(PlaneFixture&)> setUp;
+        uint64_t pixels;
+        double x, y, t, a;  // values left in the variable memory
+    };
+    const auto graphs = [](std::vector<TFunctionObj> list, std::function<void(Settings&)> view = {}) {
+        return [list = std::move(list), view = std::move(view)](PlaneFixture& f) {
+            if (view) view(f.plane.Settings);
+            for (const TFunctionObj& g : list) f.memory.AddFunction(g);
+        };
+    };
+    const auto powerOfTwo = [](Settings& s) {
+        s.XInterval = TInterval::CreateRange(1, -6.25, 6.25);
+        s.YInterval = TInterval::CreateRange(1, -6.25, 6.25);
+    };
+    TFunctionObj polar = Graph(2, "5+0*sqrt(abs(a-1.025)-0.025)");
+    polar.Interval = TInterval::CreateRange(1, 0, 2);
+    TFunctionObj param = Graph(3, "5*cos(t)+0*sqrt(t-3)", "5*sin(2*t)");
+    param.Interval = TInterval::CreateRange(1, 0, 2 * M_PI);
+    TFunctionObj wide = Styled(Graph(3, "8*sin(3*t)", "8*cos(5*t)"), 3, psSolid);
+    wide.Interval = TInterval::CreateRange(1, -4, 4);
+    const Case cases[] = {
+        {"y of x: 1/x, tan x, sqrt x, restricted", 460, 460,
+         graphs({Graph(0, "1/x"), Styled(Graph(0, "tan(x)"), 1, psDash), Styled(Graph(0, "sqrt(x)"), 2, psSolid),
+                 Within(Graph(0, "x/2+1"), 2, 4, 0, 0)}),
+         0xdb37790ab5fe54e6ull, 4.000000000000002, 0, 0, 0},
+        {"x of y and jumps", 460, 460,
+         graphs({Graph(1, "1/y"), Steps(Graph(1, "3*(y>=1.5)+y"), 500, 50, 50, 3),
+                 Steps(Graph(0, "15+0*sqrt(x-5)"), 500, 50, 50, 100)}),
+         0x650e490643279d36ull, 10.039999999999926, 10.039999999999926, 0, 0},
+        {"polar and parametric turns", 460, 460,
+         graphs({Steps(polar, 500, 50, 50, 10), param, wide, Styled(Graph(2, "3*cos(4*a)"), 1, psDot)}),
+         0xddefb4eefdb1d256ull, 0, 0, 4.000000000000006, 6.283185307179631},
+        {"implicit circle, thin solid", 460, 460, graphs({Graph(4, "x*x+y*y-25", " =0 ")}), 0x65eb1c25330448b6ull, 10, -5, 0, 0},
+        {"implicit circle, dotted and wide", 460, 460,
+         graphs({Styled(Graph(4, "x*x+y*y-25", "=0"), 1, psDot), Styled(Graph(4, "x*x/4+y*y-36", "=0"), 3, psSolid)}),
+         0xda797de276e332a6ull, 10, -7.5, 0, 0},
+        {"implicit with failing corners", 460, 460,
+         graphs({Graph(4, "ln(x)+y", "=0"), Graph(4, "sqrt(x*x+y*y-9)-2+0*sqrt(y)", "=0"),
+                 Graph(4, "1/(x-y)-0.5", "=0")}),
+         0x3a38b838ca4675e3ull, 10, -10, 0, 0},
+        {"implicit sin x*sin y-0.2, restricted", 500, 420,
+         graphs({Within(Graph(4, "sin x*sin y-0.2", "=0"), -7, 5, -3, 9)}), 0x2fb7aeaad9e1a343ull, 5, -3, 0, 0},
+        {"implicit on very unequal scales", 640, 480,
+         graphs({Graph(4, "y-0.005-0.0004*sin(x)", "=0")},
+                [](Settings& s) {
+                    s.XInterval = TInterval::CreateRange(1, 0, 10);
+                    s.YInterval = TInterval::CreateRange(1, 0, 0.01);
+                }),
+         0x5ab452ca53bd9d66ull, 10, 0, 0, 0},
+        {"implicit on a power-of-two view", 460, 460,
+         graphs({Within(Graph(4, "100*((x-0.0625)^2+(y-0.25)^2)-0.01", "=0"), 0, 0.25, 0, 0.25),
+                 Graph(4, "x*x-y*y*y-2", "=0")},
+                powerOfTwo),
+         0xef1fa83194632f16ull, 6.25, -3.125, 0, 0},
+        {"regions: outside a circle, x = y, everything", 460, 460,
+         graphs({Graph(4, "x*x+y*y-25", ">0"), Styled(Graph(4, "x-y", "= 0"), 1, psSolid, bsSolid),
+                 Steps(Styled(Graph(4, "1", ""), 1, psSolid, bsCross), 500, 4, 4)}),
+         0xe2c6576308a322cbull, 10, 10, 0, 0},
+        {"regions: fine and uneven cells, restricted", 460, 460,
+         graphs({Steps(Styled(Graph(4, "sin(x)*cos(y)-0.3", ">0"), 1, psSolid, bsDiagCross), 500, 100, 37),
+                 Within(Steps(Styled(Graph(4, "x^2/16+y^2/4-1", "<0"), 1, psSolid, bsFDiagonal), 500, 60, 60), -3, 7,
+                        -2, 9)}),
+         0xdac0159388cef86eull, 6.833333333333336, 8.81666666666667, 0, 0},
+        {"x right to left, y downwards", 460, 460,
+         graphs({Graph(0, "x/3"), Graph(4, "x*x+y*y-25", "=0"), Graph(4, "x+y", ">0"), polar},
+                [](Settings& s) {
+                    s.XAxesDirection = 1;
+                    s.YAxesDirection = 0;
+                }),
+         0xeb32dc28af379ef6ull, 9.600000000000009, 9.600000000000009, 0, 6.283185307179631},
+        {"odd view and equal scale", 700, 400,
+         graphs({Graph(0, "x/3"), Graph(4, "x*x-y*y-1", "=0"), Graph(4, "sin(x*y)", ">0")},
+                [](Settings& s) {
+                    s.XInterval = TInterval::CreateRange(1, -0.3, 7.1);
+                    s.YInterval = TInterval::CreateRange(1, -3.3, 1.7);
+                    s.EqualScaleEnabled = 1;
+                }),
+         0x1fcbe7f3f6dbc043ull, 7.099999999999995, 1.6000000000000025, 0, 0},
+        {"tables", 460, 460,
+         [](PlaneFixture& f) {
+             f.memory.AddTable(Table(0));
+             f.memory.AddTable(Table(1));
+         },
+         0x84027325998c107eull, 0, 0, 0, 0},
+        {"the benchmark document", 1280, 960, LoadBenchmarkDocument, 0xec760ee7805a4dd9ull, 9.999999999999995, 9.999999999999995, 6.289468492486653, 6.289468492486653},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f(c.w, c.h);
+        c.setUp(f);
+        f.DrawObjects();
+        EXPECT_EQ(PixelSum(f.plane.Picture()), c.pixels) << c.name;
+        const double left[] = {f.vars.GetValue("x"), f.vars.GetValue("y"), f.vars.GetValue("t"), f.vars.GetValue("a")};
+        EXPECT_EQ(left[0], c.x) << c.name;
+        EXPECT_EQ(left[1], c.y) << c.name;
+        EXPECT_EQ(left[2], c.t) << c.name;
+        EXPECT_EQ(left[3], c.a) << c.name;
     }
 }
