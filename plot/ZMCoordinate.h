@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cmath>
+
 #include <cstdint>
 #include <functional>
 
@@ -23,6 +25,8 @@ struct TScreenMapping {
     double xmin, ymin, kx, ky;
     bool xLeftToRight, yBottomToTop;
     TPoint operator()(double x, double y) const;
+    // False for a view too narrow (or empty) for its scale to be a finite number.
+    bool Finite() const { return std::isfinite(kx) && std::isfinite(ky); }
 };
 
 class TCoordinate : public QWidget {
@@ -111,9 +115,13 @@ private:
     void DrawParametric(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawImplicitCurve(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawRelationRegion(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    struct ImplicitCell;
     struct ImplicitTrace;
-    void TraceImplicitCell(ImplicitTrace& t, double xa, double ya, double xb, double yb);
-    bool CellMayHoldZero(ImplicitTrace& t, double xa, double ya, double xb, double yb);
+    struct QuarterTest;
+    // A leaf draws its marks; a larger cell splits, and each quarter that may hold a zero
+    // of f (CellMayHoldZero's sign test) is traced in turn.
+    void TraceImplicitCell(ImplicitTrace& t, const ImplicitCell& cell);
+    void SplitImplicitCell(ImplicitTrace& t, const ImplicitCell& cell, double mx, double my);
 
     QImage image_;
     TCanvas canvas_;
