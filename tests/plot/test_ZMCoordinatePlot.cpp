@@ -893,3 +893,148 @@ TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
         EXPECT_EQ(left[3], c.a) << c.name;
     }
 }
+
+TEST(Plot, RegionBoxesPaintTheCellsPixels) {
+    // Each drawn cell as its own rectangle, the way the region is specified, against the
+    // drawing, which fills a run of neighbouring cells as one box.
+    struct Case {
+        const char* name;
+        TFunctionObj graph;
+        uint8_t xDir, yDir;
+        uint8_t penMode;
+    };
+    const auto region = [](const char* exp, uint8_t brush, int32_t onX, int32_t onY) {
+        TFunctionObj g = Steps(Styled(Graph(4, exp, ">0"), 1, psSolid, brush), 500, onX, onY);
+        g.GraphStyle.BrushColor = kInk;
+        return g;
+    };
+    const Case cases[] = {
+        {"hatched, default view", region("sin(x)*cos(y)-0.3", bsBDiagonal, 50, 50), 0, 1, pmCopy},
+        {"solid, uneven cells", region("x*x/16+y*y/4-1", bsSolid, 37, 61), 0, 1, pmCopy},
+        {"crossed, x right to left", region("sin(x*y)", bsDiagCross, 80, 30), 1, 1, pmCopy},
+        {"vertical, y downwards", region("x-y*y/5", bsVertical, 23, 41), 0, 0, pmCopy},
+        {"both reversed, cells of a few pixels", region("cos(x)+cos(y)", bsHorizontal, 100, 100), 1, 0, pmCopy},
+        {"restricted box", Within(region("1", bsFDiagonal, 7, 5), -3.3, 6.1, -2, 8.8), 0, 1, pmCopy},
+        {"not-xor pen: cells one by one", region("sin(x)*cos(y)-0.3", bsSolid, 50, 50), 0, 1, pmNotXor},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.plane.Settings.XAxesDirection = c.xDir;
+        f.plane.Settings.YAxesDirection = c.yDir;
+        f.memory.AddFunction(c.graph);
+        f.plane.SetMemory(&f.memory);
+        f.plane.ClearBackground();
+        TCanvas& canvas = f.plane.GetCanvas();
+        canvas.SetPenMode(c.penMode);
+        canvas.SetRecording(&f.rec);
+        f.plane.DrawObjects(&f.memory, f.ops, f.vars, f.consts);
+        canvas.SetRecording(nullptr);
+        const QImage drawn = f.plane.Picture().copy();
+
+        canvas.SetPenMode(pmCopy);
+        f.plane.ClearBackground();
+        canvas.SetPenMode(c.penMode);
+        c.graph.GraphStyle.ApplyToCanvas(canvas);
+        canvas.SetPenStyle(psClear);
+        const TCoordinateSettings& s = f.plane.Settings;
+        const TFunctionObj& g = c.graph;
+        const double x0 = std::max(g.Interval.Min < g.Interval.Max ? g.Interval.Min : s.XInterval.Min, s.XInterval.Min);
+        const double x1 = std::min(g.Interval.Min < g.Interval.Max ? g.Interval.Max : s.XInterval.Max, s.XInterval.Max);
+        const double y0 = std::max(g.AddInterval.Min < g.AddInterval.Max ? g.AddInterval.Min : s.YInterval.Min, s.YInterval.Min);
+        const double y1 = std::min(g.AddInterval.Min < g.AddInterval.Max ? g.AddInterval.Max : s.YInterval.Max, s.YInterval.Max);
+        const double cx = (x1 - x0) / g.PlotParameter.StepsOnX, cy = (y1 - y0) / g.PlotParameter.StepsOnY;
+        const int sx = c.xDir == 0 ? -1 : 1, sy = c.yDir == 1 ? -1 : 1;
+        zm::TExpCal e("(" + g.Exp + ")" + g.AddExp, f.ops, f.vars, f.consts);
+        size_t cells = 0;
+        for (double y = y0; y <= y1; y += cy)
+            for (double x = x0; x <= x1; x += cx) {
+                f.vars.SetValue("x", x);
+                f.vars.SetValue("y", y);
+                if (!e.Calculate() || e.Value == 0) continue;
+                const TPoint a = f.plane.WorldToScreen(x - cx / 2, y - cy / 2);
+                const TPoint b = f.plane.WorldToScreen(x + cx / 2, y + cy / 2);
+                canvas.Rectangle(a.x + sx, a.y, b.x, b.y + sy);
+                ++cells;
+            }
+        EXPECT_GT(cells, 20u) << c.name;
+        EXPECT_TRUE(f.plane.Picture() == drawn) << c.name;
+        const size_t boxes = f.Records(TCanvasRecord::Rect).size();
+        if (c.penMode == pmCopy)
+            EXPECT_LT(boxes * 2, cells) << c.name;
+        else
+            EXPECT_EQ(boxes, cells) << c.name;
+    }
+}
+
+TEST(Plot, HugeStepCountsAreBoundedByThePlanesPixels) {
+    // A curve takes at most 256 samples per pixel of the plane's longer side, a region at
+    // most a cell per pixel; the graph keeps the counts it was given.
+    constexpr int32_t kHuge = 2147483647;
+    const int side = 200;  // the plot rectangle of the default view: 140 pixels a side
+    const int32_t curveCap = 256 * side;
+    struct Case {
+        const char* name;
+        TFunctionObj graph;
+        uint64_t mostEvaluations;
+        int32_t cappedSteps, cappedOnX, cappedOnY;  // drawing with these gives the same picture
+    };
+    TFunctionObj polar = Steps(Graph(2, "4*cos(3*a)"), kHuge, 50, 50);
+    polar.Interval = TInterval::CreateRange(1, 0, 2);
+    TFunctionObj param = Steps(Graph(3, "6*cos(3*t)", "6*sin(2*t)"), kHuge, 50, 50);
+    param.Interval = TInterval::CreateRange(1, 0, 7);
+    const Case cases[] = {
+        {"y of x", Steps(Graph(0, "sin(3*x)*5"), kHuge, 50, 50), curveCap + 2u, curveCap, 50, 50},
+        {"x of y", Steps(Graph(1, "y^3/50-y"), kHuge, 50, 50), curveCap + 2u, curveCap, 50, 50},
+        {"polar", polar, curveCap + 2u, curveCap, 50, 50},
+        {"parametric", param, 2 * (curveCap + 2u), curveCap, 50, 50},
+        {"region", Steps(Graph(4, "sin(x)*cos(y)-0.3", ">0"), 500, kHuge, kHuge), 142u * 142u, 500, 140, 140},
+        {"region, one count huge", Steps(Graph(4, "x*x+y*y-25", "<0"), 500, 20, kHuge), 22u * 142u, 500, 20, 140},
+    };
+    // drawn without recording: the primitives of so many samples cost more than the drawing
+    const auto draw = [](PlaneFixture& f) {
+        f.plane.ClearBackground();
+        f.plane.DrawObjects(&f.memory, f.ops, f.vars, f.consts);
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f(side, side);
+        f.memory.AddFunction(c.graph);
+        draw(f);
+        EXPECT_LE(f.plane.EvaluationCount, c.mostEvaluations) << c.name;
+        EXPECT_GT(f.plane.EvaluationCount, c.mostEvaluations / 4) << c.name;
+        EXPECT_EQ(f.memory.GetFunction(0)->PlotParameter.Steps, c.graph.PlotParameter.Steps) << c.name;
+        EXPECT_EQ(f.memory.GetFunction(0)->PlotParameter.StepsOnX, c.graph.PlotParameter.StepsOnX) << c.name;
+        EXPECT_EQ(f.memory.GetFunction(0)->PlotParameter.StepsOnY, c.graph.PlotParameter.StepsOnY) << c.name;
+        PlaneFixture capped(side, side);
+        capped.memory.AddFunction(Steps(c.graph, c.cappedSteps, c.cappedOnX, c.cappedOnY));
+        draw(capped);
+        EXPECT_TRUE(f.plane.Picture() == capped.plane.Picture()) << c.name;
+    }
+}
+
+TEST(Plot, AViewTooNarrowForAFiniteScaleDrawsNothing) {
+    // 400 pixels over 2E-307 make a scale beyond the largest double: nothing can be drawn
+    // there. One a little wider still has a finite scale and draws with a bounded effort.
+    struct Case {
+        double half;  // the view's y interval is -half .. half
+        bool drawn;
+    };
+    const Case cases[] = {{1e-307, false}, {4e-306, true}, {1e-305, true}};
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.plane.Settings.YInterval = TInterval::CreateRange(1, -c.half, c.half);
+        TFunctionObj polar = Graph(2, "5");
+        polar.Interval = TInterval::CreateRange(1, 0, 2);
+        TFunctionObj param = Graph(3, "t", "t*1e-307");
+        param.Interval = TInterval::CreateRange(1, -5, 5);
+        for (const TFunctionObj& g : {Graph(4, "x^2+y^2-16", "=0"), Graph(4, "x*x+y", ">0"), Graph(0, "0*x"),
+                                      Graph(1, "y*1e306"), polar, param})
+            f.memory.AddFunction(g);
+        f.memory.AddTable(Table(0));
+        f.DrawObjects();
+        EXPECT_EQ(!f.rec.empty(), c.drawn) << c.half;
+        EXPECT_LT(f.plane.EvaluationCount, 200000u) << c.half;
+        if (!c.drawn) {
+            EXPECT_EQ(f.plane.EvaluationCount, 0u) << c.half;
+        }
+    }
+}
