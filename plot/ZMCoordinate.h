@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace zm {
 class TOperatorLib;
@@ -34,6 +35,7 @@ class TCoordinate : public QWidget {
 
 public:
     explicit TCoordinate(QWidget* parent = nullptr);
+    ~TCoordinate() override;
 
     // Persistent settings; editors, the document reader and the viewer change them in
     // place and then call Redraw.
@@ -50,6 +52,8 @@ public:
     TMemory* Memory = nullptr;
     void SetMemory(TMemory* memory) { Memory = memory; }
 
+    // Background, grids, axes, titles and legend, then the graphs. The plane without graphs
+    // is kept as a picture and reused while everything it is drawn from stays the same.
     void Redraw(TMemory* memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
 
     TPoint WorldToScreen(double x, double y);
@@ -84,6 +88,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct PlaneKey;
+    struct KeptPlane;
+    PlaneKey CurrentPlaneKey() const;
+    // ClearBackground and DrawCoordinateSystem, or the kept picture of their work.
+    void DrawPlane();
+
     void EnsureImage();
     int StepCap() const;
     // Calls f(v) for v = start, start + step, ... while keep(v); stops when the step is
@@ -125,6 +135,7 @@ private:
 
     QImage image_;
     TCanvas canvas_;
+    std::unique_ptr<KeptPlane> kept_;
     TCanvasPen SavedPen;
     TCanvasBrush SavedBrush;
     TCanvasFont SavedFont;
