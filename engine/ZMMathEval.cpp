@@ -326,7 +326,8 @@ uint32_t AllocateColumns(const std::vector<TInstr>& code, uint32_t tempBase, siz
     return count;
 }
 
-constexpr size_t kBlock = 256;  // points per block: the columns of a formula stay in the cache
+constexpr size_t kBlock = 256;    // points per block: the columns of a formula stay in the cache
+constexpr size_t kFewPoints = 16;  // fewer are evaluated one by one
 
 // r[i] = f(i) for the points of a block; a rule that can fail also marks the points whose
 // result is not finite: their fault value becomes not a number.
@@ -615,8 +616,9 @@ void TExpCal::CalculateBatch(std::span<const TBatchVariable> bound, size_t count
     for (const TBatchVariable& v : bound)
         for (size_t i = 0; i < p.VarSlots.size(); ++i)
             if (v.Slot >= 0 && p.VarSlots[i] == v.Slot) p.Bound[i] = v.Values;
-    if (p.HasRandom) {
-        // Point by point, so that the generator's draws come in the order Calculate makes them.
+    // Point by point where the generator is drawn from (so that its draws come in the order
+    // Calculate makes them) and where a few points do not pay for setting up the columns.
+    if (p.HasRandom || count < kFewPoints) {
         for (size_t i = 0; i < count; ++i) {
             double v = 0;
             ok[i] = LoadVariables(p.Bound.data(), i) && Execute(v);

@@ -712,12 +712,14 @@ TEST(TExpCal, BatchesGiveTheBitsOfSingleEvaluations) {
         "exp(x*y)/(1-x)", "ln(x)*y+arcsin(y)", "x^y^2", "tan(x*1e10)", "x*1e300*y", "sqrt(x-y)+ln(y-x)",
         "1/(x-y)", "(x>0)*sqrt(x)+(x<=0)*y", "x2", "", "q",
     };
-    const size_t count = 4099;  // blocks and a part of one
-    const std::vector<double> xs = Inputs(1, count), ys = Inputs(2, count);
+    const size_t points = 4099;  // blocks and a part of one
+    const std::vector<double> xs = Inputs(1, points), ys = Inputs(2, points);
     size_t goodTotal = 0, failedTotal = 0;
     for (const char* formula : formulas) {
-        for (int variant = 0; variant < 3; ++variant) {
-            // 0: x and y bound; 1: only x bound, y from the memory; 2: folded by Simplify
+        for (int variant = 0; variant < 4; ++variant) {
+            // 0: x and y bound; 1: only x bound, y from the memory; 2: folded by Simplify;
+            // 3: a few points, evaluated one by one
+            const size_t count = variant == 3 ? 7 : points;
             Context c;
             c.vars.SetValue("y", 0.75);
             TExpCal e(formula, c.ops, c.vars, c.consts);
