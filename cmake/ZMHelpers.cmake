@@ -4,6 +4,9 @@ add_library(zm_options INTERFACE)
 target_compile_options(zm_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
   -Wcast-qual -Wformat=2 -Wimplicit-fallthrough -Wmissing-declarations)
+# A product and a sum are rounded apart everywhere: code built for processors with FMA (the
+# engine's batches, chosen at run time) gives the same bits as code built without it.
+target_compile_options(zm_options INTERFACE -ffp-contract=off)
 if(ZM_WERROR)
   target_compile_options(zm_options INTERFACE -Werror)
 endif()

@@ -11,11 +11,18 @@
 //   zm::TExpCal f("sin(x)*x^2", ops, vars, consts);   // borrows all three
 //   if (f.Valid) { vars.SetValue("x", 2); if (f.Calculate()) use(f.Value); }
 //
+// Many points at once (the same results as Calculate at each point):
+//   std::vector<double> xs = ..., values(xs.size());
+//   std::vector<uint8_t> ok(xs.size());
+//   const zm::TBatchVariable x{vars.IndexOf("x"), xs.data()};
+//   f.CalculateBatch({&x, 1}, xs.size(), values.data(), ok.data());
+//
 // TExpCal keeps references to the table and both memories: they must outlive it.
 
 #include <cstdint>
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -119,10 +126,19 @@ public:
     int Count() const { return static_cast<int>(Items_.size()); }
     uint64_t Generation() const { return Generation_; }
     double ValueAt(int index) const { return Items_[static_cast<size_t>(index)].Value; }
+    // The value of an existing item by its index: a name looked up once, set many times.
+    void SetValueAt(int index, double value) { Items_[static_cast<size_t>(index)].Value = value; }
 
 private:
     std::vector<TVarItem> Items_;
     uint64_t Generation_ = 0;
+};
+
+// A variable of the variable memory that takes its values from an array in a batch
+// evaluation. A slot below 0 (a name the memory does not hold) binds nothing.
+struct TBatchVariable {
+    int Slot = -1;                   // TVarMemory::IndexOf of the variable
+    const double* Values = nullptr;  // one value per point
 };
 
 // One compiled formula. Constructed with the formula text and references to the
@@ -141,6 +157,11 @@ public:
     // Evaluates with the variable memory's current values; false (Value = 0) on
     // an invalid or empty formula, a domain failure or an arithmetic fault.
     bool Calculate();
+    // Evaluates at count points: at point i every bound variable holds its Values[i], every
+    // other variable the memory's current value. results[i] and ok[i] (1 or 0) are what
+    // Value and Calculate would give at that point, bit for bit. Neither the memory nor
+    // Value changes.
+    void CalculateBatch(std::span<const TBatchVariable> bound, size_t count, double* results, uint8_t* ok);
     // Derivative text by DiffVariable into DerivativeText; returns Derivable
     // (0 for an invalid or empty formula, or an operation without a derivative).
     uint8_t Derivative();
@@ -172,6 +193,10 @@ private:
     void Compile();
     void BuildProgram();
     void ResolveSlots();
+    bool Runnable();
+    bool LoadVariables(const double* const* bound, size_t point);
+    bool Execute(double& value);
+    void RunBlocks(size_t count, double* results, uint8_t* ok);
 
     // derivative and simplifier helpers
     void BuildDisplayTexts();

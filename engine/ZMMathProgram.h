@@ -22,6 +22,7 @@ enum class TOpCode : uint8_t {
     PowWholeInv,  // constant whole exponent -B, negative
     MulAdd,       // A * B + C: a product used only by a sum
     MulSub,       // A * B - C
+    SinCos,       // sine of A into Dst and its cosine into C, in one call
     Stop,         // ends every program
 };
 
@@ -35,6 +36,7 @@ struct TInstr {
     bool APrev = false;  // A, B, C: the result of the instruction before
     bool BPrev = false;
     bool CPrev = false;
+    bool Check = false;  // a batch notes the points whose result is not finite
 };
 
 struct TExpCal::Program {
@@ -44,11 +46,22 @@ struct TExpCal::Program {
     std::vector<std::string> VarNames;    // variable registers, in order from VarBase
     std::vector<int> VarSlots;            // their index in the variable memory, -1 absent
     uint32_t VarBase = 0;
+    uint32_t TempBase = 0;
     uint64_t Generation = 0;
     bool Resolved = false;
     bool HasResult = false;
     bool ConstantFault = false;           // a constant that is not a finite number
+    bool HasRandom = false;               // draws from the generator: no batches
     uint32_t Result = 0;
+
+    // Batch evaluation: every register is a column of values, one per point of a block.
+    // Temporaries share columns once their last reader has run.
+    std::vector<uint32_t> TempColumn;     // column of each temporary register
+    uint32_t TempColumns = 0;
+    std::vector<double> Columns;          // constants, variables, temporaries, then the fault column
+    std::vector<const double*> Bound;     // per variable register: its array, or none (the memory)
+    std::vector<const double*> Read;      // per register: the column read
+    std::vector<double*> Written;         // per instruction: the columns of Dst and C written
 };
 
 }  // namespace zm

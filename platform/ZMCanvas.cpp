@@ -631,3 +631,5 @@ int TCanvas::TextWidth(const std::string& text) {
 int TCanvas::TextHeight(const std::string&) { return d->fm().height(); }
 
 void TCanvas::SetRecording(std::vector<TCanvasRecord>* sink) { d->rec = sink; }
+
+bool TCanvas::Recording() const { return d->rec != nullptr; }

@@ -115,6 +115,7 @@ public:
 
     // Appends every primitive to *sink while set; nullptr stops recording.
     void SetRecording(std::vector<TCanvasRecord>* sink);
+    bool Recording() const;
 
 private:
     struct Impl;

@@ -114,11 +114,86 @@ void TCoordinate::ClearBackground() {
     canvas_.Rectangle(0, 0, width(), height());
 }
 
+// Everything the plane without graphs is drawn from: the size, every setting, the rows of
+// the legend, the texts' decimal separator, the palette behind system colours and the
+// canvas state the drawing starts from.
+struct TCoordinate::PlaneKey {
+    struct LegendRow {
+        std::uint8_t show;
+        TGraphStyle style;
+        std::string caption;
+        bool region;
+        bool operator==(const LegendRow&) const = default;
+    };
+    int width, height;
+    TCoordinateSettings settings;
+    bool hasMemory;
+    std::vector<LegendRow> legend;
+    char separator;
+    qint64 palette;
+    TCanvasPen pen;
+    TCanvasBrush brush;
+    TCanvasFont font;
+    TPoint penPos;
+    bool operator==(const PlaneKey&) const = default;
+};
+
+// The picture of the plane without graphs and the canvas state its drawing ended with.
+struct TCoordinate::KeptPlane {
+    PlaneKey key;
+    QImage picture;
+    TCanvasPen pen;
+    TCanvasBrush brush;
+    TCanvasFont font;
+    TPoint penPos;
+};
+
+TCoordinate::~TCoordinate() = default;
+
+TCoordinate::PlaneKey TCoordinate::CurrentPlaneKey() const {
+    PlaneKey k{width(), height(), Settings, Memory != nullptr, {}, decimalSeparator(),
+               QGuiApplication::instance() ? QGuiApplication::palette().cacheKey() : 0,
+               canvas_.Pen(), canvas_.Brush(), canvas_.Font(), canvas_.PenPos()};
+    if (Settings.LegendEnabled != 0 && Memory) {
+        for (size_t i = 0; i < Memory->Count(); ++i) {
+            const auto idx = static_cast<std::ptrdiff_t>(i);
+            const TFunctionObj* f = Memory->GetFunction(idx);
+            k.legend.push_back({Memory->GetShowEnabled(idx), *Memory->GetGraphStyle(idx), Memory->GetCaption(idx),
+                                f && IsRegion(*f)});
+        }
+    }
+    return k;
+}
+
+void TCoordinate::DrawPlane() {
+    // Recorded drawings are looked at primitive by primitive: those are always drawn.
+    const bool keep = !canvas_.Recording();
+    PlaneKey key = CurrentPlaneKey();
+    if (keep && kept_ && kept_->key == key) {
+        canvas_.Flush();
+        image_ = kept_->picture;  // shared until the graphs are drawn on it
+        canvas_.SetPen(kept_->pen);
+        canvas_.SetBrush(kept_->brush);
+        canvas_.SetFont(kept_->font);
+        canvas_.SetPenPos(kept_->penPos);
+        CalcMargins();
+        return;
+    }
+    ClearBackground();
+    DrawCoordinateSystem();
+    if (!keep) {
+        kept_.reset();
+        return;
+    }
+    canvas_.Flush();
+    kept_ = std::make_unique<KeptPlane>(
+        KeptPlane{std::move(key), image_, canvas_.Pen(), canvas_.Brush(), canvas_.Font(), canvas_.PenPos()});
+}
+
 void TCoordinate::Redraw(TMemory* memory, TOperatorLib& operatorLib, TVarMemory& varMemory, TVarMemory& constMemory) {
     EnsureImage();
-    ClearBackground();
     Memory = memory;
-    DrawCoordinateSystem();
+    DrawPlane();
     DrawObjects(Memory, operatorLib, varMemory, constMemory);
     canvas_.Flush();
     update();

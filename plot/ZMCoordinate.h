@@ -9,8 +9,11 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cmath>
+
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace zm {
 class TOperatorLib;
@@ -23,6 +26,8 @@ struct TScreenMapping {
     double xmin, ymin, kx, ky;
     bool xLeftToRight, yBottomToTop;
     TPoint operator()(double x, double y) const;
+    // False for a view too narrow (or empty) for its scale to be a finite number.
+    bool Finite() const { return std::isfinite(kx) && std::isfinite(ky); }
 };
 
 class TCoordinate : public QWidget {
@@ -30,6 +35,7 @@ class TCoordinate : public QWidget {
 
 public:
     explicit TCoordinate(QWidget* parent = nullptr);
+    ~TCoordinate() override;
 
     // Persistent settings; editors, the document reader and the viewer change them in
     // place and then call Redraw.
@@ -46,6 +52,8 @@ public:
     TMemory* Memory = nullptr;
     void SetMemory(TMemory* memory) { Memory = memory; }
 
+    // Background, grids, axes, titles and legend, then the graphs. The plane without graphs
+    // is kept as a picture and reused while everything it is drawn from stays the same.
     void Redraw(TMemory* memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
 
     TPoint WorldToScreen(double x, double y);
@@ -80,6 +88,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct PlaneKey;
+    struct KeptPlane;
+    PlaneKey CurrentPlaneKey() const;
+    // ClearBackground and DrawCoordinateSystem, or the kept picture of their work.
+    void DrawPlane();
+
     void EnsureImage();
     int StepCap() const;
     // Calls f(v) for v = start, start + step, ... while keep(v); stops when the step is
@@ -111,12 +125,17 @@ private:
     void DrawParametric(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawImplicitCurve(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawRelationRegion(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
+    struct ImplicitCell;
     struct ImplicitTrace;
-    void TraceImplicitCell(ImplicitTrace& t, double xa, double ya, double xb, double yb);
-    bool CellMayHoldZero(ImplicitTrace& t, double xa, double ya, double xb, double yb);
+    struct QuarterTest;
+    // A leaf draws its marks; a larger cell splits, and each quarter that may hold a zero
+    // of f (CellMayHoldZero's sign test) is traced in turn.
+    void TraceImplicitCell(ImplicitTrace& t, const ImplicitCell& cell);
+    void SplitImplicitCell(ImplicitTrace& t, const ImplicitCell& cell, double mx, double my);
 
     QImage image_;
     TCanvas canvas_;
+    std::unique_ptr<KeptPlane> kept_;
     TCanvasPen SavedPen;
     TCanvasBrush SavedBrush;
     TCanvasFont SavedFont;

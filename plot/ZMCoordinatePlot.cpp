@@ -118,10 +118,87 @@ bool OutsideRange(double v, double lo, double hi) { return v > hi || v < lo; }
 
 }  // namespace
 
+namespace {
+
+constexpr size_t kChunk = 512;  // samples of a curve evaluated in one batch
+
+// A curve takes at most this many samples per pixel of the plane's longer side, whatever
+// its Steps: more change nothing a screen shows and only cost time.
+constexpr int64_t kSamplesPerPixel = 256;
+
+int32_t CurveSteps(int32_t steps, int width, int height) {
+    const int64_t cap = kSamplesPerPixel * std::max({width, height, 1});
+    return static_cast<int32_t>(std::min<int64_t>(steps, cap));
+}
+
+// Region cells are no smaller than a pixel: at most one per pixel of the box's extent.
+int32_t RegionSteps(int32_t steps, double worldExtent, double pixelsPerUnit) {
+    const double pixels = std::floor(std::abs(worldExtent * pixelsPerUnit));
+    return pixels >= steps ? steps : std::max(1, static_cast<int32_t>(pixels));
+}
+
+// The values a sampling loop gives its variable: start, then one step more while keep
+// holds; the loop also ends where a step no longer advances. After the loop v holds the
+// value the variable was last set to.
+template <class Keep>
+struct ParameterSweep {
+    double v;
+    double step;
+    Keep keep;
+    bool done = false;
+
+    // The next values, at most max of them; 0 at the end.
+    size_t Fill(double* out, size_t max) {
+        size_t n = 0;
+        while (n < max && !done) {
+            if (!keep(v)) {
+                done = true;
+                break;
+            }
+            out[n++] = v;
+            const double next = v + step;
+            if (!(next > v))
+                done = true;
+            else
+                v = next;
+        }
+        return n;
+    }
+};
+
+template <class Keep>
+ParameterSweep<Keep> Sweep(double start, double step, Keep keep) {
+    return {start, step, keep};
+}
+
+// One formula over the samples of a chunk.
+struct Batch {
+    TExpCal& e;
+    std::vector<double> values = std::vector<double>(kChunk);
+    std::vector<uint8_t> ok = std::vector<uint8_t>(kChunk);
+
+    void Run(int slot, const double* samples, size_t n) {
+        const zm::TBatchVariable bound{slot, samples};
+        e.CalculateBatch({&bound, 1}, n, values.data(), ok.data());
+    }
+};
+
+// A variable of the memory taken once for a drawing: set by name first, which adds it
+// where it is missing, as the drawing always set it; by its index after that.
+int TakeSlot(TVarMemory& vars, std::string_view name, double first) {
+    vars.SetValue(name, first);
+    return vars.IndexOf(name);
+}
+
+}  // namespace
+
 void TCoordinate::DrawObjects(TMemory* memory, TOperatorLib& operatorLib, TVarMemory& varMemory,
                               TVarMemory& constMemory) {
     if (!memory) return;
     EnsureImage();
+    // A view too narrow for a finite scale puts every point on the same few pixels: nothing
+    // of it can be drawn.
+    if (!ScreenMapping().Finite()) return;
     for (size_t i = 0; i < memory->Count(); ++i) {
         const auto idx = static_cast<std::ptrdiff_t>(i);
         if (TFunctionObj* f = memory->GetFunction(idx))
@@ -157,38 +234,39 @@ void TCoordinate::DrawExplicit(TFunctionObj& graph, TOperatorLib& operatorLib, T
     const TCoordinateSettings& s = Settings;
     const TPlotParameter& pp = graph.PlotParameter;
     if (pp.Steps < 1) return;
-    const double dx = (s.XInterval.Max - s.XInterval.Min) / pp.Steps;
-    const double dy = (s.YInterval.Max - s.YInterval.Min) / pp.Steps;
+    const int32_t steps = CurveSteps(pp.Steps, width(), height());
+    const double dx = (s.XInterval.Max - s.XInterval.Min) / steps;
+    const double dy = (s.YInterval.Max - s.YInterval.Min) / steps;
     // The free variable runs across its own axis; the formula gives the other coordinate.
     const TInterval& range = xOfY ? s.YInterval : s.XInterval;
     const TInterval& valueRange = xOfY ? s.XInterval : s.YInterval;
     const double step = xOfY ? dy : dx;
-    const std::string_view name = xOfY ? "y" : "x";
     if (!(step > 0)) return;
     TExpCal e(graph.Exp, operatorLib, varMemory, constMemory);
     const TInterval& in = graph.Interval;
     const bool restricted = in.Min < in.Max;
-    double v = range.Min;
-    if (restricted && range.Min < in.Min) v = in.Min;
-    varMemory.SetValue(name, v);
+    const double start = restricted && range.Min < in.Min ? in.Min : range.Min;
+    const int slot = TakeSlot(varMemory, xOfY ? "y" : "x", start);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
     Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
-    while (v <= range.Max && (!restricted || v <= in.Max)) {
-        const bool ok = e.Calculate();
-        ++EvaluationCount;
-        const double w = e.Value;
-        const bool broken = !ok || OutsideRange(w, valueRange.Min, valueRange.Max);
-        if (xOfY)
-            smp.Sample(w, v, broken);
-        else
-            smp.Sample(v, w, broken);
-        const double next = v + step;
-        if (!(next > v)) break;
-        v = next;
-        varMemory.SetValue(name, v);
+    auto sweep = Sweep(start, step, [&](double v) { return v <= range.Max && (!restricted || v <= in.Max); });
+    std::vector<double> vs(kChunk);
+    Batch f{e};
+    while (const size_t n = sweep.Fill(vs.data(), kChunk)) {
+        f.Run(slot, vs.data(), n);
+        EvaluationCount += n;
+        for (size_t i = 0; i < n; ++i) {
+            const double w = f.values[i];
+            const bool broken = !f.ok[i] || OutsideRange(w, valueRange.Min, valueRange.Max);
+            if (xOfY)
+                smp.Sample(w, vs[i], broken);
+            else
+                smp.Sample(vs[i], w, broken);
+        }
     }
+    varMemory.SetValueAt(slot, sweep.v);
     RestoreCanvas();
 }
 
@@ -198,31 +276,33 @@ void TCoordinate::DrawParametric(TFunctionObj& graph, TOperatorLib& operatorLib,
     const TPlotParameter& pp = graph.PlotParameter;
     const TInterval& in = graph.Interval;
     if (pp.Steps < 1) return;
-    const double dt = (in.Max - in.Min) / pp.Steps;
+    const int32_t steps = CurveSteps(pp.Steps, width(), height());
+    const double dt = (in.Max - in.Min) / steps;
     if (!(dt > 0)) return;
-    const double dx = (s.XInterval.Max - s.XInterval.Min) / pp.Steps;
-    const double dy = (s.YInterval.Max - s.YInterval.Min) / pp.Steps;
+    const double dx = (s.XInterval.Max - s.XInterval.Min) / steps;
+    const double dy = (s.YInterval.Max - s.YInterval.Min) / steps;
     TExpCal ex(graph.Exp, operatorLib, varMemory, constMemory);
     TExpCal ey(graph.AddExp, operatorLib, varMemory, constMemory);
-    double t = in.Min;
-    varMemory.SetValue("t", t);
+    const int slot = TakeSlot(varMemory, "t", in.Min);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
     Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
-    while (t <= in.Max) {
-        const bool okx = ex.Calculate();
-        const bool oky = ey.Calculate();
-        EvaluationCount += 2;
-        const double x = ex.Value, y = ey.Value;
-        smp.Sample(x, y,
-                   !okx || !oky || OutsideRange(x, s.XInterval.Min, s.XInterval.Max) ||
-                       OutsideRange(y, s.YInterval.Min, s.YInterval.Max));
-        const double next = t + dt;
-        if (!(next > t)) break;
-        t = next;
-        varMemory.SetValue("t", t);
+    auto sweep = Sweep(in.Min, dt, [&](double t) { return t <= in.Max; });
+    std::vector<double> ts(kChunk);
+    Batch fx{ex}, fy{ey};
+    while (const size_t n = sweep.Fill(ts.data(), kChunk)) {
+        fx.Run(slot, ts.data(), n);
+        fy.Run(slot, ts.data(), n);
+        EvaluationCount += 2 * n;
+        for (size_t i = 0; i < n; ++i) {
+            const double x = fx.values[i], y = fy.values[i];
+            smp.Sample(x, y,
+                       !fx.ok[i] || !fy.ok[i] || OutsideRange(x, s.XInterval.Min, s.XInterval.Max) ||
+                           OutsideRange(y, s.YInterval.Min, s.YInterval.Max));
+        }
     }
+    varMemory.SetValueAt(slot, sweep.v);
     RestoreCanvas();
 }
 
@@ -232,63 +312,111 @@ void TCoordinate::DrawPolar(TFunctionObj& graph, TOperatorLib& operatorLib, TVar
     const TPlotParameter& pp = graph.PlotParameter;
     const TInterval& in = graph.Interval;
     if (pp.Steps < 1) return;
-    const double da = std::numbers::pi * (in.Max - in.Min) / pp.Steps;
+    const int32_t steps = CurveSteps(pp.Steps, width(), height());
+    const double da = std::numbers::pi * (in.Max - in.Min) / steps;
     if (!(da > 0)) return;
-    const double dx = (s.XInterval.Max - s.XInterval.Min) / pp.Steps;
-    const double dy = (s.YInterval.Max - s.YInterval.Min) / pp.Steps;
+    const double dx = (s.XInterval.Max - s.XInterval.Min) / steps;
+    const double dy = (s.YInterval.Max - s.YInterval.Min) / steps;
     TExpCal e(graph.Exp, operatorLib, varMemory, constMemory);
     const double amax = std::numbers::pi * in.Max;
-    double a = std::numbers::pi * in.Min;
-    varMemory.SetValue("a", a);
+    const double start = std::numbers::pi * in.Min;
+    const int slot = TakeSlot(varMemory, "a", start);
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
     Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
+    auto sweep = Sweep(start, da, [&](double a) { return a <= amax; });
+    std::vector<double> as(kChunk), xs(kChunk), ys(kChunk);
+    Batch f{e};
     double x = 0, y = 0;  // a failed evaluation keeps the previous point
-    while (a <= amax) {
-        const bool ok = e.Calculate();
-        ++EvaluationCount;
-        if (ok) {
-            x = std::cos(a) * e.Value;
-            y = std::sin(a) * e.Value;
+    while (const size_t n = sweep.Fill(as.data(), kChunk)) {
+        f.Run(slot, as.data(), n);
+        EvaluationCount += n;
+        // the points first, then the drawing: no drawing comes between the sines
+        for (size_t i = 0; i < n; ++i) {
+            if (f.ok[i]) {
+                x = std::cos(as[i]) * f.values[i];
+                y = std::sin(as[i]) * f.values[i];
+            }
+            xs[i] = x;
+            ys[i] = y;
         }
-        smp.Sample(x, y,
-                   !ok || OutsideRange(x, s.XInterval.Min, s.XInterval.Max) ||
-                       OutsideRange(y, s.YInterval.Min, s.YInterval.Max));
-        const double next = a + da;
-        if (!(next > a)) break;
-        a = next;
-        varMemory.SetValue("a", a);
+        for (size_t i = 0; i < n; ++i)
+            smp.Sample(xs[i], ys[i],
+                       !f.ok[i] || OutsideRange(xs[i], s.XInterval.Min, s.XInterval.Max) ||
+                           OutsideRange(ys[i], s.YInterval.Min, s.YInterval.Max));
     }
+    varMemory.SetValueAt(slot, sweep.v);
     RestoreCanvas();
 }
 
-// The formula and pixel sizes shared by one implicit-curve trace.
+namespace {
+
+// The value of f at a point: failed, or v.
+struct FValue {
+    double v = 0;
+    bool ok = false;
+};
+
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+}  // namespace
+
+// A cell of the implicit curve's subdivision with what is known of f on it.
+struct TCoordinate::ImplicitCell {
+    double xa, ya, xb, yb;
+    int depth = 0;
+    bool known = false;     // corners evaluated
+    FValue corner[4] = {};  // (xa, ya), (xb, ya), (xb, yb), (xa, yb)
+    // f at the midpoints of the top and bottom edges, where a quarter test left it
+    bool midKnown[2] = {false, false};
+    FValue mid[2] = {};
+};
+
+// The formula, the pixel sizes and the batches of one implicit-curve trace.
 struct TCoordinate::ImplicitTrace {
     TExpCal& e;
-    TVarMemory& vars;
     std::uint64_t& count;
     const WorldMap& map;
     double p;   // the smaller world size of a pixel
     double wx;  // world width of a pixel
     double wy;  // world height of a pixel
+    int maxDepth;
+    int xSlot;
+    int ySlot;
 
-    // Bits of the last values set: a corner often shares one of them with the one before.
-    std::uint64_t setX = 0;
-    std::uint64_t setY = 0;
-    bool anySet = false;
+    // Points asked for, evaluated together by Evaluate.
+    std::vector<double> xs{}, ys{}, values{};
+    std::vector<uint8_t> ok{};
 
-    bool Eval(double x, double y, double& v) {
-        const auto bx = std::bit_cast<std::uint64_t>(x), by = std::bit_cast<std::uint64_t>(y);
-        if (!anySet || bx != setX) vars.SetValue("x", x);
-        if (!anySet || by != setY) vars.SetValue("y", y);
-        setX = bx;
-        setY = by;
-        anySet = true;
-        ++count;
-        const bool ok = e.Calculate();
-        v = e.Value;
-        return ok;
+    // The last point the cell-by-cell algorithm evaluates (each quarter test's corners and
+    // edge points, each leaf's corners, in turn): "x" and "y" hold it after the drawing.
+    bool visited = false;
+    double lastX = 0;
+    double lastY = 0;
+
+    size_t Ask(double x, double y) {
+        xs.push_back(x);
+        ys.push_back(y);
+        return xs.size() - 1;
+    }
+    void Evaluate() {
+        const size_t n = xs.size();
+        values.resize(n);
+        ok.resize(n);
+        const zm::TBatchVariable bound[] = {{xSlot, xs.data()}, {ySlot, ys.data()}};
+        e.CalculateBatch(bound, n, values.data(), ok.data());
+        count += n;
+    }
+    FValue Answer(size_t i) const { return {values[i], ok[i] != 0}; }
+    void Clear() {
+        xs.clear();
+        ys.clear();
+    }
+    void Visit(double x, double y) {
+        visited = true;
+        lastX = x;
+        lastY = y;
     }
 };
 
@@ -328,84 +456,181 @@ void TCoordinate::DrawImplicitCurve(TFunctionObj& graph, TOperatorLib& operatorL
     const double wy = std::abs((b.y1 - b.y0) / dpy);
     const double p = std::min(wx, wy);
     if (!(p > 0) || !std::isfinite(p)) return;
+    // After this many halvings a cell lies within a pixel both ways; the depth bound holds
+    // the subdivision there even where rounding keeps the pixel sizes from stopping it.
+    const int maxDepth = static_cast<int>(std::ceil(std::log2(std::max(std::abs(dpx), std::abs(dpy))))) + 2;
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    ImplicitTrace t{e, varMemory, EvaluationCount, map, p, wx, wy};
-    TraceImplicitCell(t, b.x0, b.y1, b.x1, b.y0);
+    ImplicitTrace t{e, EvaluationCount, map, p, wx, wy, maxDepth, varMemory.IndexOf("x"), varMemory.IndexOf("y")};
+    TraceImplicitCell(t, ImplicitCell{b.x0, b.y1, b.x1, b.y0});
+    if (t.visited) {
+        varMemory.SetValue("x", t.lastX);
+        varMemory.SetValue("y", t.lastY);
+    }
     RestoreCanvas();
 }
 
-void TCoordinate::TraceImplicitCell(ImplicitTrace& t, double xa, double ya, double xb, double yb) {
+void TCoordinate::TraceImplicitCell(ImplicitTrace& t, const ImplicitCell& cell) {
+    const double xa = cell.xa, ya = cell.ya, xb = cell.xb, yb = cell.yb;
     const double w = std::abs(xa - xb), h = std::abs(ya - yb);
     const double mx = (xa + xb) / 2, my = (ya + yb) / 2;
     const bool large = w > 4 * t.p || h > 4 * t.p;
     const bool withinPixel = w <= t.wx && h <= t.wy;
     const bool divisible = mx != xa && mx != xb && my != ya && my != yb;
-    if (large && !withinPixel && divisible) {
-        const double q[4][4] = {{xa, ya, mx, my}, {mx, ya, xb, my}, {xa, my, mx, yb}, {mx, my, xb, yb}};
-        for (const auto& c : q)
-            if (CellMayHoldZero(t, c[0], c[1], c[2], c[3])) TraceImplicitCell(t, c[0], c[1], c[2], c[3]);
+    if (large && !withinPixel && divisible && cell.depth < t.maxDepth) {
+        SplitImplicitCell(t, cell, mx, my);
         return;
     }
-    double a = 0, c = 0, b = 0, d = 0;
-    bool ok = t.Eval(xa, ya, a);
-    ok = t.Eval(xb, ya, c) && ok;
-    ok = t.Eval(xb, yb, b) && ok;
-    ok = t.Eval(xa, yb, d) && ok;
-    if (!ok) return;  // a leaf with a failed corner draws nothing
-    a = std::abs(a);
-    b = std::abs(b);
-    c = std::abs(c);
-    d = std::abs(d);
+    FValue c[4];
+    std::copy(std::begin(cell.corner), std::end(cell.corner), c);
+    if (!cell.known) {  // only a box that is a leaf at once
+        t.Clear();
+        t.Ask(xa, ya);
+        t.Ask(xb, ya);
+        t.Ask(xb, yb);
+        t.Ask(xa, yb);
+        t.Evaluate();
+        for (size_t i = 0; i < 4; ++i) c[i] = t.Answer(i);
+    }
+    t.Visit(xa, yb);
+    if (!c[0].ok || !c[1].ok || !c[2].ok || !c[3].ok) return;  // a leaf with a failed corner draws nothing
+    const double a = std::abs(c[0].v), cc = std::abs(c[1].v), b = std::abs(c[2].v), d = std::abs(c[3].v);
     std::array<std::array<double, 4>, 3> marks;
     // diagonals
-    if (a < c && a < d && b < c && b < d)
+    if (a < cc && a < d && b < cc && b < d)
         marks[0] = {xa, ya, xb, yb};
     else
         marks[0] = {xb, ya, xa, yb};
     // horizontal edges
-    if (a < b && a < d && c < b && c < d)
+    if (a < b && a < d && cc < b && cc < d)
         marks[1] = {xa, ya, xb, ya};
     else
         marks[1] = {xa, yb, xb, yb};
     // vertical edges
-    if (a < b && a < c && d < b && d < c)
+    if (a < b && a < cc && d < b && d < cc)
         marks[2] = {xa, ya, xa, yb};
     else
         marks[2] = {xb, ya, xb, yb};
     t.map.Segments(marks);
 }
 
-bool TCoordinate::CellMayHoldZero(ImplicitTrace& t, double xa, double ya, double xb, double yb) {
-    const double cx[4] = {xa, xb, xb, xa};
-    const double cy[4] = {ya, ya, yb, yb};
-    int good = 0, pos = 0, neg = 0;
-    for (int i = 0; i < 4; ++i) {
-        double v = 0;
-        if (!t.Eval(cx[i], cy[i], v)) continue;  // a failed corner takes no part in the sign test
-        ++good;
-        if (v > 0) ++pos;
-        if (v < 0) ++neg;
+// The quarter test of a cell's sign pattern.
+struct TCoordinate::QuarterTest {
+    ImplicitCell cell;
+    int walk = 0;           // edge points: 0 when the corners decide
+    bool above = false;     // the walk runs along the top edge, else the bottom
+    double walkX[3] = {};
+    size_t asked[3] = {};   // where each edge point's value is, or kCorner
+    bool holdsZero = false;
+};
+
+void TCoordinate::SplitImplicitCell(ImplicitTrace& t, const ImplicitCell& cell, double mx, double my) {
+    // f on the 3 x 3 points of the split: rows ya, my, yb; columns xa, mx, xb. The parent's
+    // corners and any edge midpoint its test left are known; the rest go in one batch.
+    const double gx[3] = {cell.xa, mx, cell.xb}, gy[3] = {cell.ya, my, cell.yb};
+    FValue g[3][3];
+    bool have[3][3] = {};
+    if (cell.known) {
+        const int at[4][2] = {{0, 0}, {0, 2}, {2, 2}, {2, 0}};
+        for (int k = 0; k < 4; ++k) {
+            g[at[k][0]][at[k][1]] = cell.corner[k];
+            have[at[k][0]][at[k][1]] = true;
+        }
     }
-    if (good == 0) return false;
-    if (pos != good && neg != good) return true;
-    // All of one sign: look for the other sign along one edge, from its midpoint to its
-    // far corner.
-    const bool above = pos == good;
-    const double ye = above ? ya : yb;
-    const double step = std::abs(xb - xa) / 2;
-    bool other = false;
-    double x = xa;
-    while (x < xb) {
-        const double next = x + step;
-        if (!(next > x)) break;
-        x = next;
-        double v = 0;
-        if (t.Eval(x, ye, v) && (above ? v < 0 : v > 0)) other = true;
+    for (int e = 0; e < 2; ++e)
+        if (cell.midKnown[e]) {
+            g[e * 2][1] = cell.mid[e];
+            have[e * 2][1] = true;
+        }
+    t.Clear();
+    size_t asked[3][3] = {};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            if (!have[r][c]) asked[r][c] = t.Ask(gx[c], gy[r]);
+    t.Evaluate();
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            if (!have[r][c]) g[r][c] = t.Answer(asked[r][c]);
+
+    // The four quarters in order, each with the corners from the grid; those whose corners
+    // agree in sign look along one edge for the other sign.
+    constexpr size_t kCorner = SIZE_MAX;
+    QuarterTest q[4];
+    t.Clear();
+    for (int k = 0; k < 4; ++k) {
+        const int r0 = k / 2, c0 = k % 2;
+        QuarterTest& qt = q[k];
+        ImplicitCell& qc = qt.cell;
+        qc.xa = gx[c0];
+        qc.ya = gy[r0];
+        qc.xb = gx[c0 + 1];
+        qc.yb = gy[r0 + 1];
+        qc.depth = cell.depth + 1;
+        qc.known = true;
+        qc.corner[0] = g[r0][c0];
+        qc.corner[1] = g[r0][c0 + 1];
+        qc.corner[2] = g[r0 + 1][c0 + 1];
+        qc.corner[3] = g[r0 + 1][c0];
+        int good = 0, pos = 0, neg = 0;
+        for (const FValue& v : qt.cell.corner) {
+            if (!v.ok) continue;  // a failed corner takes no part in the sign test
+            ++good;
+            if (v.v > 0) ++pos;
+            if (v.v < 0) ++neg;
+        }
+        if (good == 0) continue;
+        if (pos != good && neg != good) {
+            qt.holdsZero = true;
+            continue;
+        }
+        // From the edge's first corner in steps of half its length while short of the far
+        // corner: the midpoint and the far corner.
+        qt.above = pos == good;
+        const double ye = qt.above ? qt.cell.ya : qt.cell.yb;
+        const double step = std::abs(qt.cell.xb - qt.cell.xa) / 2;
+        for (double x = qt.cell.xa; x < qt.cell.xb && qt.walk < 3;) {
+            const double next = x + step;
+            if (!(next > x)) break;
+            x = next;
+            qt.walkX[qt.walk] = x;
+            qt.asked[qt.walk] = SameBits(x, qt.cell.xb) ? kCorner : t.Ask(x, ye);
+            ++qt.walk;
+        }
     }
-    return other;
+    t.Evaluate();
+    for (QuarterTest& qt : q) {
+        qt.cell.midKnown[0] = qt.cell.midKnown[1] = false;
+        const FValue far = qt.cell.corner[qt.above ? 1 : 2];
+        const double cmx = (qt.cell.xa + qt.cell.xb) / 2;
+        for (int i = 0; i < qt.walk; ++i) {
+            const FValue v = qt.asked[i] == kCorner ? far : t.Answer(qt.asked[i]);
+            if (v.ok && (qt.above ? v.v < 0 : v.v > 0)) qt.holdsZero = true;
+            if (SameBits(qt.walkX[i], cmx)) {
+                qt.cell.mid[qt.above ? 0 : 1] = v;
+                qt.cell.midKnown[qt.above ? 0 : 1] = true;
+            }
+        }
+    }
+    for (const QuarterTest& qt : q) {
+        t.Visit(qt.cell.xa, qt.cell.yb);
+        if (qt.walk > 0) t.Visit(qt.walkX[qt.walk - 1], qt.above ? qt.cell.ya : qt.cell.yb);
+        if (qt.holdsZero) TraceImplicitCell(t, qt.cell);
+    }
 }
+
+namespace {
+
+// A filled box in pixels, [l, r) x [t, b) as the canvas fills a rectangle.
+struct PixelBox {
+    int l, t, r, b;
+};
+
+PixelBox Filled(int x1, int y1, int x2, int y2) {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+}  // namespace
 
 void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operatorLib, TVarMemory& varMemory,
                                      TVarMemory& constMemory) {
@@ -413,8 +638,9 @@ void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operator
     const WorldBox b = RelationBox(Settings, graph);
     const TPlotParameter& pp = graph.PlotParameter;
     if (pp.StepsOnX < 1 || pp.StepsOnY < 1) return;
-    const double cx = (b.x1 - b.x0) / pp.StepsOnX;
-    const double cy = (b.y1 - b.y0) / pp.StepsOnY;
+    const TScreenMapping screen = ScreenMapping();
+    const double cx = (b.x1 - b.x0) / RegionSteps(pp.StepsOnX, b.x1 - b.x0, screen.kx);
+    const double cy = (b.y1 - b.y0) / RegionSteps(pp.StepsOnY, b.y1 - b.y0, screen.ky);
     if (!(cx > 0) || !(cy > 0)) return;
     graph.GraphStyle.LineWidth = 0;
     graph.GraphStyle.LineStyle = psClear;
@@ -423,24 +649,57 @@ void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operator
     const WorldMap map(*this);
     const int sx = Settings.XAxesDirection == 0 ? -1 : 1;
     const int sy = Settings.YAxesDirection == 1 ? -1 : 1;
+    // The grid nodes of a row, the same for every row, and their cells' pixel columns.
+    std::vector<double> xs;
+    for (double x = b.x0; x <= b.x1;) {
+        xs.push_back(x);
+        const double next = x + cx;
+        if (!(next > x)) break;
+        x = next;
+    }
+    std::vector<int> left(xs.size()), right(xs.size());
+    for (size_t i = 0; i < xs.size(); ++i) {
+        left[i] = map(xs[i] - cx / 2, b.y0).x + sx;
+        right[i] = map(xs[i] + cx / 2, b.y0).x;
+    }
+    // Neighbouring cells of a row drawn as one box give the same pixels when filling twice
+    // changes nothing (copy mode; hatching is aligned to the image).
+    const bool joinCells = canvas_.Pen().Mode == pmCopy;
+    const int ySlot = TakeSlot(varMemory, "y", b.y0);
+    const int xSlot = TakeSlot(varMemory, "x", b.x0);
+    std::vector<double> values(xs.size());
+    std::vector<uint8_t> ok(xs.size());
+    const zm::TBatchVariable bound{xSlot, xs.data()};
     for (double y = b.y0; y <= b.y1;) {
-        varMemory.SetValue("y", y);
-        for (double x = b.x0; x <= b.x1;) {
-            varMemory.SetValue("x", x);
-            ++EvaluationCount;
-            if (e.Calculate() && e.Value != 0) {
-                const TPoint pa = map(x - cx / 2, y - cy / 2);
-                const TPoint pb = map(x + cx / 2, y + cy / 2);
-                canvas_.Rectangle(pa.x + sx, pa.y, pb.x, pb.y + sy);
+        varMemory.SetValueAt(ySlot, y);
+        e.CalculateBatch({&bound, 1}, xs.size(), values.data(), ok.data());
+        EvaluationCount += xs.size();
+        const int top = map(b.x0, y - cy / 2).y, bottom = map(b.x0, y + cy / 2).y + sy;
+        bool open = false;
+        PixelBox run{};
+        for (size_t i = 0; i < xs.size(); ++i) {
+            if (!ok[i] || values[i] == 0) continue;
+            if (!joinCells) {
+                canvas_.Rectangle(left[i], top, right[i], bottom);
+                continue;
             }
-            const double next = x + cx;
-            if (!(next > x)) break;
-            x = next;
+            const PixelBox cell = Filled(left[i], top, right[i], bottom);
+            if (cell.l >= cell.r || cell.t >= cell.b) continue;  // fills nothing
+            if (open && cell.l <= run.r && cell.r >= run.l) {
+                run.l = std::min(run.l, cell.l);
+                run.r = std::max(run.r, cell.r);
+                continue;
+            }
+            if (open) canvas_.Rectangle(run.l, run.t, run.r, run.b);
+            run = cell;
+            open = true;
         }
+        if (open) canvas_.Rectangle(run.l, run.t, run.r, run.b);
         const double next = y + cy;
         if (!(next > y)) break;
         y = next;
     }
+    varMemory.SetValueAt(xSlot, xs.back());
     RestoreCanvas();
 }
 

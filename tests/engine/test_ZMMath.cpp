@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <new>
 
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <numbers>
@@ -440,7 +441,7 @@ TEST(TExpCal, EveryOperatorAndItsDomain) {
         {"x^(-2)", 2, 1, true, 0.25},           {"x^0.5", 2, 1, true, std::sqrt(2)},
         {"x^2147483647", 1, 1, true, 1},        {"x^2147483647", -1, 1, true, -1},
         {"x^4294967296", 1, 1, true, 1},        {"x^1000", 10, 1, false, 0},
-        {"x^(-400)", 10, 1, true, 0},           {"x*y", 3, 1, true, 0},
+        {"x^(-400)", 10, 1, false, 0},          {"x*y", 3, 1, true, 0},
         {"x*x", 1e200, 1, false, 0},            {"sqr x", 1e200, 1, false, 0},
         {"x/4", 2, 1, true, 0.5},               {"1/0", 0, 1, false, 0},
         {"x+2", 1, 1, true, 3},                 {"x-2", 1, 1, true, -1},
@@ -636,6 +637,27 @@ TEST(TExpCal, HugeWholeExponentsAreFast) {
     EXPECT_FALSE(n.Calculate());  // 2^2147483647 overflows
 }
 
+TEST(TExpCal, WholeNegativePowersFailWhenTheProductOverflows) {
+    // a^-n is 1 / (a * a * ... * a): an overflowing product is a fault, not a quotient of 0.
+    Context c;
+    struct Case { const char* formula; bool ok; double value; };
+    const Case cases[] = {
+        {"10^(0-400)", false, 0},    {"10^(0-309)", false, 0},          {"(0-10)^(0-309)", false, 0},
+        {"10^(0-308)", true, 1e-308}, {"2^(0-1023)", true, 0x1p-1023}, {"2^(0-1024)", false, 0},
+        {"0.1^(0-400)", false, 0},   {"0.1^400", true, 0},              {"x^(0-3)", true, 0.125},
+    };
+    c.vars.SetValue("x", 2);
+    for (const Case& cs : cases) {
+        // as typed, and with the exponent folded into a constant
+        for (bool folded : {false, true}) {
+            TExpCal e(cs.formula, c.ops, c.vars, c.consts);
+            if (folded) e.Simplify();
+            EXPECT_EQ(e.Calculate(), cs.ok) << cs.formula << (folded ? " folded" : "");
+            EXPECT_NEAR(e.Value, cs.value, 1e-15 * cs.value) << cs.formula << (folded ? " folded" : "");
+        }
+    }
+}
+
 TEST(TExpCal, LongFormulasCompileAndEvaluate) {
     Context c;
     c.vars.SetValue("x", 1);
@@ -661,6 +683,108 @@ TEST(TExpCal, LongFormulasCompileAndEvaluate) {
     TExpCal fn(chain, c.ops, c.vars, c.consts);
     ASSERT_EQ(fn.Valid, 1);
     EXPECT_TRUE(fn.Calculate());
+}
+
+// Values a drawing may feed a formula: ordinary ones, whole numbers and halves, values at
+// the edges of the domains, magnitudes from the smallest to the largest, and a few that
+// are not finite.
+std::vector<double> Inputs(uint64_t seed, size_t count) {
+    const double specials[] = {0.0, -0.0, 1, -1, 0.5, -0.5, 2.5, -2.5, 2, 3, 1e-16, 1e300, -1e300, 1e-310,
+                               1.7976931348623157e308, 9.3e18, std::numbers::pi / 2, 1 + 1e-16, 1 - 1e-16,
+                               std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+    std::mt19937_64 g(seed);
+    std::uniform_real_distribution<double> unit(-3, 3), exponent(-320, 308);
+    std::vector<double> out;
+    for (size_t i = 0; out.size() < count; ++i) {
+        switch (g() % 6) {
+        case 0: out.push_back(specials[g() % std::size(specials)]); break;
+        case 1: out.push_back(std::round(unit(g) * 4) / 2); break;
+        case 2: out.push_back((g() % 2 ? -1 : 1) * std::pow(10.0, exponent(g))); break;
+        default: out.push_back(unit(g)); break;
+        }
+    }
+    return out;
+}
+
+TEST(TExpCal, BatchesGiveTheBitsOfSingleEvaluations) {
+    const char* const formulas[] = {
+        "sin x", "cos x", "-x", "+x", "tan x", "cot x", "arcsin x", "arccos x", "arctan x", "arccot x", "abs x",
+        "sqrt x", "sqr x", "ln x", "log10 x", "log2 x", "exp x", "int x", "round x", "frac x", "sign x", "sinh x",
+        "cosh x", "tanh x", "coth x", "arcsinh x", "arccosh x", "arctanh x", "arccoth x", "x^y", "x*y", "x/y", "x+y",
+        "x-y", "x>=y", "x<=y", "x<>y", "x=y", "x<y", "x>y", "not x", "x and y", "x or y", "x xor y", "x", "5", "PI",
+        "x^0", "x^2", "x^3", "x^7", "x^(0-3)", "x^(-400)", "y^1000", "x*y+x", "x-x*y", "x*y-3", "x*x*x/x+1",
+        "sin(x)*x^2+sqrt(abs(x))", "2*x+sin x", "x^2+3*x-1",
+        "(x+1)*(x-2)/(x+3)+(x-4)*(x+5)/(x-6)+(x+7)*(x-8)/(x+9)+(x-10)*(x+11)/(x-12)"
+        "+sin(x)*cos(x)+sqrt(x*x+1)-exp(x/10)+x^3-2*x^2+1",
+        "exp(x*y)/(1-x)", "ln(x)*y+arcsin(y)", "x^y^2", "tan(x*1e10)", "x*1e300*y", "sqrt(x-y)+ln(y-x)",
+        "1/(x-y)", "(x>0)*sqrt(x)+(x<=0)*y", "x2", "", "q",
+    };
+    const size_t points = 4099;  // blocks and a part of one
+    const std::vector<double> xs = Inputs(1, points), ys = Inputs(2, points);
+    size_t goodTotal = 0, failedTotal = 0;
+    for (const char* formula : formulas) {
+        for (int variant = 0; variant < 4; ++variant) {
+            // 0: x and y bound; 1: only x bound, y from the memory; 2: folded by Simplify;
+            // 3: a few points, evaluated one by one
+            const size_t count = variant == 3 ? 7 : points;
+            Context c;
+            c.vars.SetValue("y", 0.75);
+            TExpCal e(formula, c.ops, c.vars, c.consts);
+            if (variant == 2) e.Simplify();
+            const zm::TBatchVariable bound[] = {{c.vars.IndexOf("x"), xs.data()}, {c.vars.IndexOf("y"), ys.data()}};
+            std::vector<double> results(count, -1);
+            std::vector<uint8_t> ok(count, 7);
+            e.CalculateBatch({bound, variant == 1 ? 1u : 2u}, count, results.data(), ok.data());
+            size_t good = 0;
+            for (size_t i = 0; i < count; ++i) {
+                c.vars.SetValue("x", xs[i]);
+                if (variant != 1) c.vars.SetValue("y", ys[i]);
+                const bool single = e.Calculate();
+                good += single;
+                ASSERT_EQ(ok[i], single ? 1 : 0) << formula << " variant " << variant << " x=" << xs[i] << " y=" << ys[i];
+                ASSERT_EQ(std::bit_cast<uint64_t>(results[i]), std::bit_cast<uint64_t>(e.Value))
+                    << formula << " variant " << variant << " x=" << xs[i] << " y=" << ys[i];
+            }
+            goodTotal += good;
+            failedTotal += count - good;
+        }
+    }
+    // both outcomes in numbers
+    EXPECT_GT(goodTotal, 100000u);
+    EXPECT_GT(failedTotal, 100000u);
+}
+
+TEST(TExpCal, BatchReadsUnboundVariablesFromTheMemoryAndChangesNothing) {
+    Context c;
+    c.vars.SetValue("y", std::numeric_limits<double>::infinity());
+    c.vars.SetValue("t", 4);
+    TExpCal e("x+t", c.ops, c.vars, c.consts), f("x+y", c.ops, c.vars, c.consts);
+    const double xs[] = {1, 2, std::numeric_limits<double>::quiet_NaN()};
+    const zm::TBatchVariable x{c.vars.IndexOf("x"), xs};
+    double results[3];
+    uint8_t ok[3];
+    e.Value = 123;
+    e.CalculateBatch({&x, 1}, 3, results, ok);
+    EXPECT_EQ(std::vector<double>(results, results + 3), (std::vector<double>{5, 6, 0}));
+    EXPECT_EQ(std::vector<int>(ok, ok + 3), (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(e.Value, 123);
+    EXPECT_EQ(c.vars.GetValue("x"), 0);
+    // an unbound variable that is not a finite number fails every point, as Calculate does
+    f.CalculateBatch({&x, 1}, 3, results, ok);
+    EXPECT_EQ(std::vector<int>(ok, ok + 3), (std::vector<int>{0, 0, 0}));
+    // "random" draws point by point, in the order single evaluations draw
+    zm::TOperatorLib batchOps(42), singleOps(42);
+    TExpCal rb("random(x*1000)+x", batchOps, c.vars, c.consts), rs("random(x*1000)+x", singleOps, c.vars, c.consts);
+    const std::vector<double> many = Inputs(3, 600);
+    std::vector<double> drawn(many.size());
+    std::vector<uint8_t> drawnOk(many.size());
+    const zm::TBatchVariable m{c.vars.IndexOf("x"), many.data()};
+    rb.CalculateBatch({&m, 1}, many.size(), drawn.data(), drawnOk.data());
+    for (size_t i = 0; i < many.size(); ++i) {
+        c.vars.SetValue("x", many[i]);
+        ASSERT_EQ(rs.Calculate(), drawnOk[i] == 1) << many[i];
+        ASSERT_EQ(std::bit_cast<uint64_t>(rs.Value), std::bit_cast<uint64_t>(drawn[i])) << many[i];
+    }
 }
 
 }  // namespace

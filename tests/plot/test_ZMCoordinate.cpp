@@ -2,7 +2,10 @@
 
 #include "engine/ZMNumber.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
+#include <QPalette>
 
 #include <algorithm>
 #include <chrono>
@@ -711,4 +714,67 @@ TEST(Coordinate, LegendSwitchesAndBottomTitleOffset) {
         EXPECT_EQ(dark, !c.redText) << c.name;
         EXPECT_EQ(Rgb(img, 260, y + 7) == 0xFF0000u, c.sample) << c.name;  // sample line x - 60 .. x - 10
     }
+}
+
+TEST(Coordinate, TheKeptPlaneIsThePlaneAFreshDrawingGives) {
+    // One plane redrawn after each change against a new plane that draws everything.
+    PlaneFixture f(520, 480);
+    TCoordinateSettings& s = f.plane.Settings;
+    s.TitleTopEnabled = 1;
+    s.TitleTop = "Kept";
+    s.LegendEnabled = 1;
+    s.XInterval = TInterval::CreateRange(1, -3.5, 7.25);
+    TFunctionObj g = Graph(0, "sin(x)*3");
+    f.memory.AddFunction(g);
+    const QPalette palette = QGuiApplication::palette();
+    struct Step {
+        const char* name;
+        std::function<void()> change;
+    };
+    const Step steps[] = {
+        {"first drawing", [] {}},
+        {"nothing changed", [] {}},
+        {"the palette behind the title's colour",
+         [&] {
+             QPalette p = palette;
+             p.setColor(QPalette::WindowText, Qt::darkGreen);
+             QGuiApplication::setPalette(p);
+         }},
+        {"view", [&] { s.YInterval = TInterval::CreateRange(1, -2, 2.5); }},
+        {"title", [&] { s.TitleTop = "Changed"; }},
+        {"grid", [&] { s.GridVerEnabled = 0; }},
+        {"background", [&] { s.BackgroundColor = 0xE0F0FF; }},
+        {"size", [&] { f.plane.resize(480, 500); }},
+        {"a graph more", [&] { f.memory.AddFunction(Graph(4, "x*x+y*y-4", ">0")); }},
+        {"a graph hidden", [&] { f.memory.GetFunction(0)->ShowEnabled = 0; }},
+        {"a graph's colour", [&] { f.memory.GetGraphStyle(1)->LineColor = 0x00A0A0; }},
+        {"a graph's formula", [&] { f.memory.GetFunction(1)->Exp = "x*x+y*y-9"; }},
+        {"the decimal separator", [] { QLocale::setDefault(QLocale(QLocale::German)); }},
+        {"the canvas font", [&] { f.plane.GetCanvas().SetFont(TFont{1, 0x0000FF, -15, "Sans", 0, 96}); }},
+    };
+    for (const Step& st : steps) {
+        st.change();
+        f.plane.Redraw(&f.memory, f.ops, f.vars, f.consts);
+        PlaneFixture fresh(f.plane.width(), f.plane.height());
+        fresh.plane.Settings = s;
+        fresh.plane.GetCanvas().SetFont(f.plane.GetCanvas().Font());
+        fresh.plane.ClearBackground();
+        fresh.plane.SetMemory(&f.memory);
+        fresh.plane.DrawCoordinateSystem();
+        fresh.plane.DrawObjects(&f.memory, fresh.ops, fresh.vars, fresh.consts);
+        EXPECT_TRUE(f.plane.Picture() == fresh.plane.Picture()) << st.name;
+        EXPECT_EQ(f.plane.MarginBottom, fresh.plane.MarginBottom) << st.name;
+    }
+    QLocale::setDefault(QLocale::c());
+    QGuiApplication::setPalette(palette);
+
+    // With no graph to draw, a redraw with nothing changed is the kept picture itself.
+    f.memory.GetFunction(1)->ShowEnabled = 0;
+    f.plane.Redraw(&f.memory, f.ops, f.vars, f.consts);
+    const qint64 kept = f.plane.Picture().cacheKey();
+    f.plane.Redraw(&f.memory, f.ops, f.vars, f.consts);
+    EXPECT_EQ(f.plane.Picture().cacheKey(), kept);
+    s.XAxesTicksLength = 4;
+    f.plane.Redraw(&f.memory, f.ops, f.vars, f.consts);
+    EXPECT_NE(f.plane.Picture().cacheKey(), kept);
 }

@@ -1,7 +1,13 @@
 #include "PlaneFixture.h"
 
+#include "storage/ZMDocumentFile.h"
+#include "storage/ZMXML.h"
+
+#include <QImage>
+
 #include <chrono>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -241,7 +247,8 @@ TEST(Plot, ImplicitCurveAndRelationRegion) {
         std::vector<TCanvasRecord> cells;
         for (const auto& r : g.Records(TCanvasRecord::Rect))
             if (r.brush.Color == kInk) cells.push_back(r);
-        EXPECT_GT(cells.size(), outside ? 100u : 20u) << tail;
+        // a box per run of drawn cells in a row: one or two a row outside, one on the diagonal
+        EXPECT_GT(cells.size(), outside ? 50u : 20u) << tail;
         EXPECT_TRUE(Runs(g).empty()) << tail << ": no curve marks";
         for (const auto& c : cells) {
             EXPECT_EQ(c.pen.Style, psClear);
@@ -258,7 +265,8 @@ TEST(Plot, ImplicitCurveAndRelationRegion) {
         EXPECT_EQ(st->LineStyle, psClear);
     }
 
-    // cells: neighbouring rectangles touch (one pixel widened on one side)
+    // cells: neighbouring rectangles touch (one pixel widened on one side), so a row of
+    // drawn cells is one box from the first cell's widened side to the last cell's far side
     PlaneFixture h;
     TFunctionObj all = Graph(4, "1", "");
     all.PlotParameter.StepsOnX = 4;
@@ -266,10 +274,10 @@ TEST(Plot, ImplicitCurveAndRelationRegion) {
     h.memory.AddFunction(all);
     h.DrawObjects();
     const auto cells = h.Records(TCanvasRecord::Rect);
-    ASSERT_EQ(cells.size(), 25u);
+    ASSERT_EQ(cells.size(), 5u);
     const TPoint a = h.plane.WorldToScreen(-10 - 2.5, -10 - 2.5);
-    const TPoint b = h.plane.WorldToScreen(-10 + 2.5, -10 + 2.5);
-    EXPECT_EQ(cells[0].pts, (std::vector<TPoint>{{a.x - 1, a.y}, {b.x, b.y - 1}}));
+    const TPoint b = h.plane.WorldToScreen(10 + 2.5, -10 + 2.5);
+    EXPECT_EQ(cells[0].pts, (std::vector<TPoint>{{a.x - 1, b.y - 1}, {b.x, a.y}}));
 }
 
 TEST(Plot, TablesPolylineAndSmoothed) {
@@ -491,22 +499,24 @@ TEST(Plot, ImplicitLeafDrawsOneMarkPerPairingOfCorners) {
 
 TEST(Plot, ImplicitQuarterTestLooksAlongOneEdge) {
     // A box of 8 pixels splits once; each 4-pixel quarter is tested, then traced as a leaf.
+    // Each point is evaluated once: the 3 x 3 points of the split, and of each edge walk
+    // its midpoint (its far corner is a point of the split); a leaf reuses its corners.
     struct Case {
         const char* name;
         const char* exp;
-        uint64_t evaluations;  // 4 quarters x 4 corners, the edge walks, 4 per traced leaf
+        uint64_t evaluations;
         bool drawn;
     };
     const Case cases[] = {
         {"all corners positive, negative at the top midpoint: traced",
-         "100*((x-0.0625)^2+(y-0.25)^2)-0.01", 16 + 4 * 2 + 4, true},
+         "100*((x-0.0625)^2+(y-0.25)^2)-0.01", 9 + 4, true},
         {"all corners positive, negative only at the bottom midpoint: skipped",
-         "100*((x-0.0625)^2+y^2)-0.01", 16 + 4 * 2, false},
+         "100*((x-0.0625)^2+y^2)-0.01", 9 + 4, false},
         {"all corners negative, positive at the bottom midpoint: traced",
-         "0.01-100*((x-0.0625)^2+(y-0.125)^2)", 16 + 4 * 2 + 4, true},
-        {"a failed corner takes no part: the others agree, so skipped", "1+0*sqrt(x-0.0625)", 16 + 4 * 2, false},
-        {"every corner fails: skipped without an edge walk", "sqrt(-1-x)", 16, false},
-        {"mixed signs: traced without an edge walk", "x-0.0001", 16 + 2 * 2 + 2 * 4, true},
+         "0.01-100*((x-0.0625)^2+(y-0.125)^2)", 9 + 4, true},
+        {"a failed corner takes no part: the others agree, so skipped", "1+0*sqrt(x-0.0625)", 9 + 4, false},
+        {"every corner fails: skipped without an edge walk", "sqrt(-1-x)", 9, false},
+        {"mixed signs: traced without an edge walk", "x-0.0001", 9 + 2, true},
     };
     for (const Case& c : cases) {
         PlaneFixture f;
@@ -655,7 +665,9 @@ TEST(Plot, RegionCompilesTheTailAfterTheBracketedFormula) {
         g.GraphStyle.BrushColor = kInk;
         f.memory.AddFunction(g);
         f.DrawObjects();
-        EXPECT_EQ(f.Records(TCanvasRecord::Rect).size(), c.cells ? nodes * nodes : 0u) << c.exp << c.tail;
+        EXPECT_EQ(f.plane.EvaluationCount, nodes * nodes) << c.exp << c.tail;
+        // every cell drawn: one box a row
+        EXPECT_EQ(f.Records(TCanvasRecord::Rect).size(), c.cells ? nodes : 0u) << c.exp << c.tail;
     }
 }
 
@@ -669,16 +681,18 @@ TEST(Plot, RegionCellsWidenTowardsTheAxesDirections) {
         PlaneFixture f;
         f.plane.Settings.XAxesDirection = c.xDir;
         f.plane.Settings.YAxesDirection = c.yDir;
-        TFunctionObj all = Graph(4, "1", "");
-        all.PlotParameter.StepsOnX = 2;
-        all.PlotParameter.StepsOnY = 2;
-        f.memory.AddFunction(all);
+        TFunctionObj column = Graph(4, "x>5", "");  // one cell a row: the column at x = 10
+        column.PlotParameter.StepsOnX = 2;
+        column.PlotParameter.StepsOnY = 2;
+        f.memory.AddFunction(column);
         f.DrawObjects();
         const auto cells = f.Records(TCanvasRecord::Rect);
-        ASSERT_EQ(cells.size(), 9u);
-        // the last cell is centred on (10, 10)
+        ASSERT_EQ(cells.size(), 3u);
+        // the last cell is centred on (10, 10): corners (a.x + sx, a.y) and (b.x, b.y + sy)
         const TPoint a = f.plane.WorldToScreen(5, 5), b = f.plane.WorldToScreen(15, 15);
-        EXPECT_EQ(cells.back().pts, (std::vector<TPoint>{{a.x + c.sx, a.y}, {b.x, b.y + c.sy}}))
+        const TPoint p{a.x + c.sx, a.y}, q{b.x, b.y + c.sy};
+        EXPECT_EQ(cells.back().pts, (std::vector<TPoint>{{std::min(p.x, q.x), std::min(p.y, q.y)},
+                                                          {std::max(p.x, q.x), std::max(p.y, q.y)}}))
             << int(c.xDir) << int(c.yDir);
     }
 }
@@ -717,5 +731,310 @@ TEST(Plot, JoinedImplicitMarksPaintTheSamePixelsAsSeparateOnes) {
             canvas.LineTo(s.second.x, s.second.y);
         }
         EXPECT_TRUE(f.plane.Picture() == drawn) << int(style);
+    }
+}
+
+namespace {
+
+// FNV-1a over the pixels, row by row.
+uint64_t PixelSum(const QImage& img) {
+    uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* row = img.constScanLine(y);
+        for (qsizetype i = 0; i < static_cast<qsizetype>(img.width()) * 4; ++i) h = (h ^ row[i]) * 1099511628211ull;
+    }
+    return h;
+}
+
+TFunctionObj Styled(TFunctionObj g, int32_t width, uint8_t lineStyle, uint8_t brushStyle = bsBDiagonal) {
+    g.GraphStyle.LineWidth = width;
+    g.GraphStyle.LineStyle = lineStyle;
+    g.GraphStyle.BrushStyle = brushStyle;
+    g.GraphStyle.BrushColor = 0x00A000;
+    return g;
+}
+
+TFunctionObj Within(TFunctionObj g, double x0, double x1, double y0, double y1) {
+    g.Interval = TInterval::CreateRange(1, x0, x1);
+    g.AddInterval = TInterval::CreateRange(1, y0, y1);
+    return g;
+}
+
+TFunctionObj Steps(TFunctionObj g, int32_t steps, int32_t onX, int32_t onY, double maxGap = 300) {
+    g.PlotParameter.Steps = steps;
+    g.PlotParameter.StepsOnX = onX;
+    g.PlotParameter.StepsOnY = onY;
+    g.PlotParameter.MaxGap = maxGap;
+    return g;
+}
+
+TTableObj Table(uint8_t smooth) {
+    TTableObj t;
+    t.ShowEnabled = 1;
+    t.Smooth = smooth;
+    t.GraphStyle.LineColor = 0x804000;
+    t.GraphStyle.LineWidth = 2;
+    for (int i = 0; i <= 40; ++i) t.AddPoint(-9 + i * 0.45, 6 * std::sin(i * 0.7));
+    return t;
+}
+
+void LoadBenchmarkDocument(PlaneFixture& f) {
+    TDocumentReader r;
+    r.Memory = [&](std::unique_ptr<TMemory> m) { f.memory = std::move(*m); };
+    r.Coordinate = [&](TXMLNode n) { TZMXML::ReadCoordinate(n, f.plane.Settings); };
+    ASSERT_TRUE(LoadDocumentFile(std::string(ZM_SOURCE_DIR) + "/bench/data/plot-bench.xml", r));
+}
+
+}  // namespace
+
+// The graphs of the plot tests' views and of the benchmark document, drawn onto a cleared
+// plane, against the pixels and the last sampled values they had when the drawing
+// evaluated every point one at a time.
+TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
+    using Settings = TCoordinateSettings;
+    struct Case {
+        const char* name;
+        int w, h;
+        std::function<void(PlaneFixture&)> setUp;
+        uint64_t pixels;
+        double x, y, t, a;  // values left in the variable memory
+    };
+    const auto graphs = [](std::vector<TFunctionObj> list, std::function<void(Settings&)> view = {}) {
+        return [list = std::move(list), view = std::move(view)](PlaneFixture& f) {
+            if (view) view(f.plane.Settings);
+            for (const TFunctionObj& g : list) f.memory.AddFunction(g);
+        };
+    };
+    const auto powerOfTwo = [](Settings& s) {
+        s.XInterval = TInterval::CreateRange(1, -6.25, 6.25);
+        s.YInterval = TInterval::CreateRange(1, -6.25, 6.25);
+    };
+    TFunctionObj polar = Graph(2, "5+0*sqrt(abs(a-1.025)-0.025)");
+    polar.Interval = TInterval::CreateRange(1, 0, 2);
+    TFunctionObj param = Graph(3, "5*cos(t)+0*sqrt(t-3)", "5*sin(2*t)");
+    param.Interval = TInterval::CreateRange(1, 0, 2 * M_PI);
+    TFunctionObj wide = Styled(Graph(3, "8*sin(3*t)", "8*cos(5*t)"), 3, psSolid);
+    wide.Interval = TInterval::CreateRange(1, -4, 4);
+    const Case cases[] = {
+        {"y of x: 1/x, tan x, sqrt x, restricted", 460, 460,
+         graphs({Graph(0, "1/x"), Styled(Graph(0, "tan(x)"), 1, psDash), Styled(Graph(0, "sqrt(x)"), 2, psSolid),
+                 Within(Graph(0, "x/2+1"), 2, 4, 0, 0)}),
+         0xdb37790ab5fe54e6ull, 4.000000000000002, 0, 0, 0},
+        {"x of y and jumps", 460, 460,
+         graphs({Graph(1, "1/y"), Steps(Graph(1, "3*(y>=1.5)+y"), 500, 50, 50, 3),
+                 Steps(Graph(0, "15+0*sqrt(x-5)"), 500, 50, 50, 100)}),
+         0x650e490643279d36ull, 10.039999999999926, 10.039999999999926, 0, 0},
+        {"polar and parametric turns", 460, 460,
+         graphs({Steps(polar, 500, 50, 50, 10), param, wide, Styled(Graph(2, "3*cos(4*a)"), 1, psDot)}),
+         0xddefb4eefdb1d256ull, 0, 0, 4.000000000000006, 6.283185307179631},
+        {"implicit circle, thin solid", 460, 460, graphs({Graph(4, "x*x+y*y-25", " =0 ")}), 0x65eb1c25330448b6ull, 10, -5, 0, 0},
+        {"implicit circle, dotted and wide", 460, 460,
+         graphs({Styled(Graph(4, "x*x+y*y-25", "=0"), 1, psDot), Styled(Graph(4, "x*x/4+y*y-36", "=0"), 3, psSolid)}),
+         0xda797de276e332a6ull, 10, -7.5, 0, 0},
+        {"implicit with failing corners", 460, 460,
+         graphs({Graph(4, "ln(x)+y", "=0"), Graph(4, "sqrt(x*x+y*y-9)-2+0*sqrt(y)", "=0"),
+                 Graph(4, "1/(x-y)-0.5", "=0")}),
+         0x3a38b838ca4675e3ull, 10, -10, 0, 0},
+        {"implicit sin x*sin y-0.2, restricted", 500, 420,
+         graphs({Within(Graph(4, "sin x*sin y-0.2", "=0"), -7, 5, -3, 9)}), 0x2fb7aeaad9e1a343ull, 5, -3, 0, 0},
+        {"implicit on very unequal scales", 640, 480,
+         graphs({Graph(4, "y-0.005-0.0004*sin(x)", "=0")},
+                [](Settings& s) {
+                    s.XInterval = TInterval::CreateRange(1, 0, 10);
+                    s.YInterval = TInterval::CreateRange(1, 0, 0.01);
+                }),
+         0x5ab452ca53bd9d66ull, 10, 0, 0, 0},
+        {"implicit on a power-of-two view", 460, 460,
+         graphs({Within(Graph(4, "100*((x-0.0625)^2+(y-0.25)^2)-0.01", "=0"), 0, 0.25, 0, 0.25),
+                 Graph(4, "x*x-y*y*y-2", "=0")},
+                powerOfTwo),
+         0xef1fa83194632f16ull, 6.25, -3.125, 0, 0},
+        {"regions: outside a circle, x = y, everything", 460, 460,
+         graphs({Graph(4, "x*x+y*y-25", ">0"), Styled(Graph(4, "x-y", "= 0"), 1, psSolid, bsSolid),
+                 Steps(Styled(Graph(4, "1", ""), 1, psSolid, bsCross), 500, 4, 4)}),
+         0xe2c6576308a322cbull, 10, 10, 0, 0},
+        {"regions: fine and uneven cells, restricted", 460, 460,
+         graphs({Steps(Styled(Graph(4, "sin(x)*cos(y)-0.3", ">0"), 1, psSolid, bsDiagCross), 500, 100, 37),
+                 Within(Steps(Styled(Graph(4, "x^2/16+y^2/4-1", "<0"), 1, psSolid, bsFDiagonal), 500, 60, 60), -3, 7,
+                        -2, 9)}),
+         0xdac0159388cef86eull, 6.833333333333336, 8.81666666666667, 0, 0},
+        {"x right to left, y downwards", 460, 460,
+         graphs({Graph(0, "x/3"), Graph(4, "x*x+y*y-25", "=0"), Graph(4, "x+y", ">0"), polar},
+                [](Settings& s) {
+                    s.XAxesDirection = 1;
+                    s.YAxesDirection = 0;
+                }),
+         0xeb32dc28af379ef6ull, 9.600000000000009, 9.600000000000009, 0, 6.283185307179631},
+        {"odd view and equal scale", 700, 400,
+         graphs({Graph(0, "x/3"), Graph(4, "x*x-y*y-1", "=0"), Graph(4, "sin(x*y)", ">0")},
+                [](Settings& s) {
+                    s.XInterval = TInterval::CreateRange(1, -0.3, 7.1);
+                    s.YInterval = TInterval::CreateRange(1, -3.3, 1.7);
+                    s.EqualScaleEnabled = 1;
+                }),
+         0x1fcbe7f3f6dbc043ull, 7.099999999999995, 1.6000000000000025, 0, 0},
+        {"tables", 460, 460,
+         [](PlaneFixture& f) {
+             f.memory.AddTable(Table(0));
+             f.memory.AddTable(Table(1));
+         },
+         0x84027325998c107eull, 0, 0, 0, 0},
+        {"the benchmark document", 1280, 960, LoadBenchmarkDocument, 0xec760ee7805a4dd9ull, 9.999999999999995, 9.999999999999995, 6.289468492486653, 6.289468492486653},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f(c.w, c.h);
+        c.setUp(f);
+        f.DrawObjects();
+        EXPECT_EQ(PixelSum(f.plane.Picture()), c.pixels) << c.name;
+        const double left[] = {f.vars.GetValue("x"), f.vars.GetValue("y"), f.vars.GetValue("t"), f.vars.GetValue("a")};
+        EXPECT_EQ(left[0], c.x) << c.name;
+        EXPECT_EQ(left[1], c.y) << c.name;
+        EXPECT_EQ(left[2], c.t) << c.name;
+        EXPECT_EQ(left[3], c.a) << c.name;
+    }
+}
+
+TEST(Plot, RegionBoxesPaintTheCellsPixels) {
+    // Each drawn cell as its own rectangle, the way the region is specified, against the
+    // drawing, which fills a run of neighbouring cells as one box.
+    struct Case {
+        const char* name;
+        TFunctionObj graph;
+        uint8_t xDir, yDir;
+        uint8_t penMode;
+    };
+    const auto region = [](const char* exp, uint8_t brush, int32_t onX, int32_t onY) {
+        TFunctionObj g = Steps(Styled(Graph(4, exp, ">0"), 1, psSolid, brush), 500, onX, onY);
+        g.GraphStyle.BrushColor = kInk;
+        return g;
+    };
+    const Case cases[] = {
+        {"hatched, default view", region("sin(x)*cos(y)-0.3", bsBDiagonal, 50, 50), 0, 1, pmCopy},
+        {"solid, uneven cells", region("x*x/16+y*y/4-1", bsSolid, 37, 61), 0, 1, pmCopy},
+        {"crossed, x right to left", region("sin(x*y)", bsDiagCross, 80, 30), 1, 1, pmCopy},
+        {"vertical, y downwards", region("x-y*y/5", bsVertical, 23, 41), 0, 0, pmCopy},
+        {"both reversed, cells of a few pixels", region("cos(x)+cos(y)", bsHorizontal, 100, 100), 1, 0, pmCopy},
+        {"restricted box", Within(region("1", bsFDiagonal, 7, 5), -3.3, 6.1, -2, 8.8), 0, 1, pmCopy},
+        {"not-xor pen: cells one by one", region("sin(x)*cos(y)-0.3", bsSolid, 50, 50), 0, 1, pmNotXor},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.plane.Settings.XAxesDirection = c.xDir;
+        f.plane.Settings.YAxesDirection = c.yDir;
+        f.memory.AddFunction(c.graph);
+        f.plane.SetMemory(&f.memory);
+        f.plane.ClearBackground();
+        TCanvas& canvas = f.plane.GetCanvas();
+        canvas.SetPenMode(c.penMode);
+        canvas.SetRecording(&f.rec);
+        f.plane.DrawObjects(&f.memory, f.ops, f.vars, f.consts);
+        canvas.SetRecording(nullptr);
+        const QImage drawn = f.plane.Picture().copy();
+
+        canvas.SetPenMode(pmCopy);
+        f.plane.ClearBackground();
+        canvas.SetPenMode(c.penMode);
+        c.graph.GraphStyle.ApplyToCanvas(canvas);
+        canvas.SetPenStyle(psClear);
+        const TCoordinateSettings& s = f.plane.Settings;
+        const TFunctionObj& g = c.graph;
+        const double x0 = std::max(g.Interval.Min < g.Interval.Max ? g.Interval.Min : s.XInterval.Min, s.XInterval.Min);
+        const double x1 = std::min(g.Interval.Min < g.Interval.Max ? g.Interval.Max : s.XInterval.Max, s.XInterval.Max);
+        const double y0 = std::max(g.AddInterval.Min < g.AddInterval.Max ? g.AddInterval.Min : s.YInterval.Min, s.YInterval.Min);
+        const double y1 = std::min(g.AddInterval.Min < g.AddInterval.Max ? g.AddInterval.Max : s.YInterval.Max, s.YInterval.Max);
+        const double cx = (x1 - x0) / g.PlotParameter.StepsOnX, cy = (y1 - y0) / g.PlotParameter.StepsOnY;
+        const int sx = c.xDir == 0 ? -1 : 1, sy = c.yDir == 1 ? -1 : 1;
+        zm::TExpCal e("(" + g.Exp + ")" + g.AddExp, f.ops, f.vars, f.consts);
+        size_t cells = 0;
+        for (double y = y0; y <= y1; y += cy)
+            for (double x = x0; x <= x1; x += cx) {
+                f.vars.SetValue("x", x);
+                f.vars.SetValue("y", y);
+                if (!e.Calculate() || e.Value == 0) continue;
+                const TPoint a = f.plane.WorldToScreen(x - cx / 2, y - cy / 2);
+                const TPoint b = f.plane.WorldToScreen(x + cx / 2, y + cy / 2);
+                canvas.Rectangle(a.x + sx, a.y, b.x, b.y + sy);
+                ++cells;
+            }
+        EXPECT_GT(cells, 20u) << c.name;
+        EXPECT_TRUE(f.plane.Picture() == drawn) << c.name;
+        const size_t boxes = f.Records(TCanvasRecord::Rect).size();
+        if (c.penMode == pmCopy)
+            EXPECT_LT(boxes * 2, cells) << c.name;
+        else
+            EXPECT_EQ(boxes, cells) << c.name;
+    }
+}
+
+TEST(Plot, HugeStepCountsAreBoundedByThePlanesPixels) {
+    // A curve takes at most 256 samples per pixel of the plane's longer side, a region at
+    // most a cell per pixel; the graph keeps the counts it was given.
+    constexpr int32_t kHuge = 2147483647;
+    const int side = 200;  // the plot rectangle of the default view: 140 pixels a side
+    const int32_t curveCap = 256 * side;
+    struct Case {
+        const char* name;
+        TFunctionObj graph;
+        uint64_t mostEvaluations;
+        int32_t cappedSteps, cappedOnX, cappedOnY;  // drawing with these gives the same picture
+    };
+    TFunctionObj polar = Steps(Graph(2, "4*cos(3*a)"), kHuge, 50, 50);
+    polar.Interval = TInterval::CreateRange(1, 0, 2);
+    TFunctionObj param = Steps(Graph(3, "6*cos(3*t)", "6*sin(2*t)"), kHuge, 50, 50);
+    param.Interval = TInterval::CreateRange(1, 0, 7);
+    const Case cases[] = {
+        {"y of x", Steps(Graph(0, "sin(3*x)*5"), kHuge, 50, 50), curveCap + 2u, curveCap, 50, 50},
+        {"x of y", Steps(Graph(1, "y^3/50-y"), kHuge, 50, 50), curveCap + 2u, curveCap, 50, 50},
+        {"polar", polar, curveCap + 2u, curveCap, 50, 50},
+        {"parametric", param, 2 * (curveCap + 2u), curveCap, 50, 50},
+        {"region", Steps(Graph(4, "sin(x)*cos(y)-0.3", ">0"), 500, kHuge, kHuge), 142u * 142u, 500, 140, 140},
+        {"region, one count huge", Steps(Graph(4, "x*x+y*y-25", "<0"), 500, 20, kHuge), 22u * 142u, 500, 20, 140},
+    };
+    // drawn without recording: the primitives of so many samples cost more than the drawing
+    const auto draw = [](PlaneFixture& f) {
+        f.plane.ClearBackground();
+        f.plane.DrawObjects(&f.memory, f.ops, f.vars, f.consts);
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f(side, side);
+        f.memory.AddFunction(c.graph);
+        draw(f);
+        EXPECT_LE(f.plane.EvaluationCount, c.mostEvaluations) << c.name;
+        EXPECT_GT(f.plane.EvaluationCount, c.mostEvaluations / 4) << c.name;
+        EXPECT_EQ(f.memory.GetFunction(0)->PlotParameter.Steps, c.graph.PlotParameter.Steps) << c.name;
+        EXPECT_EQ(f.memory.GetFunction(0)->PlotParameter.StepsOnX, c.graph.PlotParameter.StepsOnX) << c.name;
+        EXPECT_EQ(f.memory.GetFunction(0)->PlotParameter.StepsOnY, c.graph.PlotParameter.StepsOnY) << c.name;
+        PlaneFixture capped(side, side);
+        capped.memory.AddFunction(Steps(c.graph, c.cappedSteps, c.cappedOnX, c.cappedOnY));
+        draw(capped);
+        EXPECT_TRUE(f.plane.Picture() == capped.plane.Picture()) << c.name;
+    }
+}
+
+TEST(Plot, AViewTooNarrowForAFiniteScaleDrawsNothing) {
+    // 400 pixels over 2E-307 make a scale beyond the largest double: nothing can be drawn
+    // there. One a little wider still has a finite scale and draws with a bounded effort.
+    struct Case {
+        double half;  // the view's y interval is -half .. half
+        bool drawn;
+    };
+    const Case cases[] = {{1e-307, false}, {4e-306, true}, {1e-305, true}};
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.plane.Settings.YInterval = TInterval::CreateRange(1, -c.half, c.half);
+        TFunctionObj polar = Graph(2, "5");
+        polar.Interval = TInterval::CreateRange(1, 0, 2);
+        TFunctionObj param = Graph(3, "t", "t*1e-307");
+        param.Interval = TInterval::CreateRange(1, -5, 5);
+        for (const TFunctionObj& g : {Graph(4, "x^2+y^2-16", "=0"), Graph(4, "x*x+y", ">0"), Graph(0, "0*x"),
+                                      Graph(1, "y*1e306"), polar, param})
+            f.memory.AddFunction(g);
+        f.memory.AddTable(Table(0));
+        f.DrawObjects();
+        EXPECT_EQ(!f.rec.empty(), c.drawn) << c.half;
+        EXPECT_LT(f.plane.EvaluationCount, 200000u) << c.half;
+        if (!c.drawn) {
+            EXPECT_EQ(f.plane.EvaluationCount, 0u) << c.half;
+        }
     }
 }
