@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "editors/ZMTableGridView.h"
+#include "editors/ZMTableOpRun.h"
 #include "editors/ZMTableToolIcons.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMGuard.h"
@@ -184,10 +185,7 @@ void TFormTableBase::ToolButtonClick(int picture) {
         case kInsert: Editor.Insert(); break;
         case kUndo: Editor.Undo(); break;
         case kRedo: Editor.Redo(); break;
-        default:
-            if (picture >= 0 && picture < ToolCount)
-                NotAvailableYet(this, QString::fromLatin1(kToolCaptions[static_cast<std::size_t>(picture)]));
-            break;
+        default: RunTableOperation(this, Editor, StringGrid1, picture); break;
     }
 }
 

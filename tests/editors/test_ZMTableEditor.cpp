@@ -10,41 +10,17 @@
 #include <utility>
 #include <vector>
 
+#include "editors/ZMTableFormula.h"
 #include "editors/ZMTablePurge.h"
+#include "editors/ZMTableRanges.h"
+#include "editors/ZMTableSearch.h"
+#include "editors/ZMTableSort.h"
+#include "support/MessageRecorder.h"
+#include "support/TableGridRows.h"
 
 namespace {
 
-using Row = std::pair<std::string, std::string>;
-
 constexpr int kLast = TTableGrid::RowCount;
-
-// Writes rows from row `first` on and opens a run, as a dialog does after filling the grid.
-void Fill(TTableEditor& e, const std::vector<Row>& rows, int first = 1) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int r = first + static_cast<int>(i);
-        e.Grid.SetCell(1, r, rows[i].first);
-        e.Grid.SetCell(2, r, rows[i].second);
-    }
-    e.Start();
-}
-
-Row RowAt(const TTableEditor& e, int r) { return {e.Grid.Cell(1, r), e.Grid.Cell(2, r)}; }
-
-std::vector<Row> Rows(const TTableEditor& e, int from, int to) {
-    std::vector<Row> out;
-    for (int r = from; r <= to; ++r) out.push_back(RowAt(e, r));
-    return out;
-}
-
-// Row r holds ("x<r>", "y<r>") for r = 1..n.
-std::vector<Row> Numbered(int n) {
-    std::vector<Row> rows;
-    for (int r = 1; r <= n; ++r) {
-        const std::string number = std::to_string(r);
-        rows.push_back({std::string(1, 'x').append(number), std::string(1, 'y').append(number)});
-    }
-    return rows;
-}
 
 // The user types into a cell after making it current.
 void TypeAt(TTableEditor& e, int col, int row, const char* text) {
@@ -365,14 +341,25 @@ TEST(TableEditor, ImportWritesThePointsFromRowOneAsOneStep) {
 }
 
 TEST(TableEditor, CommandsThatLeaveAnEmptyStepDisableUndoAndKeepTheRedoStep) {
-    // Cut, Replace and Swap come later; each is a command whose body clears UndoStack.
+    MessageRecorder boxes;  // Replace's count box
     const struct {
         const char* what;
         std::function<void(TTableEditor&)> command;
     } cases[] = {
-        {"a Cut that took nothing", [](TTableEditor& e) { e.Command([&e] { return e.UndoStack.Clear(), true; }); }},
-        {"a Replace or Swap that changed nothing",
-         [](TTableEditor& e) { e.Command([&e] { return e.UndoStack.Clear(), false; }); }},
+        {"a Cut that took nothing",
+         [](TTableEditor& e) {
+             e.Command([&e] {
+                 return CutCells(nullptr, e.ClipboardStack, e.UndoStack, e.Grid, {{false, "3", "9"}}, '.');
+             });
+         }},
+        {"a Replace that found nothing",
+         [](TTableEditor& e) {
+             e.Command([&e] { return DoReplace(nullptr, e.Grid, e.UndoStack, 1, {"9", "1"}, '.') >= 1; });
+         }},
+        {"a Swap over empty rows",
+         [](TTableEditor& e) {
+             e.Command([&e] { return SwapCells(nullptr, e.Grid, e.UndoStack, {false, "3", "9"}).value_or(false); });
+         }},
         {"a Paste past row 5000",
          [](TTableEditor& e) {
              e.ClipboardStack.Push(1, 1, "9");
@@ -459,6 +446,74 @@ TEST(TablePurge, KeepsRowsOfTwoNumbersMovedUpWithTheirTexts) {
     EXPECT_EQ(Rows(e, 1, 4), (std::vector<Row>{{"1", "2"}, {" 3 ", "4.50"}, {"1e2", "-0"}, {"", ""}}));
     EXPECT_EQ(e.UndoStack.Count(), 10000u);
     EXPECT_EQ(e.UndoStack[2], TStringGridElem(1, 2, "a"));
+}
+
+TEST(TablePurge, TheTwoOptionsChooseWhichRowsGo) {
+    const std::vector<Row> rows{{"1", "2"},   {"a", "3"}, {"", "4"},  {"  ", "5"}, {"-99999.999", "1"},
+                                {"", ""},     {"7", "x"}, {"b", ""},  {"1e2", "-0"}};
+    const struct {
+        TPurgeOptions options;
+        std::vector<int> kept;  // rows of `rows`, 1-based
+    } cases[] = {
+        {{true, true}, {1, 9}},
+        {{true, false}, {1, 2, 5, 7, 9}},
+        {{false, true}, {1, 3, 4, 9}},
+        {{false, false}, {1, 2, 3, 4, 5, 7, 8, 9}},  // only the fully blank row goes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.options.Unpaired) + std::to_string(c.options.Invalid));
+        TTableEditor e;
+        Fill(e, rows);
+        PurgeGrid(e.Grid, e.UndoStack, '.', c.options);
+        std::vector<Row> expected;
+        for (int r : c.kept) expected.push_back(rows[static_cast<std::size_t>(r - 1)]);
+        expected.resize(rows.size());
+        EXPECT_EQ(Rows(e, 1, static_cast<int>(rows.size())), expected);
+        EXPECT_EQ(e.UndoStack.Count(), 10000u);
+    }
+}
+
+TEST(TableEditor, EveryWritingOperationIsOneUndoStepAndRedoBringsItsResultBack) {
+    MessageRecorder boxes;  // Replace's count box
+    const struct {
+        const char* what;
+        std::function<bool(TTableEditor&)> run;
+    } cases[] = {
+        {"Cut",
+         [](TTableEditor& e) {
+             return CutCells(nullptr, e.ClipboardStack, e.UndoStack, e.Grid, {{false, "1", "4"}, TColumnChoice::XAndY, false},
+                             '.');
+         }},
+        {"Replace",
+         [](TTableEditor& e) {
+             return DoReplace(nullptr, e.Grid, e.UndoStack, 1, {"2", "5", TColumnChoice::XAndY, false, false, true}, '.') >= 1;
+         }},
+        {"Swap", [](TTableEditor& e) { return SwapCells(nullptr, e.Grid, e.UndoStack, {true}).value_or(false); }},
+        {"Purge", [](TTableEditor& e) { return PurgeGrid(e.Grid, e.UndoStack, '.', {false, true}), true; }},
+        {"Fill", [](TTableEditor& e) { return FillCells(nullptr, e.Grid, e.UndoStack, {2, "n", {false, "1", "10"}}, '.'); }},
+        {"Modify", [](TTableEditor& e) { return ModifyCells(nullptr, e.Grid, e.UndoStack, {1, "x*y", {true}}, '.'); }},
+        {"Sort, purged rows included",
+         [](TTableEditor& e) { return SortGrid(e.Grid, e.UndoStack, TSortOrder::YDescending, '.'), true; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TTableEditor e;
+        Fill(e, {{"3", "1"}, {"", "2"}, {"a", "b"}, {"1", "3"}, {"", ""}, {"2", "-99999.999"}, {"2", "2"}, {"  ", "7"}});
+        e.Grid.SetCell(2, kLast, "9");
+        e.CellSelected(2, 2);
+        const std::vector<Row> before = AllRows(e.Grid);
+        ASSERT_TRUE(e.Command([&] { return c.run(e); }));
+        const std::vector<Row> after = AllRows(e.Grid);
+        ASSERT_NE(after, before);
+        EXPECT_TRUE(e.UndoEnabled);
+        EXPECT_EQ(e.CurrentText, e.Grid.Cell(2, 2));
+        for (int i = 0; i < 2; ++i) {
+            e.Undo();
+            EXPECT_EQ(AllRows(e.Grid), before);
+            e.Redo();
+            EXPECT_EQ(AllRows(e.Grid), after);
+        }
+    }
 }
 
 TTableProperties SomeProperties() {

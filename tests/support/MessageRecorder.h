@@ -6,6 +6,7 @@
 #include "platform/ZMMessage.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <vector>

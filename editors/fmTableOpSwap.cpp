@@ -1,0 +1,26 @@
+#include "editors/fmTableOpSwap.h"
+
+#include <QVBoxLayout>
+
+TFormTableOpSwap::TFormTableOpSwap(QWidget* parent) : TFormTableOp(QStringLiteral("Swap"), parent) {
+    IntervalGroup = new TIntervalGroup(true, this);
+    Body->addWidget(IntervalGroup);
+    AddButtons("OK");
+}
+
+bool TFormTableOpSwap::Execute(TTableGrid& grid, TStringGridStack& undoStack) {
+    Grid_ = &grid;
+    UndoStack_ = &undoStack;
+    const bool confirmed = RunModal();
+    Grid_ = nullptr;
+    UndoStack_ = nullptr;
+    return confirmed;
+}
+
+void TFormTableOpSwap::Button1Click() {
+    if (!Grid_) return;
+    const std::optional<bool> swapped = SwapCells(this, *Grid_, *UndoStack_, IntervalGroup->Interval());
+    if (!swapped) return;
+    Confirmed = *swapped;
+    accept();
+}
