@@ -1,27 +1,33 @@
 // The table editor's heavy commands on a full grid, through the model with a view attached:
-// Insert on row 1, Undo and Redo of that step, and Add Table's OK on 5000 reversed rows sorted
-// on X. The yardstick copies the 10,000 cell texts of the same grid once.
+// Insert on row 1, Undo and Redo of that step, Add Table's OK on 5000 reversed rows sorted on X,
+// and the Sort operation by X ascending on those rows and its Undo, with and without the view.
+// The yardstick copies the 10,000 cell texts of the same grid once.
 #include "bench/QtBenchMain.h"
 #include "editors/ZMTableEditor.h"
 #include "editors/ZMTableGridView.h"
+#include "editors/ZMTableSort.h"
 
 #include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-// An editor with its view, on screen (offscreen), every row filled.
+// An editor with its view on screen (offscreen), or the editor alone; every row filled.
 struct Fixture {
     TTableEditor editor;
-    TTableGridView view{editor, nullptr};
+    std::unique_ptr<TTableGridView> view;
 
-    Fixture() {
-        view.resize(260, 400);
-        view.show();
+    explicit Fixture(bool withView = true) {
+        if (withView) {
+            view = std::make_unique<TTableGridView>(editor, nullptr);
+            view->resize(260, 400);
+            view->show();
+        }
         Refill();
     }
     // Row r holds x = 5001 - r and y = r: reversed on X.
@@ -108,6 +114,41 @@ void AddTableOkOnX(benchmark::State& state) {
     }
 }
 BENCHMARK(AddTableOkOnX)->Unit(benchmark::kMillisecond);
+
+// The Sort operation by X ascending: purge, then 12,497,500 exchanges' worth of reversal.
+bool SortOnX(TTableEditor& e) {
+    return e.Command([&e] {
+        SortGrid(e.Grid, e.UndoStack, TSortOrder::XAscending, '.');
+        return true;
+    });
+}
+
+void SortByXAscending(benchmark::State& state) {
+    Fixture f(state.range(0) != 0);
+    for (auto _ : state) {
+        SortOnX(f.editor);
+        Fixture::Settle();
+        state.PauseTiming();
+        if (f.editor.Grid.Cell(1, 1) != "1" || f.editor.Grid.Cell(2, 1) != "5000.5") state.SkipWithError("not sorted");
+        f.Refill();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(SortByXAscending)->ArgName("view")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void UndoSortByX(benchmark::State& state) {
+    Fixture f(state.range(0) != 0);
+    SortOnX(f.editor);
+    for (auto _ : state) {
+        f.editor.Undo();
+        Fixture::Settle();
+        state.PauseTiming();
+        if (f.editor.Grid.Cell(1, 1) != "5000") state.SkipWithError("not undone");
+        f.editor.Redo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(UndoSortByX)->ArgName("view")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
