@@ -38,6 +38,7 @@ void SortPoints(TTableObj& table) {
 
 TTableEditor::TTableEditor() {
     Grid.OnSelect = [this](int col, int row) { Select(col, row); };
+    Grid.OnShowWritten = [this] { ShowWritten(); };
 }
 
 TTableProperties TTableEditor::Load(const TTableObj& table, char sep) {
@@ -100,19 +101,25 @@ void TTableEditor::Type(int col, int row, std::string text) {
 }
 
 bool TTableEditor::Command(const std::function<bool()>& body) {
+    shownWrites_ = false;
     const bool enablesUndo = body();
     Finish(enablesUndo);
     return enablesUndo;
+}
+
+void TTableEditor::ShowWritten() {
+    const TTableGrid::Range written = Grid.TakeWritten();
+    if (written.Empty()) return;
+    shownWrites_ = true;
+    if (CellsWritten) CellsWritten(written);
 }
 
 void TTableEditor::Finish(bool enablesUndo) {
     if (enablesUndo) UndoEnabled = true;
     if (UndoStack.Count() == 0) UndoEnabled = false;
     const TTableGrid::Range written = Grid.TakeWritten();
-    if (!written.Empty()) {
-        if (CellsWritten) CellsWritten(written);
-        CurrentText = Grid.Cell(CurrentCol, CurrentRow);
-    }
+    if (!written.Empty() && CellsWritten) CellsWritten(written);
+    if (!written.Empty() || std::exchange(shownWrites_, false)) CurrentText = Grid.Cell(CurrentCol, CurrentRow);
     NotifyStates();
 }
 

@@ -3,7 +3,8 @@
 // commands of the tool bar that the editor runs itself, and both OKs. The dialogs of Add Table
 // and Edit Table are views over it; tests drive it directly.
 //
-// Commands write through Grid and end in Finish, which tells the view of the written range once,
+// Commands write through Grid and end in Finish, which tells the view of the written range once
+// (a command that asks the user something on the way shows its writes before it asks),
 // makes CurrentText the current cell's text again (so the next move does not take a command's
 // write for the user's edit), and leaves Undo disabled whenever UndoStack is empty.
 
@@ -94,8 +95,12 @@ public:
     void EditTableOK(TTableObj& table, const TTableProperties& properties, char sep);
 
 private:
+    // The cells written so far go to the view; Finish then takes the command as one that wrote.
+    void ShowWritten();
     void Finish(bool enablesUndo);
     void NotifyStates() const;
     // The silent purge, then the points of the rows with two numeric cells, in row order.
     std::vector<TTableElemObj> PurgedPoints(char sep);
+
+    bool shownWrites_ = false;  // the running command's writes already went to the view
 };

@@ -58,3 +58,7 @@ TTableGrid::Range TTableGrid::TakeWritten() { return std::exchange(written_, Ran
 void TTableGrid::Select(int col, int row) const {
     if (OnSelect && InGrid(col, row)) OnSelect(col, row);
 }
+
+void TTableGrid::ShowWritten() const {
+    if (OnShowWritten) OnShowWritten();
+}

@@ -54,6 +54,10 @@ public:
     void Select(int col, int row) const;
     // Who answers Select; the editor sets it.
     std::function<void(int col, int row)> OnSelect;
+    // Shows what a running command has written so far, before it asks the user something.
+    void ShowWritten() const;
+    // Who answers ShowWritten; the editor sets it.
+    std::function<void()> OnShowWritten;
 
 private:
     void Touch(int col, int row);

@@ -86,6 +86,7 @@ int DoReplace(QWidget* parent, TTableGrid& grid, TStringGridStack& undo, int sta
             if (!Matches(text, value, sep)) continue;
             hit = true;
             if (options.Prompt) {
+                grid.ShowWritten();
                 const QString question = QStringLiteral("Replace the value '%1'which is located at %2 ?")
                                              .arg(QString::fromStdString(options.Value),
                                                   QString::fromStdString(Place(c, row)));

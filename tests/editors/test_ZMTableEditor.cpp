@@ -431,6 +431,37 @@ TEST(TableEditor, OneChangeSignalPerCommandAndProgramSelectionsMoveTheView) {
     EXPECT_EQ(e.UndoStack[0], TStringGridElem(2, 7, ""));
 }
 
+TEST(TableEditor, AReplaceShowsWhatItReplacedBeforeEachQuestion) {
+    // Row 6 holds (5, 5) and (1, 6) is current; the answers are for X and Y of row 6. The view
+    // sees X replaced before the question about Y, and the current cell's new text is no edit
+    // even when the command's end has nothing left to show.
+    const struct {
+        MsgResult forY;
+        std::vector<std::vector<int>> shown;
+        Row row;
+    } cases[] = {
+        {MsgResult::Yes, {{1, 6, 1, 6}, {2, 6, 2, 6}}, {"50", "50"}},
+        {MsgResult::No, {{1, 6, 1, 6}}, {"50", "5"}},
+    };
+    for (const auto& c : cases) {
+        MessageRecorder boxes;
+        boxes.answer(MsgResult::Yes);
+        boxes.answer(c.forY);
+        TTableEditor e;
+        std::vector<std::vector<int>> shown;
+        e.CellsWritten = [&shown](const TTableGrid::Range& r) {
+            shown.push_back({r.FirstCol, r.FirstRow, r.LastCol, r.LastRow});
+        };
+        Fill(e, {{"1", "2"}, {"5", "5"}}, 5);
+        shown.clear();
+        e.CellSelected(1, 6);
+        EXPECT_TRUE(e.Command([&e] { return DoReplace(nullptr, e.Grid, e.UndoStack, 5, {"5", "50"}, '.') >= 1; }));
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(RowAt(e, 6), c.row);
+        EXPECT_EQ(e.CurrentText, "50");
+    }
+}
+
 TEST(TablePurge, KeepsRowsOfTwoNumbersMovedUpWithTheirTexts) {
     TTableEditor e;
     Fill(e, {{"1", "2"},
