@@ -100,6 +100,7 @@ int DoReplace(QWidget* parent, TTableGrid& grid, TStringGridStack& undo, int sta
         }
         if (hit && !options.ReplaceAll) break;
     }
+    grid.ShowWritten();
     message(parent, MsgKind::Information, QStringLiteral("%1 items have been replaced.").arg(replaced));
     return replaced;
 }

@@ -55,7 +55,7 @@ struct TReplaceOptions {
 bool CheckReplace(QWidget* parent, const TReplaceOptions& options, char sep);
 // The run after the dialog closed, from `startRow`: replaces the matching cells of the first
 // matching row, or of every matching row with ReplaceAll, asking Yes, No or Cancel for each cell
-// when Prompt is on (Cancel ends the run; the grid shows what was replaced before each question).
+// when Prompt is on (Cancel ends the run; the grid shows what was replaced before each box).
 // Empties `undo` first and records each replaced cell there. Ends with the count box; returns the
 // count.
 int DoReplace(QWidget* parent, TTableGrid& grid, TStringGridStack& undo, int startRow, const TReplaceOptions& options,

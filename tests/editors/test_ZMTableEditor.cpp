@@ -15,6 +15,7 @@
 #include "editors/ZMTableRanges.h"
 #include "editors/ZMTableSearch.h"
 #include "editors/ZMTableSort.h"
+#include "platform/ZMApplication.h"
 #include "support/MessageRecorder.h"
 #include "support/TableGridRows.h"
 
@@ -431,22 +432,39 @@ TEST(TableEditor, OneChangeSignalPerCommandAndProgramSelectionsMoveTheView) {
     EXPECT_EQ(e.UndoStack[0], TStringGridElem(2, 7, ""));
 }
 
-TEST(TableEditor, AReplaceShowsWhatItReplacedBeforeEachQuestion) {
+// Answers Yes, then `second`, then OK, noting how many ranges the view had been shown at each box.
+class ShownAtEachBox final : public MessageSink {
+public:
+    ShownAtEachBox(MsgResult second, const std::vector<std::vector<int>>& shown) : second_(second), shown_(shown) {
+        previous_ = ZMApplication::instance()->setMessageSink(this);
+    }
+    ~ShownAtEachBox() override { ZMApplication::instance()->setMessageSink(previous_); }
+    MsgResult show(const MessageRequest&) override {
+        Counts.push_back(shown_.size());
+        return Counts.size() == 1 ? MsgResult::Yes : Counts.size() == 2 ? second_ : MsgResult::Ok;
+    }
+    std::vector<std::size_t> Counts;
+
+private:
+    MsgResult second_;
+    const std::vector<std::vector<int>>& shown_;
+    MessageSink* previous_ = nullptr;
+};
+
+TEST(TableEditor, AReplaceShowsWhatItReplacedBeforeEachBox) {
     // Row 6 holds (5, 5) and (1, 6) is current; the answers are for X and Y of row 6. The view
-    // sees X replaced before the question about Y, and the current cell's new text is no edit
-    // even when the command's end has nothing left to show.
+    // sees X replaced before the question about Y and Y before the count box, and the current
+    // cell's new text is no edit although the command's end has nothing left to show.
     const struct {
         MsgResult forY;
         std::vector<std::vector<int>> shown;
+        std::vector<std::size_t> shownAtBoxes;
         Row row;
     } cases[] = {
-        {MsgResult::Yes, {{1, 6, 1, 6}, {2, 6, 2, 6}}, {"50", "50"}},
-        {MsgResult::No, {{1, 6, 1, 6}}, {"50", "5"}},
+        {MsgResult::Yes, {{1, 6, 1, 6}, {2, 6, 2, 6}}, {0, 1, 2}, {"50", "50"}},
+        {MsgResult::No, {{1, 6, 1, 6}}, {0, 1, 1}, {"50", "5"}},
     };
     for (const auto& c : cases) {
-        MessageRecorder boxes;
-        boxes.answer(MsgResult::Yes);
-        boxes.answer(c.forY);
         TTableEditor e;
         std::vector<std::vector<int>> shown;
         e.CellsWritten = [&shown](const TTableGrid::Range& r) {
@@ -455,7 +473,9 @@ TEST(TableEditor, AReplaceShowsWhatItReplacedBeforeEachQuestion) {
         Fill(e, {{"1", "2"}, {"5", "5"}}, 5);
         shown.clear();
         e.CellSelected(1, 6);
+        ShownAtEachBox boxes(c.forY, shown);
         EXPECT_TRUE(e.Command([&e] { return DoReplace(nullptr, e.Grid, e.UndoStack, 5, {"5", "50"}, '.') >= 1; }));
+        EXPECT_EQ(boxes.Counts, c.shownAtBoxes);
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(RowAt(e, 6), c.row);
         EXPECT_EQ(e.CurrentText, "50");
