@@ -1,9 +1,11 @@
 #include "editors/fmTableOpInfo.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 #include "editors/ZMTableInfo.h"
@@ -14,6 +16,7 @@ namespace {
 
 constexpr int kColumnWidth = 90;
 constexpr int kRowHeight = 20;
+constexpr int kCellPadding = 6;
 
 }  // namespace
 
@@ -41,8 +44,9 @@ TFormTableOpInfo::TFormTableOpInfo(QWidget* parent) : TFormTableOp(QStringLitera
     across->setFixedHeight(kRowHeight);
     down->setDefaultSectionSize(kRowHeight);
     down->setFixedWidth(kColumnWidth);
-    const int frame = 2 * StringGrid1->frameWidth();
-    StringGrid1->setFixedSize(3 * kColumnWidth + frame, 6 * kRowHeight + frame);
+    for (int col = 0; col < 2; ++col)
+        StringGrid1->horizontalHeaderItem(col)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FitGrid();
     Body->addWidget(StringGrid1);
     AddButtons("OK", false);
 }
@@ -63,6 +67,23 @@ void TFormTableOpInfo::FormShow(const TTableGrid& grid) {
             StringGrid1->setItem(row, col - 1, item);
         }
     }
+    FitGrid();
+}
+
+void TFormTableOpInfo::FitGrid() {
+    // A figure column is 90 wide, or wider where a figure would not show all its digits.
+    const QFontMetrics metrics(StringGrid1->font());
+    int width = StringGrid1->verticalHeader()->width();
+    for (int col = 0; col < 2; ++col) {
+        int column = kColumnWidth;
+        for (int row = 0; row < 5; ++row)
+            if (const QTableWidgetItem* item = StringGrid1->item(row, col))
+                column = std::max(column, metrics.horizontalAdvance(item->text()) + 2 * kCellPadding);
+        StringGrid1->setColumnWidth(col, column);
+        width += column;
+    }
+    const int frame = 2 * StringGrid1->frameWidth();
+    StringGrid1->setFixedSize(width + frame, 6 * kRowHeight + frame);
 }
 
 void TFormTableOpInfo::Button1Click() { accept(); }

@@ -20,5 +20,8 @@ public:
     void Button1Click() override;
 
 private:
+    // Sizes the grid to its columns.
+    void FitGrid();
+
     QTableWidget* StringGrid1 = nullptr;
 };

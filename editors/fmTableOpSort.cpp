@@ -24,6 +24,7 @@ TFormTableOpSort::TFormTableOpSort(QWidget* parent) : TFormTableOp(QStringLitera
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    ProgressBar1->setMinimumWidth(240);
     Body->addWidget(RadioGroup1);
     Body->addWidget(NamedLabel(this, "Label1", "Progress Bar"));
     Body->addWidget(ProgressBar1);

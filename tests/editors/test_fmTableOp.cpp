@@ -260,6 +260,13 @@ TEST(TableOpDialogs, ToolButtonsRunTheDialogsAndEnableWhatTheirResultsAllow) {
              Control<QPushButton>(d, "Button1")->click();
          },
          false, true, {{"10", "1"}, {"20", "x"}, {"2", "2"}}},
+        {"Fill",
+         [](QDialog& d) {
+             Control<QPushButton>(d, "Button1")->click();  // no formula: the box, and the dialog stays
+             EXPECT_TRUE(d.isVisible());
+             Control<QPushButton>(d, "Button2")->click();
+         },
+         false, false, {{"3", "1"}, {"", "x"}, {"2", "2"}}},
         {"Modify",
          [](QDialog& d) {
              Apply(d, {{"Edit1", QStringLiteral("x+y")}, {"EditUpTo", QStringLiteral("1")}});
