@@ -42,6 +42,15 @@ bool TFormTableOp::RunModal() {
     return Confirmed;
 }
 
+bool TFormTableOp::RunOn(TTableGrid& grid, TStringGridStack& undoStack) {
+    Grid_ = &grid;
+    UndoStack_ = &undoStack;
+    const bool confirmed = RunModal();
+    Grid_ = nullptr;
+    UndoStack_ = nullptr;
+    return confirmed;
+}
+
 void TFormTableOp::Button2Click() { reject(); }
 
 TIntervalGroup::TIntervalGroup(bool all, QWidget* parent)
@@ -130,14 +139,9 @@ void TFormTableOpFormula::TargetChanged() {
     Label1->setText(QString::fromLatin1(RadioGroup1->ItemIndex() == 1 ? LabelY : LabelX));
 }
 
-bool TFormTableOpFormula::RunModal(TTableGrid& grid, TStringGridStack& undoStack) {
-    Grid_ = &grid;
-    UndoStack_ = &undoStack;
+bool TFormTableOpFormula::RunFormula(TTableGrid& grid, TStringGridStack& undoStack) {
     Edit1->setFocus();
-    const bool confirmed = TFormTableOp::RunModal();
-    Grid_ = nullptr;
-    UndoStack_ = nullptr;
-    return confirmed;
+    return RunOn(grid, undoStack);
 }
 
 TFormulaOptions TFormTableOpFormula::Options() const {

@@ -37,10 +37,15 @@ protected:
     void AddButtons(const char* caption, bool cancel = true);
     // Shows the dialog modally and returns Confirmed.
     bool RunModal();
+    // The same with the grid and UndoStack bound for the run.
+    bool RunOn(TTableGrid& grid, TStringGridStack& undoStack);
 
     QVBoxLayout* Body = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    // Bound while RunOn runs.
+    TTableGrid* Grid_ = nullptr;
+    TStringGridStack* UndoStack_ = nullptr;
 };
 
 // Group "Interval": "Custom" with "from" (EditFrom, "1") and "up to" (EditUpTo, "100"), or "All".
@@ -90,7 +95,7 @@ protected:
     // The radio group's caption, the labels for X and for Y, and the operation OK runs.
     TFormTableOpFormula(const QString& caption, const char* labelX, const char* labelY, Operation operation,
                         QWidget* parent);
-    bool RunModal(TTableGrid& grid, TStringGridStack& undoStack);
+    bool RunFormula(TTableGrid& grid, TStringGridStack& undoStack);
     TFormulaOptions Options() const;
 
     TRadioGroup* RadioGroup1 = nullptr;
@@ -100,6 +105,4 @@ protected:
     const char* LabelX;
     const char* LabelY;
     Operation Operation_;
-    TTableGrid* Grid_ = nullptr;
-    TStringGridStack* UndoStack_ = nullptr;
 };

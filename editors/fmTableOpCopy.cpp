@@ -7,15 +7,15 @@ TFormTableOpCopy::TFormTableOpCopy(QWidget* parent)
 
 bool TFormTableOpCopy::Execute(TStringGridStack& clipboardStack, const TTableGrid& grid) {
     ClipboardStack_ = &clipboardStack;
-    Grid_ = &grid;
+    CopiedGrid_ = &grid;
     const bool confirmed = RunModal();
     ClipboardStack_ = nullptr;
-    Grid_ = nullptr;
+    CopiedGrid_ = nullptr;
     return confirmed;
 }
 
 void TFormTableOpCopy::Button1Click() {
-    if (!Grid_ || !CopyCells(this, *ClipboardStack_, *Grid_, Options(), decimalSeparator())) return;
+    if (!CopiedGrid_ || !CopyCells(this, *ClipboardStack_, *CopiedGrid_, Options(), decimalSeparator())) return;
     Confirmed = true;
     accept();
 }

@@ -15,5 +15,5 @@ public:
 
 private:
     TStringGridStack* ClipboardStack_ = nullptr;
-    const TTableGrid* Grid_ = nullptr;
+    const TTableGrid* CopiedGrid_ = nullptr;
 };

@@ -7,11 +7,8 @@ TFormTableOpCut::TFormTableOpCut(QWidget* parent)
 
 bool TFormTableOpCut::Execute(TStringGridStack& clipboardStack, TStringGridStack& undoStack, TTableGrid& grid) {
     ClipboardStack_ = &clipboardStack;
-    UndoStack_ = &undoStack;
-    Grid_ = &grid;
-    const bool confirmed = RunModal();
-    ClipboardStack_ = UndoStack_ = nullptr;
-    Grid_ = nullptr;
+    const bool confirmed = RunOn(grid, undoStack);
+    ClipboardStack_ = nullptr;
     return confirmed;
 }
 

@@ -16,6 +16,4 @@ public:
 
 private:
     TStringGridStack* ClipboardStack_ = nullptr;
-    TStringGridStack* UndoStack_ = nullptr;
-    TTableGrid* Grid_ = nullptr;
 };

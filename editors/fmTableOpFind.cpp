@@ -36,20 +36,20 @@ TFormTableOpFind::TFormTableOpFind(QWidget* parent) : TFormTableOp(QStringLitera
 TFormTableOpFind::~TFormTableOpFind() = default;
 
 bool TFormTableOpFind::Execute(const TTableGrid& grid, int startRow) {
-    Grid_ = &grid;
+    SearchedGrid_ = &grid;
     Find_ = std::make_unique<TTableFind>(startRow);
     Memo1->clear();
     LinesShown_ = 0;
     ShowState();
     Edit1->setFocus();
     RunModal();
-    Grid_ = nullptr;
+    SearchedGrid_ = nullptr;
     return Find_->Found;
 }
 
 void TFormTableOpFind::Button1Click() {
-    if (!Grid_ || !Find_) return;
-    Find_->FindNext(this, *Grid_,
+    if (!SearchedGrid_ || !Find_) return;
+    Find_->FindNext(this, *SearchedGrid_,
                     {Edit1->text().toStdString(), ColumnsChosen(*ColumnsGroup), DirectionGroup->ItemIndex() == 1},
                     decimalSeparator());
     ShowState();

@@ -31,7 +31,7 @@ private:
     TRadioGroup* ColumnsGroup = nullptr;
     TRadioGroup* DirectionGroup = nullptr;
     QPlainTextEdit* Memo1 = nullptr;  // "Search Result"
-    const TTableGrid* Grid_ = nullptr;
+    const TTableGrid* SearchedGrid_ = nullptr;
     std::unique_ptr<TTableFind> Find_;
     std::size_t LinesShown_ = 0;
 };

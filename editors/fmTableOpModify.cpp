@@ -3,4 +3,4 @@
 TFormTableOpModify::TFormTableOpModify(QWidget* parent)
     : TFormTableOpFormula(QStringLiteral("Modify"), "X=f(x,y,n)=", "Y=f(x,y,n)=", &ModifyCells, parent) {}
 
-bool TFormTableOpModify::Execute(TTableGrid& grid, TStringGridStack& undoStack) { return RunModal(grid, undoStack); }
+bool TFormTableOpModify::Execute(TTableGrid& grid, TStringGridStack& undoStack) { return RunFormula(grid, undoStack); }

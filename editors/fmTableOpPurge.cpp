@@ -23,12 +23,7 @@ TFormTableOpPurge::TFormTableOpPurge(QWidget* parent) : TFormTableOp(QStringLite
 }
 
 bool TFormTableOpPurge::Execute(TTableGrid& grid, TStringGridStack& undoStack) {
-    Grid_ = &grid;
-    UndoStack_ = &undoStack;
-    const bool confirmed = RunModal();
-    Grid_ = nullptr;
-    UndoStack_ = nullptr;
-    return confirmed;
+    return RunOn(grid, undoStack);
 }
 
 bool TFormTableOpPurge::PurgeSilently(TTableGrid& grid, TStringGridStack& undoStack) {

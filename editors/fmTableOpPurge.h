@@ -18,6 +18,4 @@ public:
 private:
     QCheckBox* CheckBox1 = nullptr;  // "Unpaired data (Missing X or Y)"
     QCheckBox* CheckBox2 = nullptr;  // "Invalid data"
-    TTableGrid* Grid_ = nullptr;
-    TStringGridStack* UndoStack_ = nullptr;
 };

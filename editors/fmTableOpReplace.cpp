@@ -37,15 +37,10 @@ TFormTableOpReplace::TFormTableOpReplace(QWidget* parent) : TFormTableOp(QString
 }
 
 bool TFormTableOpReplace::Execute(TTableGrid& grid, TStringGridStack& undoStack, int startRow) {
-    Grid_ = &grid;
-    UndoStack_ = &undoStack;
     StartRow_ = startRow;
     ReplacedCount = 0;
     Edit1->setFocus();
-    const bool confirmed = RunModal();
-    Grid_ = nullptr;
-    UndoStack_ = nullptr;
-    return confirmed;
+    return RunOn(grid, undoStack);
 }
 
 TReplaceOptions TFormTableOpReplace::Options() const {

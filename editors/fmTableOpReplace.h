@@ -29,7 +29,5 @@ private:
     TRadioGroup* DirectionGroup = nullptr;
     QCheckBox* CheckBox1 = nullptr;  // "Prompt on replace"
     QCheckBox* CheckBox2 = nullptr;  // "Replace All"
-    TTableGrid* Grid_ = nullptr;
-    TStringGridStack* UndoStack_ = nullptr;
     int StartRow_ = 1;
 };

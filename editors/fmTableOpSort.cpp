@@ -32,12 +32,7 @@ TFormTableOpSort::TFormTableOpSort(QWidget* parent) : TFormTableOp(QStringLitera
 }
 
 bool TFormTableOpSort::Execute(TTableGrid& grid, TStringGridStack& undoStack) {
-    Grid_ = &grid;
-    UndoStack_ = &undoStack;
-    const bool confirmed = RunModal();
-    Grid_ = nullptr;
-    UndoStack_ = nullptr;
-    return confirmed;
+    return RunOn(grid, undoStack);
 }
 
 void TFormTableOpSort::Button1Click() {

@@ -21,6 +21,4 @@ public:
 private:
     TRadioGroup* RadioGroup1 = nullptr;  // "Sort"
     QProgressBar* ProgressBar1 = nullptr;
-    TTableGrid* Grid_ = nullptr;
-    TStringGridStack* UndoStack_ = nullptr;
 };

@@ -9,12 +9,7 @@ TFormTableOpSwap::TFormTableOpSwap(QWidget* parent) : TFormTableOp(QStringLitera
 }
 
 bool TFormTableOpSwap::Execute(TTableGrid& grid, TStringGridStack& undoStack) {
-    Grid_ = &grid;
-    UndoStack_ = &undoStack;
-    const bool confirmed = RunModal();
-    Grid_ = nullptr;
-    UndoStack_ = nullptr;
-    return confirmed;
+    return RunOn(grid, undoStack);
 }
 
 void TFormTableOpSwap::Button1Click() {

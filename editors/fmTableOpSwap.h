@@ -15,6 +15,4 @@ public:
 
 private:
     TIntervalGroup* IntervalGroup = nullptr;
-    TTableGrid* Grid_ = nullptr;
-    TStringGridStack* UndoStack_ = nullptr;
 };
