@@ -13,6 +13,7 @@
 
 #include "editors/ZMTableGridView.h"
 #include "editors/ZMTableToolIcons.h"
+#include "editors/fmImportTable.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMGuard.h"
 #include "platform/ZMLocale.h"
@@ -35,10 +36,7 @@ enum Tool { kPaste = 2, kDelete = 5, kInsert = 6, kUndo = 8, kRedo = 9 };
 
 TFormTableBase::TFormTableBase(const QString& caption, QWidget* parent) : QDialog(parent) {
     setWindowTitle(caption);
-    ImportTable = [](QWidget* owner) {
-        NotAvailableYet(owner, QStringLiteral("Import Table"));
-        return std::unique_ptr<TTableObj>();
-    };
+    ImportTable = ImportTableFile;
     BuildLayout();
     Editor.StatesChanged = [this] { UpdateToolStates(); };
     UpdateToolStates();
