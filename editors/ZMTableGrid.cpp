@@ -5,13 +5,6 @@
 
 #include "engine/ZMNumber.h"
 
-bool IsNumericCell(std::string_view text, char sep, double* value) {
-    double v = 0;
-    if (!zm::TryStrToFloat(text, v, sep) || v == kNotANumberMarker) return false;
-    if (value) *value = v;
-    return true;
-}
-
 bool IsBlankCell(std::string_view text) { return zm::TrimView(text).empty(); }
 
 TTableGrid::TTableGrid() : cells_(static_cast<std::size_t>(RowCount) * ColCount) {}

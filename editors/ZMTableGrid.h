@@ -12,12 +12,8 @@
 #include <string_view>
 #include <vector>
 
-// A cell holding this value, as text, counts as not numeric.
-inline constexpr double kNotANumberMarker = -99999.999;
+#include "plot/ZMFunTabObj.h"  // IsNumericCell
 
-// Numeric: the strict reader with `sep` takes the text and the value is not the marker.
-// `value` gets the number when it is numeric.
-bool IsNumericCell(std::string_view text, char sep, double* value = nullptr);
 // Blank: nothing but blanks.
 bool IsBlankCell(std::string_view text);
 

@@ -14,6 +14,7 @@
 #include "editors/ZMTableGridView.h"
 #include "editors/ZMTableOpRun.h"
 #include "editors/ZMTableToolIcons.h"
+#include "editors/fmImportTable.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMGuard.h"
 #include "platform/ZMLocale.h"
@@ -36,10 +37,7 @@ enum Tool { kPaste = 2, kDelete = 5, kInsert = 6, kUndo = 8, kRedo = 9 };
 
 TFormTableBase::TFormTableBase(const QString& caption, QWidget* parent) : QDialog(parent) {
     setWindowTitle(caption);
-    ImportTable = [](QWidget* owner) {
-        NotAvailableYet(owner, QStringLiteral("Import Table"));
-        return std::unique_ptr<TTableObj>();
-    };
+    ImportTable = ImportTableFile;
     BuildLayout();
     Editor.StatesChanged = [this] { UpdateToolStates(); };
     UpdateToolStates();

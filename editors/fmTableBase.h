@@ -46,8 +46,8 @@ public:
     // The grid, its buffers and commands.
     TTableEditor Editor;
 
-    // "Import Table...": the table read from a file, or nullptr when the user cancelled. The
-    // points go into the grid.
+    // "Import Table...": the table read from a file, or nullptr when the user cancelled (the
+    // import dialog unless a test replaces it). The points go into the grid.
     std::function<std::unique_ptr<TTableObj>(QWidget* parent)> ImportTable;
 
     // Handlers; public so that tests can drive them.

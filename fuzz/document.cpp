@@ -1,15 +1,19 @@
 // Document text: parse the bytes and read them the way File Open does (graph list, plane
 // settings over the default plane, every label), then compile and evaluate the formulas
-// of the graphs read. Every failure must be a parse error of the XML layer or one of the
-// reader's own messages; anything else stops the run. Built as fuzz_plane (ZM_FUZZ_DRAW),
-// it also draws the plane with the graphs read, as a document window does on opening.
+// of the graphs read. The same bytes are also read as a table file of each format, under a
+// decimal point and a decimal comma. Every failure must be a parse error of the XML layer or
+// one of the reader's own messages, and only an XML table file may be refused; anything else
+// stops the run. Built as fuzz_plane (ZM_FUZZ_DRAW), it also draws the plane with the graphs
+// read, as a document window does on opening.
 #include "engine/ZMMath.h"
 #include "platform/ZMError.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMDocumentFile.h"
+#include "storage/ZMTableFile.h"
 #include "storage/ZMXML.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #ifdef ZM_FUZZ_DRAW
 #include "plot/ZMCoordinate.h"
@@ -52,6 +56,31 @@ void CompileFormulas(const TMemory& memory) {
     }
 }
 
+[[noreturn]] void Unexpected(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
+    std::abort();
+}
+
+// A refused XML table file is "Improper XML file format." to the user; text formats never refuse.
+void ReadTableFiles(const QByteArray& bytes, bool wellFormed) {
+    const QLocale saved;
+    for (QLocale::Language language : {QLocale::English, QLocale::German}) {
+        QLocale::setDefault(QLocale(language));
+        for (TTableFileFormat format : {TTableFileFormat::Xml, TTableFileFormat::Text, TTableFileFormat::Csv}) {
+            const bool xml = format == TTableFileFormat::Xml;
+            try {
+                const std::unique_ptr<TTableObj> table = ReadTableFile(format, bytes);
+                if (!table && !xml) Unexpected("a text table file refused", "");
+                if (table && !wellFormed && xml) Unexpected("broken XML read as a table", "");
+            } catch (const ZmError& e) {
+                if (xml && (!wellFormed || IsReaderMessage(e.what()))) continue;
+                Unexpected("unexpected table file message", e.what());
+            }
+        }
+    }
+    QLocale::setDefault(saved);
+}
+
 }  // namespace
 
 // Fontconfig keeps a cache it never frees.
@@ -66,12 +95,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
     TZMXML doc;
+    bool wellFormed = true;
     try {
-        doc.LoadFromXML(std::string(reinterpret_cast<const char*>(data), size));
+        doc.LoadFromXML(text);
     } catch (const ZmError&) {
-        return 0;  // not well-formed: the parser's message
+        wellFormed = false;  // the parser's message
     }
+    ReadTableFiles(QByteArray(text.data(), static_cast<qsizetype>(text.size())), wellFormed);
+    if (!wellFormed) return 0;
     std::vector<std::unique_ptr<TMemory>> lists;
     TCoordinateSettings plane = TCoordinateSettings::Create(96);
     std::vector<std::unique_ptr<TAddLabel>> labels;
@@ -85,10 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         ReadDocument(doc, reader);
     } catch (const ZmError& e) {
-        if (!IsReaderMessage(e.what())) {
-            std::fprintf(stderr, "unexpected message: %s\n", e.what());
-            std::abort();
-        }
+        if (!IsReaderMessage(e.what())) Unexpected("unexpected message", e.what());
     }
     for (const auto& list : lists) CompileFormulas(*list);
 #ifdef ZM_FUZZ_DRAW

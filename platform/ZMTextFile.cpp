@@ -1,9 +1,7 @@
 #include "platform/ZMTextFile.h"
 
-#include "platform/ZMError.h"
+#include "platform/ZMFileRead.h"
 #include "platform/ZMFileWrite.h"
-
-#include <QFile>
 
 QStringList TextFileLines(const QByteArray& bytes) {
     QStringList lines;
@@ -19,15 +17,7 @@ QStringList TextFileLines(const QByteArray& bytes) {
     return lines;
 }
 
-QStringList ReadTextFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ZmError(("Cannot open file \"" + path + "\". " + file.errorString()).toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ZmError(("Cannot read file \"" + path + "\". " + file.errorString()).toStdString());
-    return TextFileLines(bytes);
-}
+QStringList ReadTextFile(const QString& path) { return TextFileLines(readWholeFile(path)); }
 
 QByteArray TextFileBytes(const QStringList& lines) {
     QByteArray bytes;

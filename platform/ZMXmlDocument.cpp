@@ -1,13 +1,13 @@
 #include "platform/ZMXmlDocument.h"
 
 #include "platform/ZMError.h"
+#include "platform/ZMFileRead.h"
 #include "platform/ZMFileWrite.h"
 
 #include <QByteArray>
 #include <QDomCDATASection>
 #include <QDomElement>
 #include <QDomText>
-#include <QFile>
 #include <QString>
 #include <QXmlStreamReader>
 
@@ -115,12 +115,7 @@ TXMLNode TXMLDocument::AddChild(const std::string& tagName) {
 TXMLNode TXMLDocument::GetDocumentElement() const { return TXMLNode(doc_.documentElement()); }
 
 void TXMLDocument::LoadFromFile(const std::string& fileName) {
-    QFile f(qs(fileName));
-    if (!f.open(QIODevice::ReadOnly))
-        throw ZmError("Cannot open file \"" + fileName + "\". " + utf8(f.errorString()));
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw ZmError("Cannot read file \"" + fileName + "\". " + utf8(f.errorString()));
+    const QByteArray bytes = readWholeFile(qs(fileName));
     LoadFromXML(std::string(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 

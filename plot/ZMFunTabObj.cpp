@@ -4,6 +4,15 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/ZMNumber.h"
+
+bool IsNumericCell(std::string_view text, char sep, double* value) {
+    double v = 0;
+    if (!zm::TryStrToFloat(text, v, sep) || v == kNotANumberMarker) return false;
+    if (value) *value = v;
+    return true;
+}
+
 std::string TFunctionObj::Caption() const {
     switch (FunctionObjType) {
         case 0: return "Y(x)=" + Exp;

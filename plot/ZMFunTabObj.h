@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "plot/ZMComClass01.h"
@@ -57,6 +58,14 @@ struct TTableElemObj {
     double y = 0;
     bool operator==(const TTableElemObj&) const = default;
 };
+
+// A coordinate text of a table point (a grid cell, a line of a table file) holding this value
+// counts as not numeric.
+inline constexpr double kNotANumberMarker = -99999.999;
+
+// Numeric: the strict reader with `sep` takes the text and the value is not the marker.
+// `value` gets the number when it is numeric.
+bool IsNumericCell(std::string_view text, char sep, double* value = nullptr);
 
 // A table graph and its points in list order. SortingType: 0 none, 1 by x, 2 by y.
 class TTableObj final : public TGraphObj {

@@ -231,13 +231,11 @@ void TFormMain::Print1Click() {
 void TFormMain::Exit1Click() { close(); }
 
 void TFormMain::ActionImportTableExecute() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Import Table"));
+    if (TFormMainSub* doc = ActiveDocument()) doc->ActionImportTableExecute();
 }
 
 void TFormMain::ActionExportTableExecute() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Export Table"));
+    if (TFormMainSub* doc = ActiveDocument()) doc->ActionExportTableExecute();
 }
 
 void TFormMain::ActionCopyAsPictureExecute() {

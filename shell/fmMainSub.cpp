@@ -21,6 +21,8 @@
 
 #include "editors/fmAddGraph.h"
 #include "editors/fmAddTable.h"
+#include "editors/fmExportTable.h"
+#include "editors/fmImportTable.h"
 #include "editors/fmEditGraph.h"
 #include "editors/fmEditTable.h"
 #include "engine/ZMMath.h"
@@ -71,6 +73,11 @@ TDocumentDialogs ProgramDialogs() {
     d.AddTable = [](TFormMainSub& doc) {
         TFormAddTable dialog(&doc);
         return dialog.Execute(*doc.Memory, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
+    };
+    d.ImportTable = [](TFormMainSub& doc) { return ImportTableFile(&doc); };
+    d.ExportTable = [](TFormMainSub& doc) {
+        TFormExportTable dialog(&doc);
+        return dialog.Execute(*doc.Memory, 0);
     };
     d.EditGraph = [](TFormMainSub& doc, int index) {
         if (TTableObj* table = doc.Memory->GetTable(index)) {
@@ -671,6 +678,23 @@ bool TFormMainSub::AddPresetGraph(const std::string& Exp, const std::string& Add
 
 void TFormMainSub::ActionAddTableExecute() {
     if (Dialogs.AddTable && Dialogs.AddTable(*this)) GraphAdded();
+}
+
+void TFormMainSub::ActionImportTableExecute() {
+    if (!Memory || !Dialogs.ImportTable) return;
+    const std::unique_ptr<TTableObj> table = Dialogs.ImportTable(*this);
+    if (!table) return;
+    table->ShowEnabled = 1;
+    Memory->AddTable(*table);
+    GraphAdded();
+    if (MemoryListBox1->count() > 0) {
+        SelectRow(MemoryListBox1->count() - 1);
+        ActionEditGraphExecute();
+    }
+}
+
+void TFormMainSub::ActionExportTableExecute() {
+    if (Memory && Dialogs.ExportTable) Dialogs.ExportTable(*this);
 }
 
 void TFormMainSub::ActionEditGraphExecute() {

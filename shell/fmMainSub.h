@@ -34,6 +34,7 @@ class TComboboxLineWidth;
 class TCoordinate;
 class TMemory;
 class TMemoryListBox;
+class TTableObj;
 class TXMLNode;
 class TZMCommandMemo;
 namespace zm {
@@ -59,6 +60,10 @@ struct TDocumentDialogs {
     // Appends a new function graph / table graph to the window's graph list.
     std::function<bool(TFormMainSub&)> AddGraph;
     std::function<bool(TFormMainSub&)> AddTable;
+    // Reads a table file: the new table, or nullptr when the user cancelled.
+    std::function<std::unique_ptr<TTableObj>(TFormMainSub&)> ImportTable;
+    // Writes the points of one table graph of the graph list to a table file.
+    std::function<bool(TFormMainSub&)> ExportTable;
     // Edits graph `index` of the graph list in place (a function or a table graph).
     std::function<bool(TFormMainSub&, int index)> EditGraph;
     // Edits the plane's settings in place.
@@ -112,6 +117,9 @@ public:
     // refreshes the style pickers. True when the graph was added.
     bool AddPresetGraph(const std::string& Exp, const std::string& AddExp, uint8_t Kind);
     void ActionAddTableExecute();
+    // Appends the table a table file gave, shown, then opens the table editor on it.
+    void ActionImportTableExecute();
+    void ActionExportTableExecute();
     void ActionEditGraphExecute();
     void Delete1Click();
     // Removes the graph of Row from the list and its row from the list box, then redraws.

@@ -4,10 +4,12 @@
 #include "editors/fmAddTable.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
@@ -19,11 +21,13 @@
 #include <set>
 
 #include "editors/ZMTableGridView.h"
+#include "editors/fmImportTable.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMHelpViewer.h"
 #include "platform/ZMRadioGroup.h"
 #include "plot/ComboboxLineWidth.h"
 #include "support/DialogFixture.h"
+#include "support/ModalWatch.h"
 #include "support/MessageRecorder.h"
 #include "support/TableGridInput.h"
 
@@ -204,16 +208,6 @@ TEST_F(AddTableTest, StartingColourIsAStandardColourButWhiteThroughTheHook) {
     EXPECT_EQ(t->SortingType, 0);
 }
 
-TEST_F(AddTableTest, ImportSaysItIsNotAvailableYet) {
-    WhileShown(dialog, [&] {
-        Control<QPushButton>(dialog, "Button4")->click();
-        EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("\"Import Table\" is not available yet.")});
-        EXPECT_FALSE(Tool(dialog, "Undo")->isEnabled());
-        EXPECT_TRUE(dialog.isVisible());
-    });
-    EXPECT_FALSE(Run(dialog));
-}
-
 TEST_F(AddTableTest, ImportFillsTheGridThroughTheHookAsOneUndoStep) {
     int asked = 0;
     bool cancelled = true;
@@ -246,6 +240,46 @@ TEST_F(AddTableTest, ImportFillsTheGridThroughTheHookAsOneUndoStep) {
     ASSERT_TRUE(Run(dialog));
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(ctx.memory.GetTable(0)->Points, (std::vector<TTableElemObj>{{1e-5, 3}, {0.25, -1}, {9, 9}}));
+}
+
+TEST_F(AddTableTest, ImportTableReadsAFileThroughTheImportDialogIntoTheGrid) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("points.csv"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("0.5,-1\r\nnot a point\r\n2,1E-5\r\n");
+    }
+    const auto answerImport = [&](bool ok) {
+        whenModal([&, ok](QWidget* modal) {
+            auto* import = qobject_cast<TFormImportTable*>(modal);
+            ASSERT_NE(import, nullptr);
+            EXPECT_EQ(import->parentWidget(), &dialog);
+            if (!ok) {
+                import->Button2Click();
+                return;
+            }
+            Control<TRadioGroup>(*import, "RadioGroup1")->Button(2)->click();
+            Control<QLineEdit>(*import, "Edit1")->setText(path);
+            Control<QPushButton>(*import, "Button1")->click();
+        });
+    };
+    WhileShown(dialog, [&] {
+        TTableGridView* grid = dialog.Grid();
+        TypeInCell(grid, 1, 3, QStringLiteral("9"));
+        answerImport(false);
+        Control<QPushButton>(dialog, "Button4")->click();
+        EXPECT_EQ(CellText(grid, 1, 1), QString());
+        answerImport(true);
+        Control<QPushButton>(dialog, "Button4")->click();
+        EXPECT_EQ(CellText(grid, 1, 1), QStringLiteral("0.5"));
+        EXPECT_EQ(CellText(grid, 2, 1), QStringLiteral("-1"));
+        EXPECT_EQ(CellText(grid, 2, 2), QStringLiteral("1E-5"));
+        EXPECT_EQ(CellText(grid, 1, 3), QStringLiteral("9"));
+        EXPECT_TRUE(Tool(dialog, "Undo")->isEnabled());
+    });
+    EXPECT_FALSE(Run(dialog));
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(AddTableTest, HelpOpensTheTableEditorTopicAndCancelAddsNothing) {

@@ -424,7 +424,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
     } cases[] = {
         {"ActionSaveAsPicture", false},   {"Print1", false},
         {"ActionCoordinateProperties", false},
-        {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
+        {"ActionCopyAsPicture", false},
     };
     for (bool withDocument : {true, false}) {
         if (!withDocument) CloseAll();
