@@ -1,6 +1,8 @@
 #include "shell/fmMain.h"
 
+#include "output/fmCopyAsPicture.h"
 #include "output/fmCustomSlideShow.h"
+#include "output/fmSaveAsPicture.h"
 #include "output/fmSlideShow.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
@@ -28,6 +30,7 @@
 #include <QTextEdit>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -206,8 +209,11 @@ void TFormMain::ActionIntersectionExecute() {
 // Stubs for commands whose dialogs are not built yet
 
 void TFormMain::ActionSaveAsPictureExecute() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Save as Picture"));
+    TFormMainSub* doc = ActiveDocument();
+    if (!doc) return;
+    TFormSaveAsPicture dialog(this);
+    dialog.SetFileChooser(chooser_);
+    dialog.Execute(*doc->Coordinate1);
 }
 
 void TFormMain::PageSetup1Click() {
@@ -241,8 +247,10 @@ void TFormMain::ActionExportTableExecute() {
 }
 
 void TFormMain::ActionCopyAsPictureExecute() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Copy As Picture"));
+    TFormMainSub* doc = ActiveDocument();
+    if (!doc) return;
+    TFormCopyAsPicture dialog(this);
+    dialog.Execute(*QGuiApplication::clipboard(), *doc->Coordinate1);
 }
 
 void TFormMain::ActionSetOptionExecute() {
