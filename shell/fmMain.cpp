@@ -2,6 +2,7 @@
 
 #include "output/fmCopyAsPicture.h"
 #include "output/fmCustomSlideShow.h"
+#include "output/fmPrint.h"
 #include "output/fmSaveAsPicture.h"
 #include "output/fmSlideShow.h"
 #include "platform/ZMFileChooser.h"
@@ -10,6 +11,7 @@
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
 #include "platform/ZMNotAvailable.h"
+#include "platform/ZMPrinterService.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
 #include "tools/fmAnalyzeFunction.h"
@@ -40,9 +42,6 @@
 #include <QPointer>
 #include <QShowEvent>
 #include <QTimer>
-#include <QPageSetupDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QToolBar>
 
 TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent), ownChooser_(std::make_unique<QtFileChooser>()) {
@@ -216,22 +215,21 @@ void TFormMain::ActionSaveAsPictureExecute() {
     dialog.Execute(*doc->Coordinate1);
 }
 
-void TFormMain::PageSetup1Click() {
-    // Without a printer there is nothing to set up.
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        message(this, MsgKind::Warning,
-                QStringLiteral("Before you can perform printer-related tasks such as page setup or printing a "
-                               "document, you need to install a printer."));
-        return;
-    }
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
-    QPageSetupDialog dialog(printer_.get(), this);
-    dialog.exec();
+TPrinterService& TFormMain::Printer() {
+    if (printer_) return *printer_;
+    if (!ownPrinter_) ownPrinter_ = std::make_unique<TQtPrinterService>();
+    return *ownPrinter_;
 }
 
+void TFormMain::SetPrinterService(TPrinterService* printer) { printer_ = printer; }
+
+void TFormMain::PageSetup1Click() { Printer().PageSetup(this); }
+
 void TFormMain::Print1Click() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Preview & Print"));
+    TFormMainSub* doc = ActiveDocument();
+    if (!doc) return;
+    TFormPrint dialog(Printer(), this);
+    dialog.Execute(*doc->Coordinate1);
 }
 
 void TFormMain::Exit1Click() { close(); }

@@ -15,6 +15,7 @@
 #include "storage/ZMAddLabel.h"
 #include "support/AddGraphPreset.h"
 #include "support/DialogFixture.h"
+#include "support/FakePrinterService.h"
 #include "support/ModalWatch.h"
 #include "support/UrlRecorder.h"
 #include "support/ViewerWatch.h"
@@ -424,7 +425,6 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         const char* action;
         bool withoutDocument;
     } cases[] = {
-        {"Print1", false},
         {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},
     };
@@ -557,6 +557,29 @@ TEST_F(MainWindowTest, PageSetupWithoutAPrinterSaysSoInAWarning) {
     EXPECT_EQ(boxes.last().buttons, MsgButtons::Ok);
     EXPECT_EQ(boxes.last().text, QStringLiteral("Before you can perform printer-related tasks such as page setup or "
                                                 "printing a document, you need to install a printer."));
+}
+
+TEST_F(MainWindowTest, BothPageSetupsAndPrintUseTheFramesOnePrinter) {
+    FakePrinterService printer(480, 600);
+    frame->SetPrinterService(&printer);
+    for (bool works : {true, false}) {
+        boxes.clear();
+        printer.setupWorks = works;
+        Trigger(QStringLiteral("PageSetup1"));
+        QString paper;
+        whenModal([&](QWidget* modal) {
+            auto& dialog = *static_cast<QDialog*>(modal);
+            paper = modal->windowTitle() + QStringLiteral(": ") + TextOf(dialog, "LabelWidth");
+            modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();  // its Page Setup...
+            dialog.reject();
+        });
+        Trigger(QStringLiteral("Print1"));
+        EXPECT_EQ(paper, QStringLiteral("Print: Width: 480"));
+        EXPECT_EQ(boxes.texts(), (works ? QStringList() : QStringList{PrinterWarning(), PrinterWarning()}));
+    }
+    EXPECT_EQ(printer.setups, 4);
+    EXPECT_TRUE(printer.prints.empty());
+    frame->SetPrinterService(nullptr);
 }
 
 TEST_F(MainWindowTest, PictureCommandsOpenTheirDialogsOnTheActivePlane) {
