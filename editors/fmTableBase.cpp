@@ -19,7 +19,6 @@
 #include "platform/ZMGuard.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMNamedControls.h"
-#include "platform/ZMNotAvailable.h"
 #include "platform/ZMRadioGroup.h"
 #include "platform/cstCHMHelpClass.h"
 #include "plot/ComboboxLineStyle.h"

@@ -633,3 +633,28 @@ int TCanvas::TextHeight(const std::string&) { return d->fm().height(); }
 void TCanvas::SetRecording(std::vector<TCanvasRecord>* sink) { d->rec = sink; }
 
 bool TCanvas::Recording() const { return d->rec != nullptr; }
+
+void TCanvas::StretchDraw(int x1, int y1, int x2, int y2, const QImage& image) {
+    d->flushLines();
+    if (x2 <= x1 || y2 <= y1 || image.isNull() || !d->begin()) return;
+    // Only the part of the box on the image is drawn, so that far-away boxes keep Qt's numbers
+    // small; the source part is the same fraction of the image.
+    const int64_t bw = int64_t(x2) - x1, bh = int64_t(y2) - y1;
+    const int64_t cx1 = std::max<int64_t>(x1, 0), cy1 = std::max<int64_t>(y1, 0);
+    const int64_t cx2 = std::min<int64_t>(x2, d->target->width()), cy2 = std::min<int64_t>(y2, d->target->height());
+    if (cx2 <= cx1 || cy2 <= cy1) return;
+    QPainter& p = d->painter;
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect clip(int(cx1), int(cy1), int(cx2 - cx1), int(cy2 - cy1));
+    if (bw == image.width() && bh == image.height()) {
+        p.drawImage(clip.topLeft(), image, QRect(int(cx1 - x1), int(cy1 - y1), clip.width(), clip.height()));
+    } else if (cx1 == x1 && cy1 == y1 && cx2 == x2 && cy2 == y2) {
+        p.drawImage(clip, image);
+    } else {
+        const double sx = double(image.width()) / double(bw), sy = double(image.height()) / double(bh);
+        const QRectF source(double(cx1 - x1) * sx, double(cy1 - y1) * sy, double(clip.width()) * sx,
+                            double(clip.height()) * sy);
+        p.drawImage(QRectF(clip), image, source);
+    }
+    d->modeDirty = true;
+}

@@ -112,6 +112,10 @@ public:
     void TextOut(int x, int y, const std::string& text);
     int TextWidth(const std::string& text);
     int TextHeight(const std::string& text);
+    // Copies `image` into the box x1..x2-1, y1..y2-1, stretched by nearest neighbour: only the
+    // image's colours appear, and a box of the image's size copies it exactly. The pen mode does
+    // not apply. An empty or reversed box draws nothing.
+    void StretchDraw(int x1, int y1, int x2, int y2, const QImage& image);
 
     // Appends every primitive to *sink while set; nullptr stops recording.
     void SetRecording(std::vector<TCanvasRecord>* sink);

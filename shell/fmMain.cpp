@@ -1,6 +1,9 @@
 #include "shell/fmMain.h"
 
+#include "output/fmCopyAsPicture.h"
 #include "output/fmCustomSlideShow.h"
+#include "output/fmPrint.h"
+#include "output/fmSaveAsPicture.h"
 #include "output/fmSlideShow.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
@@ -8,6 +11,7 @@
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
 #include "platform/ZMNotAvailable.h"
+#include "platform/ZMPrinterService.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
 #include "tools/fmAnalyzeFunction.h"
@@ -28,6 +32,7 @@
 #include <QTextEdit>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -37,9 +42,6 @@
 #include <QPointer>
 #include <QShowEvent>
 #include <QTimer>
-#include <QPageSetupDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QToolBar>
 
 TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent), ownChooser_(std::make_unique<QtFileChooser>()) {
@@ -206,26 +208,28 @@ void TFormMain::ActionIntersectionExecute() {
 // Stubs for commands whose dialogs are not built yet
 
 void TFormMain::ActionSaveAsPictureExecute() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Save as Picture"));
+    TFormMainSub* doc = ActiveDocument();
+    if (!doc) return;
+    TFormSaveAsPicture dialog(this);
+    dialog.SetFileChooser(chooser_);
+    dialog.Execute(*doc->Coordinate1);
 }
 
-void TFormMain::PageSetup1Click() {
-    // Without a printer there is nothing to set up.
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-        message(this, MsgKind::Warning,
-                QStringLiteral("Before you can perform printer-related tasks such as page setup or printing a "
-                               "document, you need to install a printer."));
-        return;
-    }
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
-    QPageSetupDialog dialog(printer_.get(), this);
-    dialog.exec();
+TPrinterService& TFormMain::Printer() {
+    if (printer_) return *printer_;
+    if (!ownPrinter_) ownPrinter_ = std::make_unique<TQtPrinterService>();
+    return *ownPrinter_;
 }
+
+void TFormMain::SetPrinterService(TPrinterService* printer) { printer_ = printer; }
+
+void TFormMain::PageSetup1Click() { Printer().PageSetup(this); }
 
 void TFormMain::Print1Click() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Preview & Print"));
+    TFormMainSub* doc = ActiveDocument();
+    if (!doc) return;
+    TFormPrint dialog(Printer(), this);
+    dialog.Execute(*doc->Coordinate1);
 }
 
 void TFormMain::Exit1Click() { close(); }
@@ -239,8 +243,10 @@ void TFormMain::ActionExportTableExecute() {
 }
 
 void TFormMain::ActionCopyAsPictureExecute() {
-    if (!ActiveDocument()) return;
-    NotAvailable(QStringLiteral("Copy As Picture"));
+    TFormMainSub* doc = ActiveDocument();
+    if (!doc) return;
+    TFormCopyAsPicture dialog(this);
+    dialog.Execute(*QGuiApplication::clipboard(), *doc->Coordinate1);
 }
 
 void TFormMain::ActionSetOptionExecute() {

@@ -17,7 +17,6 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class QPrinter;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -31,6 +30,8 @@ class TComboboxLineWidth;
 class TFormMainSub;
 struct TGraphStyle;
 struct TMyToolBar;
+class TPrinterService;
+class TQtPrinterService;
 class TFormMain;
 
 // The dialogs of Options, Tip of the Day and About. Each returns the dialog's answer (always true);
@@ -68,6 +69,8 @@ public:
     TMyToolBar StyleControlLinks() const;
     // The open and save dialogs (tests install a double); null puts the real dialogs back.
     void SetFileChooser(FileChooser* chooser);
+    // The printer of Page Setup and Print (tests install a fake); null puts the real one back.
+    void SetPrinterService(TPrinterService* printer);
     // Options, Tip of the Day and About.
     TOptionDialogs OptionDialogs = ProgramOptionDialogs();
 
@@ -219,7 +222,10 @@ private:
     void ApplyDefaultPlane(const QString& fileName);
 
     std::unique_ptr<QtFileChooser> ownChooser_;
-    std::unique_ptr<QPrinter> printer_;  // the printer that Page Setup sets up
+    // The application's printer, made when first used.
+    TPrinterService& Printer();
+    std::unique_ptr<TQtPrinterService> ownPrinter_;
+    TPrinterService* printer_ = nullptr;
     FileChooser* chooser_ = nullptr;
     QHash<QString, QAction*> commands_;
     QActionGroup* layoutGroup_ = nullptr;

@@ -15,6 +15,7 @@
 #include "storage/ZMAddLabel.h"
 #include "support/AddGraphPreset.h"
 #include "support/DialogFixture.h"
+#include "support/FakePrinterService.h"
 #include "support/ModalWatch.h"
 #include "support/UrlRecorder.h"
 #include "support/ViewerWatch.h"
@@ -49,6 +50,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -422,9 +425,7 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         const char* action;
         bool withoutDocument;
     } cases[] = {
-        {"ActionSaveAsPicture", false},   {"Print1", false},
         {"ActionCoordinateProperties", false},
-        {"ActionCopyAsPicture", false},
     };
     for (bool withDocument : {true, false}) {
         if (!withDocument) CloseAll();
@@ -555,6 +556,54 @@ TEST_F(MainWindowTest, PageSetupWithoutAPrinterSaysSoInAWarning) {
     EXPECT_EQ(boxes.last().buttons, MsgButtons::Ok);
     EXPECT_EQ(boxes.last().text, QStringLiteral("Before you can perform printer-related tasks such as page setup or "
                                                 "printing a document, you need to install a printer."));
+}
+
+TEST_F(MainWindowTest, BothPageSetupsAndPrintUseTheFramesOnePrinter) {
+    FakePrinterService printer(480, 600);
+    frame->SetPrinterService(&printer);
+    for (bool works : {true, false}) {
+        boxes.clear();
+        printer.setupWorks = works;
+        Trigger(QStringLiteral("PageSetup1"));
+        QString paper;
+        whenModal([&](QWidget* modal) {
+            auto& dialog = *static_cast<QDialog*>(modal);
+            paper = modal->windowTitle() + QStringLiteral(": ") + TextOf(dialog, "LabelWidth");
+            modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();  // its Page Setup...
+            dialog.reject();
+        });
+        Trigger(QStringLiteral("Print1"));
+        EXPECT_EQ(paper, QStringLiteral("Print: Width: 480"));
+        EXPECT_EQ(boxes.texts(), (works ? QStringList() : QStringList{PrinterWarning(), PrinterWarning()}));
+    }
+    EXPECT_EQ(printer.setups, 4);
+    EXPECT_TRUE(printer.prints.empty());
+    frame->SetPrinterService(nullptr);
+}
+
+TEST_F(MainWindowTest, PictureCommandsOpenTheirDialogsOnTheActivePlane) {
+    TFormMainSub* doc = Active();
+    ASSERT_NE(doc, nullptr);
+    const QString size = QStringLiteral("%1 x %2").arg(doc->Coordinate1->width()).arg(doc->Coordinate1->height());
+    for (const char* action : {"ActionSaveAsPicture", "ActionCopyAsPicture"}) {
+        QString seen;
+        whenModal([&](QWidget* modal) {
+            auto& dialog = *static_cast<QDialog*>(modal);
+            seen = modal->windowTitle() + QStringLiteral(": ") + TextOf(dialog, "Edit1") + QStringLiteral(" x ") +
+                   TextOf(dialog, "Edit2");
+            // Browse goes through the frame's file dialogs.
+            if (auto* browse = modal->findChild<QPushButton*>(QStringLiteral("Button3"))) browse->click();
+            dialog.reject();
+        });
+        Trigger(QString::fromLatin1(action));
+        EXPECT_EQ(seen.toStdString(), (QString::fromLatin1(action) == QLatin1String("ActionSaveAsPicture")
+                                           ? QStringLiteral("Save As Picture: ") + size
+                                           : QStringLiteral("Copy As Picture: ") + size)
+                                          .toStdString());
+    }
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(files.last().fileName, QStringLiteral("Picture01.bmp"));
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(MainWindowTest, SidePanelsAndLayoutsActOnTheActiveWindow) {
@@ -808,20 +857,33 @@ TEST_F(MainWindowTest, CopyShortcutCopiesSelectedTextElseThePicture) {
         bool select;
         bool picture;
     } cases[] = {{memo, false, true}, {memo, true, false}, {list, false, true}, {frame->ColorBox1, false, true}};
+    // The titles of the dialogs the shortcut opened (each closed at once).
+    auto opened = std::make_shared<QStringList>();
     for (const auto& c : cases) {
-        boxes.clear();
+        QApplication::setActiveWindow(frame.get());  // again, after a dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
         QGuiApplication::clipboard()->clear();
         c.focus->setEnabled(true);
         c.focus->setFocus();
         if (c.select) memo->selectAll();
         else memo->moveCursor(QTextCursor::End);
+        opened->clear();
+        whenModal(
+            [opened](QWidget* modal) {
+                *opened << modal->windowTitle();
+                modal->close();
+            },
+            300);
         QTest::keyClick(c.focus, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(boxes.count(), c.picture ? 1 : 0) << c.focus->metaObject()->className() << c.select;
+        EXPECT_EQ(*opened, c.picture ? QStringList{QStringLiteral("Copy As Picture")} : QStringList())
+            << c.focus->metaObject()->className() << c.select;
         if (!c.picture) {
             EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
         }
     }
     // The other shortcuts work from a text field too.
+    QApplication::setActiveWindow(frame.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(frame->Documents().size(), 2);

@@ -1,0 +1,56 @@
+#include "output/fmSaveAsPicture.h"
+
+#include "platform/ZMFileChooser.h"
+#include "platform/ZMGuard.h"
+#include "platform/ZMNamedControls.h"
+#include "platform/ZMRadioGroup.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFormSaveAsPicture::TFormSaveAsPicture(QWidget* parent)
+    : TPictureDialog(QStringLiteral("Save As Picture"), parent),
+      ownChooser_(std::make_unique<QtFileChooser>()),
+      chooser_(ownChooser_.get()) {
+    setObjectName(QStringLiteral("FormSaveAsPicture"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(NamedLabel(this, "Label3", "File name:"));
+    Edit3 = NamedEdit(this, "Edit3", "Picture01.bmp");
+    Edit3->setMinimumWidth(220);
+    row->addWidget(Edit3, 1);
+    Button3 = NamedButton(this, "Button3", "Browse...");
+    row->addWidget(Button3);
+    OwnRows()->addLayout(row);
+
+    connect(RadioGroup1, &TRadioGroup::Changed, this, [this] { RadioGroup1Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button3Click(); }); });
+}
+
+TFormSaveAsPicture::~TFormSaveAsPicture() = default;
+
+uint8_t TFormSaveAsPicture::Execute(TCoordinate& coordinate) { return Run(coordinate); }
+
+void TFormSaveAsPicture::SetFileChooser(FileChooser* chooser) { chooser_ = chooser ? chooser : ownChooser_.get(); }
+
+void TFormSaveAsPicture::RadioGroup1Click() {
+    const QString ext = Format() == TPictureFormat::Emf ? QStringLiteral("emf") : QStringLiteral("bmp");
+    Edit3->setText(QStringLiteral("Picture01.") + ext);
+    defaultExt_ = QStringLiteral(".") + ext;
+    filter_ = QStringLiteral("*.%1|*.%1").arg(ext);
+}
+
+void TFormSaveAsPicture::Button3Click() {
+    const QString name = chooser_->choose({.parent = this,
+                                           .save = true,
+                                           .filter = filter_,
+                                           .defaultExt = defaultExt_,
+                                           .fileName = Edit3->text(),
+                                           .overwritePrompt = true});
+    if (!name.isEmpty()) Edit3->setText(name);
+}
+
+void TFormSaveAsPicture::Deliver(const QImage& picture, TPictureFormat format) {
+    SavePicture(Edit3->text(), picture, format);
+}
