@@ -21,6 +21,7 @@
 
 #include "editors/fmAddGraph.h"
 #include "editors/fmAddTable.h"
+#include "editors/fmCoordinateProperties.h"
 #include "editors/fmEditGraph.h"
 #include "editors/fmEditTable.h"
 #include "engine/ZMMath.h"
@@ -83,8 +84,8 @@ TDocumentDialogs ProgramDialogs() {
         return dialog.Execute(*graph, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
     };
     d.CoordinateProperties = [](TFormMainSub& doc) {
-        NotAvailableYet(&doc, QStringLiteral("Coordinate Properties"));
-        return false;
+        TFormCoordinateProperties dialog(&doc);
+        return dialog.Execute(*doc.Coordinate1);
     };
     d.AddLabel = [](TFormMainSub& doc, TAddLabel&) {
         NotAvailableYet(&doc, QStringLiteral("Add Label"));

@@ -423,7 +423,6 @@ TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
         bool withoutDocument;
     } cases[] = {
         {"ActionSaveAsPicture", false},   {"Print1", false},
-        {"ActionCoordinateProperties", false},
         {"ActionImportTable", false},     {"ActionExportTable", false},  {"ActionCopyAsPicture", false},
     };
     for (bool withDocument : {true, false}) {

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -22,6 +24,7 @@
 
 #include "engine/ZMMath.h"
 #include "platform/ZMColorBox.h"
+#include "platform/ZMFontChooser.h"
 #include "platform/ZMXmlDocument.h"
 #include "plot/ComboboxBrushStyle.h"
 #include "plot/ComboboxLineStyle.h"
@@ -34,6 +37,7 @@
 #include "storage/ZMXML.h"
 #include "editors/fmAddGraph.h"
 #include "editors/fmAddTable.h"
+#include "editors/fmCoordinateProperties.h"
 #include "editors/fmEditTable.h"
 #include "support/AddGraphPreset.h"
 #include "support/MessageRecorder.h"
@@ -866,6 +870,41 @@ TEST_F(DocWindow, TableDialogsOpenFromTheMenuAndADoubleClickAndTheViewsFollow) {
     EXPECT_EQ(recorded.count(), 0);
 }
 
+TEST_F(DocWindow, CoordinatePropertiesEditsThePlaneAndRedrawsOnOkOnly) {
+    // The program's dialog from the plane's pop-up item, answered inside its modal loop. Cancel
+    // after a confirmed title font: the font is in the plane, but nothing is redrawn.
+    addGraph("x", 1, 0);
+    w->Redraw();
+    TAddLabel* label = placeLabel(QPoint(130, 250), "Anchor");
+    ASSERT_NE(label, nullptr);
+    for (bool ok : {false, true}) {
+        const std::uint64_t evaluations = plane()->EvaluationCount;
+        QString title;
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TFormCoordinateProperties*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            dialog->findChild<QLineEdit*>(QStringLiteral("EditXMin"))->setText(QStringLiteral("-5"));
+            if (ok) return dialog->Button1Click();
+            whenModal([](QWidget* fonts) {
+                auto* chooser = qobject_cast<TFontColorDialog*>(fonts);
+                ASSERT_NE(chooser, nullptr);
+                chooser->ColorBox()->setCurrentIndex(9);
+                chooser->accept();
+            });
+            dialog->findChild<QPushButton*>(QStringLiteral("ButtonFontTop"))->click();
+            dialog->Button2Click();
+        });
+        w->CoordinateProperties1->trigger();
+        EXPECT_EQ(title, QStringLiteral("Coordinate Properties"));
+        EXPECT_EQ(view().TitleTopFont.Color, TColorBox::StandardColor(9));
+        EXPECT_EQ(view().XInterval.Min, ok ? -5 : -10);
+        EXPECT_EQ(plane()->EvaluationCount > evaluations, ok);
+    }
+    EXPECT_EQ(label->pos(), pixelOf(label->x, label->y));  // re-placed on the new view
+    EXPECT_EQ(recorded.count(), 0);
+}
+
 TEST_F(DocWindow, DialogsNotInTheProgramYetSayThatAndChangeNothing) {
     // The window's own dialogs, not the fixture's.
     TFormMainSub fresh;
@@ -881,7 +920,6 @@ TEST_F(DocWindow, DialogsNotInTheProgramYetSayThatAndChangeNothing) {
         std::function<void()> run;
         const char* command;
     } cases[] = {
-        {[&] { fresh.ActionCoordinatePropertiesExecute(); }, "\"Coordinate Properties\" is not available yet."},
         {[&] {
              fresh.SetMouseMode(1);
              QTest::mouseClick(fresh.Coordinate1, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
