@@ -57,6 +57,7 @@ TFormUpdateVarMem::TFormUpdateVarMem(QWidget* parent) : QDialog(parent) {
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
     StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);

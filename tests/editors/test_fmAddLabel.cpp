@@ -134,12 +134,7 @@ TEST_F(AddLabelTest, FontDialogStartsFromItsDefaultThenFromTheLastFontChosen) {
 }
 
 TEST_F(AddLabelTest, CancelCloseBoxAndEscapeGiveFalseAndNoResult) {
-    const std::function<void(QDialog&)> closers[] = {
-        [](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("Button2"))->click(); },
-        [](QDialog& d) { d.close(); },
-        [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-    };
-    for (const auto& close : closers) {
+    for (const auto& close : WaysToCancel("Button2")) {
         TFormAddLabel d;
         WhileShown(d, [&] {
             d.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->setPlainText(QStringLiteral("text"));

@@ -416,12 +416,7 @@ TEST_F(CoordinatePropertiesTest, PickersLeftAloneWriteBackWhatTheyWereGiven) {
 }
 
 TEST_F(CoordinatePropertiesTest, CancelCloseAndEscapeWriteNothing) {
-    const std::function<void(QDialog&)> closers[] = {
-        [](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("Button2"))->click(); },
-        [](QDialog& d) { d.close(); },
-        [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-    };
-    for (const auto& close : closers) {
+    for (const auto& close : WaysToCancel("Button2")) {
         TCoordinate target;
         target.Settings = Unusual();
         TFormCoordinateProperties d;

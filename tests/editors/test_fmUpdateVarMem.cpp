@@ -111,11 +111,7 @@ TEST(UpdateVarMem, UpdateBuildsTheLineExactlyAsTyped) {
 }
 
 TEST(UpdateVarMem, CloseBoxAndEscapeGiveFalseAndNoLine) {
-    const std::function<void(QDialog&)> closers[] = {
-        [](QDialog& d) { d.close(); },
-        [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-    };
-    for (const auto& close : closers) {
+    for (const auto& close : WaysToCancel()) {
         zm::TVarMemory memory;
         memory.AddVar("x", 1);
         TFormUpdateVarMem dialog;
