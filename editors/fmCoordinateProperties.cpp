@@ -154,7 +154,7 @@ QWidget* Page(QWidget* parent, QVBoxLayout*& column) {
 }
 
 // The controls of one grid: check box caption, name part, starting step, caption after the step.
-struct GridLayoutSpec {
+struct GridLayout {
     const char* check;
     const char* name;
     const char* step;
@@ -447,16 +447,16 @@ QWidget* TFormCoordinateProperties::BuildLegendPage() {
 QWidget* TFormCoordinateProperties::BuildCartesianPage() {
     QVBoxLayout* column = nullptr;
     QWidget* page = Page(this, column);
-    const GridLayoutSpec kSpecs[2] = {{"Horizontal Lines", "GridHor", "1", ""}, {"Vertical Lines", "GridVer", "1", ""}};
+    const GridLayout kGrids[2] = {{"Horizontal Lines", "GridHor", "1", ""}, {"Vertical Lines", "GridVer", "1", ""}};
     for (std::size_t i = 0; i < 2; ++i) {
         GridControls& g = grids_[i];
-        const QString name = QString::fromLatin1(kSpecs[i].name);
-        g.Enabled = new QCheckBox(QString::fromLatin1(kSpecs[i].check), page);
+        const QString name = QString::fromLatin1(kGrids[i].name);
+        g.Enabled = new QCheckBox(QString::fromLatin1(kGrids[i].check), page);
         g.Enabled->setObjectName(QStringLiteral("Check") + name);
         column->addWidget(g.Enabled);
         auto* grid = new QGridLayout;
         grid->setContentsMargins(20, 0, 0, 0);
-        g.Step = new QLineEdit(QString::fromLatin1(kSpecs[i].step), page);
+        g.Step = new QLineEdit(QString::fromLatin1(kGrids[i].step), page);
         g.Step->setObjectName(QStringLiteral("Edit%1Step").arg(name));
         AddRow(grid, page, "Step", g.Step);
         g.Pen = new TPenPickers(page, name);
@@ -470,20 +470,20 @@ QWidget* TFormCoordinateProperties::BuildCartesianPage() {
 QWidget* TFormCoordinateProperties::BuildPolarPage() {
     QVBoxLayout* column = nullptr;
     QWidget* page = Page(this, column);
-    const GridLayoutSpec kSpecs[2] = {{"Radial Grid", "GridRadial", "1", ""},
+    const GridLayout kGrids[2] = {{"Radial Grid", "GridRadial", "1", ""},
                                       {"Angular Grid", "GridAngular", "0.25", "Pi"}};
     for (std::size_t i = 0; i < 2; ++i) {
         GridControls& g = grids_[i + 2];
-        const QString name = QString::fromLatin1(kSpecs[i].name);
-        g.Enabled = new QCheckBox(QString::fromLatin1(kSpecs[i].check), page);
+        const QString name = QString::fromLatin1(kGrids[i].name);
+        g.Enabled = new QCheckBox(QString::fromLatin1(kGrids[i].check), page);
         g.Enabled->setObjectName(QStringLiteral("Check") + name);
         column->addWidget(g.Enabled);
         QGridLayout* grid = nullptr;
-        column->addWidget(Group(page, kSpecs[i].check, grid));
-        g.Step = new QLineEdit(QString::fromLatin1(kSpecs[i].step), page);
+        column->addWidget(Group(page, kGrids[i].check, grid));
+        g.Step = new QLineEdit(QString::fromLatin1(kGrids[i].step), page);
         g.Step->setObjectName(QStringLiteral("Edit%1Step").arg(name));
         // Both groups keep room for the caption after the step, so their controls line up.
-        auto* suffix = new QLabel(QString::fromLatin1(kSpecs[i].stepSuffix), page);
+        auto* suffix = new QLabel(QString::fromLatin1(kGrids[i].stepSuffix), page);
         suffix->setMinimumWidth(suffix->fontMetrics().horizontalAdvance(QStringLiteral("Pi")));
         AddRow(grid, page, "Step", g.Step, suffix);
         g.Pen = new TPenPickers(page, name);
