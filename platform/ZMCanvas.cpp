@@ -105,20 +105,6 @@ QBrush toQBrush(const TCanvasBrush& b) {
     return QBrush(toQColor(b.Color), s);
 }
 
-QFont toQFont(const TFont& f) {
-    QFont q(QString::fromStdString(f.Name));
-    if (f.Height != 0) {
-        const int64_t h = std::llabs(static_cast<int64_t>(f.Height));
-        q.setPixelSize(static_cast<int>(std::min<int64_t>(h, kMaxFontPixels)));
-    }
-    q.setBold(f.HasStyle(fsBold));
-    q.setItalic(f.HasStyle(fsItalic));
-    q.setUnderline(f.HasStyle(fsUnderline));
-    q.setStrikeOut(f.HasStyle(fsStrikeOut));
-    if (f.Pitch == 2) q.setFixedPitch(true);
-    return q;
-}
-
 int clampCoord(int64_t v) { return static_cast<int>(std::clamp(v, -kCoordLimit, kCoordLimit)); }
 
 __extension__ using Int128 = __int128;
@@ -275,6 +261,20 @@ Box normalised(int x1, int y1, int x2, int y2) {
 
 uint32_t ColorToRgb(TColor c) { return toQColor(c).rgb() & 0xFFFFFFu; }
 
+QFont ToQFont(const TFont& f) {
+    QFont q(QString::fromStdString(f.Name));
+    if (f.Height != 0) {
+        const int64_t h = std::llabs(static_cast<int64_t>(f.Height));
+        q.setPixelSize(static_cast<int>(std::min<int64_t>(h, kMaxFontPixels)));
+    }
+    q.setBold(f.HasStyle(fsBold));
+    q.setItalic(f.HasStyle(fsItalic));
+    q.setUnderline(f.HasStyle(fsUnderline));
+    q.setStrikeOut(f.HasStyle(fsStrikeOut));
+    if (f.Pitch == 2) q.setFixedPitch(true);
+    return q;
+}
+
 struct TCanvas::Impl {
     QImage* target = nullptr;
     QPainter painter;
@@ -414,7 +414,7 @@ struct TCanvas::Impl {
 
     const QFont& qFont() {
         if (!fontValid) {
-            qfont = toQFont(font.Font);
+            qfont = ToQFont(font.Font);
             metrics = target && !target->isNull() ? std::make_unique<QFontMetrics>(qfont, target)
                                                   : std::make_unique<QFontMetrics>(qfont);
             fontValid = true;

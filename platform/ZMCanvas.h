@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class QFont;
 class QImage;
 
 struct TPoint {
@@ -62,6 +63,8 @@ inline constexpr TColor RGBColor(int r, int g, int b) {
 }
 // The 0x00RRGGBB value a TColor paints as (system colours resolved through the palette).
 uint32_t ColorToRgb(TColor c);
+// The Qt font a TFont paints with: face, pixel height (capped), flags, fixed pitch.
+QFont ToQFont(const TFont& f);
 
 class TCanvas {
 public:

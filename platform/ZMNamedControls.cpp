@@ -1,5 +1,6 @@
 #include "platform/ZMNamedControls.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,4 +32,12 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* text) {
     QPushButton* button = Named(new QPushButton(QString::fromLatin1(text), parent), name);
     button->setAutoDefault(false);
     return button;
+}
+
+void AddButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* b : buttons) row->addWidget(b);
+    if (buttons.size() > 0) (*buttons.begin())->setDefault(true);
+    layout->addLayout(row);
 }

@@ -2,6 +2,9 @@
 // Dialog controls named after their handlers' names ("Edit1", "Button3" ...), the names tests
 // find them by.
 
+#include <initializer_list>
+
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -13,3 +16,5 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const char* text);
 QCheckBox* NamedCheck(QWidget* parent, const char* name, const char* text);
 // Not auto-default: Enter presses only the dialog's default button.
 QPushButton* NamedButton(QWidget* parent, const char* name, const char* text);
+// Appends a row of buttons flush right to `layout`; the first becomes the dialog's default button.
+void AddButtonRow(QBoxLayout* layout, std::initializer_list<QPushButton*> buttons);

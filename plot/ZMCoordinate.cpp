@@ -2,11 +2,11 @@
 
 #include "engine/ZMNumber.h"
 #include "platform/ZMLocale.h"
+#include "platform/ZMScreen.h"
 
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -23,12 +23,6 @@ int ClampPixel(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -kPix
 
 // base + offset for offsets a file may make huge.
 int Offset(int base, int64_t offset) { return ClampPixel(static_cast<int64_t>(base) + offset); }
-
-int ScreenPixelsPerInch() {
-    if (QGuiApplication::instance())
-        if (const QScreen* s = QGuiApplication::primaryScreen()) return static_cast<int>(std::lround(s->logicalDotsPerInchY()));
-    return 96;
-}
 
 bool IsRegion(const TFunctionObj& f) { return f.FunctionObjType == 4 && zm::Trim(f.AddExp) != "=0"; }
 

@@ -10,7 +10,6 @@
 #include "platform/ZMIniFile.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
-#include "platform/ZMNotAvailable.h"
 #include "platform/ZMPrinterService.h"
 #include "shell/fmMainIcons.h"
 #include "shell/fmMainSub.h"
@@ -137,7 +136,6 @@ void TFormMain::ShowTipOfTheDay() {
     if (OptionDialogs.ShowTips) OptionDialogs.ShowTips(*this, QStringLiteral("ZMTips.ini"));
 }
 
-void TFormMain::NotAvailable(const QString& command) { NotAvailableYet(this, command); }
 
 // ------------------------------------------------------------------------------------------------
 // Frame-wide shortcuts

@@ -198,7 +198,6 @@ private:
     // A checkable item whose mark only the handlers set (a trigger does not toggle it).
     QAction* AddMarkedCommand(const QString& name, const QString& text, void (TFormMain::*handler)());
     QAction* AddCommandFn(const QString& name, const QString& text, std::function<void()> fn);
-    void NotAvailable(const QString& command);
     // Runs a view command of the active document window, then redraws it.
     void ApplyViewCommand(void (TFormMainSub::*command)());
     void ToggleGroup(int group);

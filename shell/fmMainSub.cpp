@@ -20,11 +20,15 @@
 #include <cmath>
 
 #include "editors/fmAddGraph.h"
+#include "editors/fmAddLabel.h"
 #include "editors/fmAddTable.h"
 #include "editors/fmExportTable.h"
 #include "editors/fmImportTable.h"
+#include "editors/fmCoordinateProperties.h"
 #include "editors/fmEditGraph.h"
+#include "editors/fmEditLabel.h"
 #include "editors/fmEditTable.h"
+#include "editors/fmUpdateVarMem.h"
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
 #include "platform/ZMColorBox.h"
@@ -42,7 +46,6 @@
 #include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCalcPanel.h"
 #include "shell/ZMCommandMemo.h"
-#include "platform/ZMNotAvailable.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMXML.h"
 
@@ -62,8 +65,23 @@ QString NumberText(double v) { return QString::fromStdString(zm::FloatToStr(v, d
 // "&" in a graph caption must not become a mnemonic.
 QString MenuText(const std::string& s) { return QString::fromStdString(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
-// The program's dialogs for the window's commands. A dialog that is not in the program yet
-// says so and counts as cancelled.
+// A label dialog's result into the label the window copies from.
+void CopyLook(const TLabelLook& look, TAddLabel& label) {
+    label.SetCaption(look.Caption);
+    label.SetFont(look.Font);
+    label.SetColor(look.Color);
+    label.SetTransparent(look.Transparent);
+}
+
+// Runs the variable and constant dialog for the calculator panel.
+bool RunUpdateVarMem(QWidget* parent, const QString& prefix, zm::TVarMemory& memory, QString& line) {
+    TFormUpdateVarMem dialog(parent);
+    if (!dialog.Execute(prefix, memory)) return false;
+    line = dialog.CommandLine;
+    return true;
+}
+
+// The program's dialogs for the window's commands.
 TDocumentDialogs ProgramDialogs() {
     TDocumentDialogs d;
     d.AddGraph = [](TFormMainSub& doc) {
@@ -90,16 +108,20 @@ TDocumentDialogs ProgramDialogs() {
         return dialog.Execute(*graph, *doc.OperatorLib, *doc.VarMemory, *doc.ConstMemory);
     };
     d.CoordinateProperties = [](TFormMainSub& doc) {
-        NotAvailableYet(&doc, QStringLiteral("Coordinate Properties"));
-        return false;
+        TFormCoordinateProperties dialog(&doc);
+        return dialog.Execute(*doc.Coordinate1);
     };
-    d.AddLabel = [](TFormMainSub& doc, TAddLabel&) {
-        NotAvailableYet(&doc, QStringLiteral("Add Label"));
-        return false;
+    d.AddLabel = [](TFormMainSub& doc, TAddLabel& result) {
+        TFormAddLabel dialog(&doc);
+        if (!dialog.Execute()) return false;
+        CopyLook(*dialog.Result, result);
+        return true;
     };
-    d.EditLabel = [](TFormMainSub& doc, const TAddLabel&, TAddLabel&) {
-        NotAvailableYet(&doc, QStringLiteral("Edit Label"));
-        return false;
+    d.EditLabel = [](TFormMainSub& doc, const TAddLabel& label, TAddLabel& result) {
+        TFormEditLabel dialog(&doc);
+        if (!dialog.Execute(label)) return false;
+        CopyLook(*dialog.Result, result);
+        return true;
     };
     return d;
 }
@@ -175,6 +197,7 @@ TFormMainSub::TFormMainSub(QWidget* parent) : QWidget(parent) {
     });
     CalcPanel1 = new TCalcPanel(ZMCommandMemo1, GroupBox3);
     CalcPanel1->setObjectName(QStringLiteral("CalcPanel1"));
+    CalcPanel1->UpdateVarMemRunner = RunUpdateVarMem;
     GroupBox3->layout()->addWidget(CalcPanel1);
 
     BuildMenus();

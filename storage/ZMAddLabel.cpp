@@ -8,29 +8,11 @@
 #include <QPainter>
 #include <QPalette>
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace {
 
 constexpr TColor clBtnFace = static_cast<TColor>(0xFF00000Fu);
-constexpr int kMaxFontPixels = 1000;
 
 QColor qColor(TColor c) { return QColor::fromRgb(ColorToRgb(c)); }
-
-QFont qFont(const TFont& f) {
-    QFont q(QString::fromStdString(f.Name));
-    if (f.Height != 0) {
-        const long long h = std::llabs(static_cast<long long>(f.Height));
-        q.setPixelSize(static_cast<int>(std::min<long long>(h, kMaxFontPixels)));
-    }
-    q.setBold(f.HasStyle(fsBold));
-    q.setItalic(f.HasStyle(fsItalic));
-    q.setUnderline(f.HasStyle(fsUnderline));
-    q.setStrikeOut(f.HasStyle(fsStrikeOut));
-    if (f.Pitch == 2) q.setFixedPitch(true);
-    return q;
-}
 
 }  // namespace
 
@@ -75,7 +57,7 @@ void TAddLabel::Restyle() {
     pal.setColor(QPalette::Window, qColor(color_));
     pal.setColor(QPalette::WindowText, qColor(font_.Color));
     setPalette(pal);
-    QLabel::setFont(qFont(font_));
+    QLabel::setFont(ToQFont(font_));
     adjustSize();
     update();
 }

@@ -4,9 +4,6 @@
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMValueText.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include <cmath>
 #include <initializer_list>
 #include <utility>
@@ -32,16 +29,6 @@ void eachChild(const TXMLNode& node, F&& fn) {
 }
 
 }  // namespace
-
-int ScreenPixelsPerInch() {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (const QScreen* s = QGuiApplication::primaryScreen()) {
-            const double dpi = s->logicalDotsPerInch();
-            if (std::isfinite(dpi) && dpi >= 1 && dpi <= 10000) return static_cast<int>(std::lround(dpi));
-        }
-    }
-    return 96;
-}
 
 // ---- writing
 

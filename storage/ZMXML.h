@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/ZMFont.h"
+#include "platform/ZMScreen.h"
 #include "platform/ZMXmlDocument.h"
 #include "plot/ZMComClass01.h"
 #include "plot/ZMCoordinateSettings.h"
@@ -51,5 +52,3 @@ public:
     static std::unique_ptr<TAddLabel> ReadAddLabel(TXMLNode node);
 };
 
-// The resolution of a new font: the primary screen's logical dots per inch (96 without one).
-int ScreenPixelsPerInch();

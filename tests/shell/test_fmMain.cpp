@@ -419,27 +419,6 @@ TEST_F(MainWindowTest, CommandsThatNeedADocumentDoNothingWithoutOne) {
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("currentxml.tmp"))));
 }
 
-TEST_F(MainWindowTest, CommandsOfLaterDialogsSayTheyAreNotAvailable) {
-    // Needing a document or not, each of these says so in one information box and changes nothing.
-    const struct {
-        const char* action;
-        bool withoutDocument;
-    } cases[] = {
-        {"ActionCoordinateProperties", false},
-    };
-    for (bool withDocument : {true, false}) {
-        if (!withDocument) CloseAll();
-        for (const auto& c : cases) {
-            if (!withDocument && !c.withoutDocument) continue;
-            boxes.clear();
-            Trigger(QString::fromLatin1(c.action));
-            ASSERT_EQ(boxes.count(), 1) << c.action;
-            EXPECT_EQ(boxes.last().kind, MsgKind::Information) << c.action;
-            EXPECT_TRUE(boxes.last().text.endsWith(QStringLiteral(" is not available yet."))) << c.action;
-        }
-    }
-}
-
 TEST_F(MainWindowTest, UnitConvertItemsOpenTheConverterOnTheirCategory) {
     // Item, category selected; with a document and without one.
     const struct {

@@ -5,10 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +27,7 @@
 
 #include "engine/ZMMath.h"
 #include "platform/ZMColorBox.h"
+#include "platform/ZMFontChooser.h"
 #include "platform/ZMXmlDocument.h"
 #include "plot/ComboboxBrushStyle.h"
 #include "plot/ComboboxLineStyle.h"
@@ -29,12 +35,17 @@
 #include "plot/ZMCoordinate.h"
 #include "plot/ZMFunTabObj.h"
 #include "plot/ZMMemoryListBox.h"
+#include "shell/ZMCalcPanel.h"
 #include "shell/ZMCommandMemo.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMXML.h"
 #include "editors/fmAddGraph.h"
+#include "editors/fmAddLabel.h"
 #include "editors/fmAddTable.h"
+#include "editors/fmCoordinateProperties.h"
+#include "editors/fmEditLabel.h"
 #include "editors/fmEditTable.h"
+#include "editors/fmUpdateVarMem.h"
 #include "support/AddGraphPreset.h"
 #include "support/MessageRecorder.h"
 #include "support/ModalWatch.h"
@@ -866,41 +877,152 @@ TEST_F(DocWindow, TableDialogsOpenFromTheMenuAndADoubleClickAndTheViewsFollow) {
     EXPECT_EQ(recorded.count(), 0);
 }
 
-TEST_F(DocWindow, DialogsNotInTheProgramYetSayThatAndChangeNothing) {
-    // The window's own dialogs, not the fixture's.
-    TFormMainSub fresh;
-    fresh.InitDocument(TMyToolBar{});
-    TTableObj table;
-    table.ShowEnabled = 1;
-    fresh.Memory->AddTable(table);
-    fresh.MemoryListBox1->AddRow();
-    fresh.MemoryListBox1->setCurrentRow(0);
-    const TCoordinateSettings before = fresh.Coordinate1->Settings;
+TEST_F(DocWindow, CoordinatePropertiesEditsThePlaneAndRedrawsOnOkOnly) {
+    // The program's dialog from the plane's pop-up item, answered inside its modal loop. Cancel
+    // after a confirmed title font: the font is in the plane, but nothing is redrawn.
+    addGraph("x", 1, 0);
+    w->Redraw();
+    TAddLabel* label = placeLabel(QPoint(130, 250), "Anchor");
+    ASSERT_NE(label, nullptr);
+    for (bool ok : {false, true}) {
+        const std::uint64_t evaluations = plane()->EvaluationCount;
+        QString title;
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TFormCoordinateProperties*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            dialog->findChild<QLineEdit*>(QStringLiteral("EditXMin"))->setText(QStringLiteral("-5"));
+            if (ok) return dialog->Button1Click();
+            whenModal([](QWidget* fonts) {
+                auto* chooser = qobject_cast<TFontColorDialog*>(fonts);
+                ASSERT_NE(chooser, nullptr);
+                chooser->ColorBox()->setCurrentIndex(9);
+                chooser->accept();
+            });
+            dialog->findChild<QPushButton*>(QStringLiteral("ButtonFontTop"))->click();
+            dialog->Button2Click();
+        });
+        w->CoordinateProperties1->trigger();
+        EXPECT_EQ(title, QStringLiteral("Coordinate Properties"));
+        EXPECT_EQ(view().TitleTopFont.Color, TColorBox::StandardColor(9));
+        EXPECT_EQ(view().XInterval.Min, ok ? -5 : -10);
+        EXPECT_EQ(plane()->EvaluationCount > evaluations, ok);
+    }
+    EXPECT_EQ(label->pos(), pixelOf(label->x, label->y));  // re-placed on the new view
+    EXPECT_EQ(recorded.count(), 0);
+}
+
+TEST_F(DocWindow, LabelDialogsPlaceAndEditALabelWithItsLook) {
+    // The program's dialogs, answered inside their modal loops; the font from the real chooser.
+    const QPoint at(30 + 100, 30 + 60);
+    auto memo = [](QWidget* d) { return d->findChild<QPlainTextEdit*>(QStringLiteral("Memo1")); };
+
+    // Cancelled: no label, and the mode still ends.
+    w->SetMouseMode(1);
+    whenModal([](QWidget* modal) { qobject_cast<TFormAddLabel*>(modal)->Button2Click(); });
+    QTest::mouseClick(plane(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_TRUE(w->Labels().empty());
+    EXPECT_EQ(w->GetMouseMode(), 0);
+
+    w->SetMouseMode(1);
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TFormAddLabel*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        memo(dialog)->setPlainText(QStringLiteral("  Peak\nvalue \n"));
+        dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
+        dialog->findChild<TColorBox*>(QStringLiteral("ColorBox1"))->setCurrentIndex(11);
+        whenModal([](QWidget* fonts) {
+            auto* chooser = qobject_cast<TFontColorDialog*>(fonts);
+            ASSERT_NE(chooser, nullptr);
+            chooser->ColorBox()->setCurrentIndex(9);
+            chooser->accept();
+        });
+        dialog->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+        dialog->Button1Click();
+    });
+    QTest::mouseClick(plane(), Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_EQ(w->Labels().size(), 1u);
+    TAddLabel* label = w->Labels().front();
+    EXPECT_EQ(label->Caption(), "Peak\nvalue");
+    EXPECT_FALSE(label->Transparent());
+    EXPECT_EQ(label->Color(), TColorBox::StandardColor(11));
+    EXPECT_EQ(label->Font().Color, TColorBox::StandardColor(9));
+    EXPECT_EQ(label->pos(), at);
+    EXPECT_DOUBLE_EQ(label->x, -5);
+    EXPECT_DOUBLE_EQ(label->y, 7);
+    const TFont font = label->Font();
+
+    // "Edit Label" from the label's pop-up: loaded from the label, written back into it.
+    w->LabelMouseDown(label, Qt::RightButton);
+    QString loaded;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TFormEditLabel*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        loaded = memo(dialog)->toPlainText();
+        memo(dialog)->setPlainText(QStringLiteral("Edited"));
+        dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
+        dialog->Button1Click();
+    });
+    w->EditLabel1->trigger();
+    EXPECT_EQ(loaded, QStringLiteral("Peak\nvalue"));
+    EXPECT_EQ(label->Caption(), "Edited");
+    EXPECT_TRUE(label->Transparent());
+    EXPECT_EQ(label->Color(), TColorBox::StandardColor(11));
+    EXPECT_TRUE(label->Font() == font);
+    EXPECT_EQ(label->pos(), at);
+    EXPECT_EQ(recorded.count(), 0);
+}
+
+TEST_F(DocWindow, CalculatorMenusUpdateMemoriesThroughTheDialog) {
+    // The program's dialog behind "Update Variables..." and "Update Constants...": the line it
+    // builds runs in the command window; closing it answers "Abort.".
+    auto* update = w->CalcPanel1->findChild<QAction*>(QStringLiteral("z1"));
+    auto* constants = w->CalcPanel1->findChild<QAction*>(QStringLiteral("UpdateConstants1"));
+    ASSERT_NE(update, nullptr);
+    ASSERT_NE(constants, nullptr);
+    emit w->CalcPanel1->VarListPopupMenu->aboutToShow();
+    emit w->CalcPanel1->ConstListPopupMenu->aboutToShow();
+    EXPECT_TRUE(update->isEnabled());
+    EXPECT_TRUE(constants->isEnabled());
 
     const struct {
-        std::function<void()> run;
-        const char* command;
-    } cases[] = {
-        {[&] { fresh.ActionCoordinatePropertiesExecute(); }, "\"Coordinate Properties\" is not available yet."},
-        {[&] {
-             fresh.SetMouseMode(1);
-             QTest::mouseClick(fresh.Coordinate1, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
-         },
-         "\"Add Label\" is not available yet."},
+        QAction* item;
+        int row;  // the name chosen, -1 for one typed
+        const char* name;
+        const char* value;
+        bool update;
+    } steps[] = {
+        {update, 2, "", "2.5", true},
+        {constants, -1, "e", "2.71828", true},
+        {constants, -1, "k", "1+", true},
+        {update, 0, "", "7", false},
     };
-    for (const auto& c : cases) {
-        recorded.clear();
-        c.run();
-        ASSERT_EQ(recorded.count(), 1) << c.command;
-        EXPECT_EQ(recorded.last().kind, MsgKind::Information);
-        EXPECT_EQ(recorded.last().text, QString::fromLatin1(c.command));
+    for (const auto& step : steps) {
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TFormUpdateVarMem*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            auto* names = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            if (step.row >= 0) {
+                names->setCurrentIndex(step.row);
+                emit names->activated(step.row);
+            } else {
+                names->setEditText(QString::fromLatin1(step.name));
+            }
+            dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromLatin1(step.value));
+            if (step.update)
+                dialog->Button1Click();
+            else
+                dialog->close();
+        });
+        step.item->trigger();
     }
-    EXPECT_EQ(fresh.Memory->Count(), 1u);
-    EXPECT_EQ(fresh.MemoryListBox1->count(), 1);
-    EXPECT_TRUE(fresh.Labels().empty());
-    EXPECT_EQ(fresh.GetMouseMode(), 0);  // a cancelled label dialog still ends the mode
-    EXPECT_EQ(fresh.Coordinate1->Settings.XInterval.Min, before.XInterval.Min);
-    EXPECT_EQ(fresh.Coordinate1->Settings.XInterval.Max, before.XInterval.Max);
+    EXPECT_EQ(w->ZMCommandMemo1->Lines(), (QStringList{"Var t=2.5", "OK.", "Const e=2.71828", "OK.", "Const k=1+",
+                                                       "Syntax Error", "Abort."}));
+    EXPECT_EQ(w->VarMemory->GetValue("t"), 2.5);
+    EXPECT_EQ(w->ConstMemory->GetValue("e"), 2.71828);
+    EXPECT_FALSE(w->ConstMemory->VarExists("k"));
+    EXPECT_EQ(w->VarMemory->GetValue("x"), 0);
+    EXPECT_EQ(recorded.count(), 0);
 }
 
 TEST_F(DocWindow, ReplacingTheGraphListRepointsEveryView) {

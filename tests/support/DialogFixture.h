@@ -2,12 +2,14 @@
 // Shared by the dialog tests: a document context, control look-up by objectName and a
 // way to act inside a dialog's modal loop.
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -78,6 +80,19 @@ inline void WhileShown(QDialog& d, std::function<void()> fn) {
         fn();
         if (d.isVisible()) d.reject();
     });
+}
+
+// The ways to leave a dialog without its action: its cancel button (when it has one, by name),
+// the close box and Esc.
+inline std::vector<std::function<void(QDialog&)>> WaysToCancel(const char* cancelButton = nullptr) {
+    std::vector<std::function<void(QDialog&)>> ways;
+    if (cancelButton) {
+        const QString name = QString::fromLatin1(cancelButton);
+        ways.push_back([name](QDialog& d) { d.findChild<QAbstractButton*>(name)->click(); });
+    }
+    ways.push_back([](QDialog& d) { d.close(); });
+    ways.push_back([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    return ways;
 }
 
 // The help window the dialog opened shows `page` at `anchor`, and the dialog stays open.
