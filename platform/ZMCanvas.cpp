@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -281,6 +282,7 @@ struct TCanvas::Impl {
     bool active = false;
     uchar* bits = nullptr;  // the target's pixels while the painter is active
     qsizetype stride = 0;
+    int width = 0, height = 0;  // the target's, while the painter is active
 
     TCanvasPen pen;
     TCanvasBrush brush;
@@ -296,6 +298,12 @@ struct TCanvas::Impl {
     BrushSet brushSet = BrushSet::Stale;
     QColor thinBrush;  // the solid colour of BrushSet::Thin
     bool modeDirty = true;
+
+    // The thin pen's colour and whether its pixels go straight into the image, worked out
+    // once per pen and painting.
+    bool thinReady = false;
+    bool thinDirect = false;
+    QColor thinColor;
 
     // Reused by every flush of thin lines.
     std::vector<QRect> thinRuns;
@@ -313,6 +321,7 @@ struct TCanvas::Impl {
         if (!target || target->isNull()) return false;
         if (!painter.begin(target)) return false;
         active = true;
+        thinReady = false;
         penSet = PenSet::Stale;
         brushSet = BrushSet::Stale;
         modeDirty = true;
@@ -320,6 +329,8 @@ struct TCanvas::Impl {
         const bool direct = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
         bits = direct ? target->bits() : nullptr;  // the painter has detached the image already
         stride = target->bytesPerLine();
+        width = target->width();
+        height = target->height();
         return true;
     }
 
@@ -383,9 +394,14 @@ struct TCanvas::Impl {
     // (not-xor, other formats) they go to the painter as boxes.
     void drawThin() {
         const std::span<const uint8_t> pattern = penStyle(pen.Style) == Qt::SolidLine ? std::span<const uint8_t>() : dashPattern();
-        ThinPolyline line(target->width(), target->height(), pattern);
-        const QColor color = toQColor(pen.Color);  // system colours follow the palette
-        if (bits && pen.Mode == pmCopy && color.alpha() == 255 && painter.transform().isIdentity()) {
+        ThinPolyline line(width, height, pattern);
+        if (!thinReady) {
+            thinColor = toQColor(pen.Color);  // system colours follow the palette
+            thinDirect = bits && pen.Mode == pmCopy && thinColor.alpha() == 255 && painter.transform().isIdentity();
+            thinReady = true;
+        }
+        const QColor& color = thinColor;
+        if (thinDirect) {
             ThinPixels sink(bits, stride, color.rgba());
             for (size_t i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
             return;
@@ -426,8 +442,8 @@ struct TCanvas::Impl {
         return *metrics;
     }
 
-    void record(TCanvasRecord::Kind kind, std::initializer_list<TPoint> pts, const std::string& text = {}) {
-        if (rec) rec->push_back(TCanvasRecord{kind, std::vector<TPoint>(pts), text, pen, brush});
+    void record(TCanvasRecord::Kind kind, std::initializer_list<TPoint> pts, std::string_view text = {}) {
+        if (rec) rec->push_back(TCanvasRecord{kind, std::vector<TPoint>(pts), std::string(text), pen, brush});
     }
 };
 
@@ -452,6 +468,7 @@ void TCanvas::SetPen(const TCanvasPen& pen) {
     d->flushLines();
     if (pen.Mode != d->pen.Mode) d->modeDirty = true;
     d->pen = pen;
+    d->thinReady = false;
     if (d->penSet == Impl::PenSet::Canvas) d->penSet = Impl::PenSet::Stale;
 }
 
