@@ -150,11 +150,13 @@ public:
         const auto minorAt = [&](int64_t i) {
             return a1 + sMinor * static_cast<int64_t>((Int128(2) * i * adMinor + n) / (Int128(2) * n));
         };
-        // i range whose major coordinate lies inside the image
-        int64_t lo = sMajor > 0 ? -a0 : a0 - (limMajor - 1);
-        int64_t hi = sMajor > 0 ? limMajor - 1 - a0 : a0;
-        lo = std::max<int64_t>(lo, 0);
-        hi = std::min<int64_t>(hi, n - 1);
+        // i range whose major coordinate lies inside the image; all of it when both ends do
+        int64_t lo = 0, hi = n - 1;
+        const bool whole = inImage(a) && inImage(b);
+        if (!whole) {
+            lo = std::max<int64_t>(sMajor > 0 ? -a0 : a0 - (limMajor - 1), 0);
+            hi = std::min<int64_t>(sMajor > 0 ? limMajor - 1 - a0 : a0, n - 1);
+        }
         // the minor coordinate moves monotonically: narrow the range by bisection
         const auto inside = [&](int64_t i) {
             const int64_t m = minorAt(i);
@@ -164,7 +166,7 @@ public:
             const int64_t m = minorAt(i);
             return sMinor > 0 ? m < 0 : m >= limMinor;
         };
-        if (lo <= hi && adMinor != 0 && !(inside(lo) && inside(hi))) {
+        if (!whole && lo <= hi && adMinor != 0 && !(inside(lo) && inside(hi))) {
             int64_t l = lo, r = hi + 1;  // first i not before the image
             while (l < r) {
                 const int64_t mid = l + (r - l) / 2;
@@ -208,6 +210,8 @@ public:
     }
 
 private:
+    bool inImage(QPoint p) const { return p.x() >= 0 && p.x() < w_ && p.y() >= 0 && p.y() < h_; }
+
     int64_t w_, h_;
     std::span<const uint8_t> on_;
     int64_t period_;
@@ -304,6 +308,7 @@ struct TCanvas::Impl {
     bool thinReady = false;
     bool thinDirect = false;
     QColor thinColor;
+    QRgb thinArgb = 0;
 
     // Reused by every flush of thin lines.
     std::vector<QRect> thinRuns;
@@ -392,17 +397,34 @@ struct TCanvas::Impl {
     // Thin pens are rasterised here, pixel by pixel, to get the end-pixel rule right. In
     // copy mode with an opaque colour the pixels are set straight in the image; otherwise
     // (not-xor, other formats) they go to the painter as boxes.
+    void prepareThin() {
+        if (thinReady) return;
+        thinColor = toQColor(pen.Color);  // system colours follow the palette
+        thinArgb = thinColor.rgba();
+        thinDirect = bits && pen.Mode == pmCopy && thinColor.alpha() == 255 && painter.transform().isIdentity();
+        thinReady = true;
+    }
+
+    // A thin solid pen whose pixels go straight into the image draws each segment as it
+    // comes: nothing carries over from one segment to the next.
+    bool drawsSegmentsAtOnce() {
+        if (pen.Width > 1 || penStyle(pen.Style) != Qt::SolidLine || !begin()) return false;
+        prepareThin();
+        return thinDirect;
+    }
+    void drawSegment(QPoint a, QPoint b) {
+        ThinPolyline line(width, height, {});
+        ThinPixels sink(bits, stride, thinArgb);
+        line.Segment(a, b, sink);
+    }
+
     void drawThin() {
         const std::span<const uint8_t> pattern = penStyle(pen.Style) == Qt::SolidLine ? std::span<const uint8_t>() : dashPattern();
         ThinPolyline line(width, height, pattern);
-        if (!thinReady) {
-            thinColor = toQColor(pen.Color);  // system colours follow the palette
-            thinDirect = bits && pen.Mode == pmCopy && thinColor.alpha() == 255 && painter.transform().isIdentity();
-            thinReady = true;
-        }
+        prepareThin();
         const QColor& color = thinColor;
         if (thinDirect) {
-            ThinPixels sink(bits, stride, color.rgba());
+            ThinPixels sink(bits, stride, thinArgb);
             for (size_t i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
             return;
         }
@@ -548,14 +570,18 @@ void TCanvas::SetPenPos(TPoint p) { MoveTo(p.x, p.y); }
 void TCanvas::MoveTo(int x, int y) {
     d->flushLines();
     d->pos = {x, y};
-    d->record(TCanvasRecord::MoveTo, {d->pos});
+    if (d->rec) d->record(TCanvasRecord::MoveTo, {d->pos});
 }
 
 void TCanvas::LineTo(int x, int y) {
-    if (d->pending.empty()) d->pending.emplace_back(d->pos.x, d->pos.y);
-    d->pending.emplace_back(x, y);
+    if (d->pending.empty() && d->drawsSegmentsAtOnce()) {
+        d->drawSegment(QPoint(d->pos.x, d->pos.y), QPoint(x, y));
+    } else {
+        if (d->pending.empty()) d->pending.emplace_back(d->pos.x, d->pos.y);
+        d->pending.emplace_back(x, y);
+    }
     d->pos = {x, y};
-    d->record(TCanvasRecord::LineTo, {d->pos});
+    if (d->rec) d->record(TCanvasRecord::LineTo, {d->pos});
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {

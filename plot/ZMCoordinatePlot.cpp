@@ -48,8 +48,8 @@ public:
     // continues the pen's path most often.
     void Segments(const std::array<TPoint, 3>& from, const std::array<TPoint, 3>& to) const {
         std::array<size_t, 3> order{0, 1, 2};
+        TPoint at = canvas_.PenPos();
         if (joinable_) {
-            const TPoint at = canvas_.PenPos();
             std::array<size_t, 3> perm{0, 1, 2};
             int best = -1;
             do {
@@ -61,8 +61,9 @@ public:
             } while (best < 3 && std::next_permutation(perm.begin(), perm.end()));
         }
         for (size_t i : order) {
-            if (!joinable_ || !(canvas_.PenPos() == from[i])) canvas_.MoveTo(from[i].x, from[i].y);
+            if (!joinable_ || !(at == from[i])) canvas_.MoveTo(from[i].x, from[i].y);
             canvas_.LineTo(to[i].x, to[i].y);
+            at = to[i];
         }
     }
 
@@ -378,10 +379,10 @@ struct ImplicitLevel {
 // corner in steps of half its length while short of the far corner, so the midpoint and
 // the far corner. Calls f(x) for each point; returns how many there are.
 template <class F>
-int EdgeWalk(const ImplicitCell& q, F&& f) {
-    const double step = std::abs(q.xb - q.xa) / 2;
+int EdgeWalk(double xa, double xb, F&& f) {
+    const double step = std::abs(xb - xa) / 2;
     int n = 0;
-    for (double x = q.xa; x < q.xb && n < 3;) {
+    for (double x = xa; x < xb && n < 3;) {
         const double next = x + step;
         if (!(next > x)) break;
         x = next;
@@ -462,18 +463,27 @@ struct ImplicitTrace {
 ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, std::vector<ImplicitCell>& next) {
     ImplicitLevel level{std::move(cells), {}};
     level.traced.assign(level.cells.size(), ImplicitLevel::kLeaf);
-    struct Split {
+    // A split's 3 x 3 points (rows ya, my, yb; columns xa, mx, xb), f on them, and the
+    // quarter tests of its four quarters.
+    enum : uint8_t { kNoZero, kMixed, kWalkTop, kWalkBottom };
+    struct SplitGrid {
         size_t cell;
-        double mx, my;
+        double gx[3], gy[3];
+        double g[3][3];
+        uint8_t test[4];
+        uint32_t firstAsk[4];  // the walk's points in the batch, but the far corner
     };
-    std::vector<Split> splits;
+    std::vector<SplitGrid> splits;
+    splits.reserve(level.cells.size());
     for (size_t i = 0; i < level.cells.size(); ++i) {
         const ImplicitCell& c = level.cells[i];
         double mx, my;
         if (!Splits(c, depth, mx, my)) continue;
-        splits.push_back({i, mx, my});
-        const double gx[3] = {c.xa, mx, c.xb}, gy[3] = {c.ya, my, c.yb};
-        ForUnknownPoints(c, [&](int r, int k) { Ask(gx[k], gy[r]); });
+        SplitGrid& s = splits.emplace_back();
+        s.cell = i;
+        s.gx[0] = c.xa, s.gx[1] = mx, s.gx[2] = c.xb;
+        s.gy[0] = c.ya, s.gy[1] = my, s.gy[2] = c.yb;
+        ForUnknownPoints(c, [&](int r, int k) { Ask(s.gx[k], s.gy[r]); });
     }
     if (chain && (splits.empty() || splits.back().cell + 1 != level.cells.size())) {
         // a leaf at the end of the chain: its corner is the last point
@@ -484,94 +494,94 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
     if (splits.empty()) return level;
     Evaluate();
 
-    // Each split's four quarters in order, with the corners from its grid; those whose
-    // corners agree in sign look along one edge for the other sign.
-    struct QuarterTest {
-        size_t firstAsk;  // the walk's points in the batch, but the far corner
-        bool walks;
-        bool above;  // the walk runs along the top edge, else the bottom
-        bool holdsZero;
-    };
-    std::vector<QuarterTest> tests(4 * splits.size());
-    next.resize(4 * splits.size());
+    // The quarters in order, with the corners from the grid; those whose corners agree in
+    // sign look along one edge for the other sign. A failed corner takes no part.
+    static constexpr unsigned kQuarter[4] = {0b000011011, 0b000110110, 0b011011000, 0b110110000};
     size_t answer = 0;
-    const std::vector<double> fresh = f;  // the split points' values, in asking order
-    for (size_t s = 0; s < splits.size(); ++s) {
-        const ImplicitCell& c = level.cells[splits[s].cell];
-        const double gx[3] = {c.xa, splits[s].mx, c.xb}, gy[3] = {c.ya, splits[s].my, c.yb};
-        double g[3][3];
-        g[0][0] = c.f[0];
-        g[0][2] = c.f[1];
-        g[2][2] = c.f[2];
-        g[2][0] = c.f[3];
+    std::vector<double> fresh;  // the split points' values, in asking order
+    fresh.swap(f);
+    for (SplitGrid& s : splits) {
+        const ImplicitCell& c = level.cells[s.cell];
+        s.g[0][0] = c.f[0];
+        s.g[0][2] = c.f[1];
+        s.g[2][2] = c.f[2];
+        s.g[2][0] = c.f[3];
         for (int m = 0; m < 2; ++m)
-            if (c.midKnown[m]) g[m * 2][1] = c.mid[m];
-        ForUnknownPoints(c, [&](int r, int k) { g[r][k] = fresh[answer++]; });
+            if (c.midKnown[m]) s.g[m * 2][1] = c.mid[m];
+        ForUnknownPoints(c, [&](int r, int k) { s.g[r][k] = fresh[answer++]; });
+        unsigned good = 0, pos = 0, neg = 0;
+        for (unsigned i = 0; i < 9; ++i) {
+            const double v = s.g[i / 3][i % 3];
+            good |= static_cast<unsigned>(!Failed(v)) << i;
+            pos |= static_cast<unsigned>(v > 0) << i;
+            neg |= static_cast<unsigned>(v < 0) << i;
+        }
         for (int k = 0; k < 4; ++k) {
-            const int r0 = k / 2, c0 = k % 2;
-            QuarterTest& qt = tests[4 * s + static_cast<size_t>(k)];
-            ImplicitCell& q = next[4 * s + static_cast<size_t>(k)];
-            q = {gx[c0], gy[r0], gx[c0 + 1], gy[r0 + 1], {g[r0][c0], g[r0][c0 + 1], g[r0 + 1][c0 + 1], g[r0 + 1][c0]},
-                 {0, 0}, {false, false}};
-            qt = {xs.size(), false, false, false};
-            int good = 0, pos = 0, neg = 0;
-            for (const double v : q.f) {
-                if (Failed(v)) continue;  // a failed corner takes no part in the sign test
-                ++good;
-                if (v > 0) ++pos;
-                if (v < 0) ++neg;
+            const unsigned q = kQuarter[k], known = good & q;
+            s.firstAsk[k] = static_cast<uint32_t>(xs.size());
+            if (known == 0) {
+                s.test[k] = kNoZero;
+            } else if ((pos & q) != known && (neg & q) != known) {
+                s.test[k] = kMixed;
+            } else {
+                const bool above = (pos & q) == known;
+                s.test[k] = above ? kWalkTop : kWalkBottom;
+                const int r0 = k / 2, c0 = k % 2;
+                const double xb = s.gx[c0 + 1], ye = s.gy[above ? r0 : r0 + 1];
+                EdgeWalk(s.gx[c0], xb, [&](double x) {
+                    if (!SameBits(x, xb)) Ask(x, ye);
+                });
             }
-            if (good == 0) continue;
-            if (pos != good && neg != good) {
-                qt.holdsZero = true;
-                continue;
-            }
-            qt.walks = true;
-            qt.above = pos == good;
-            const double ye = qt.above ? q.ya : q.yb;
-            EdgeWalk(q, [&](double x) {
-                if (!SameBits(x, q.xb)) Ask(x, ye);
-            });
         }
     }
     Evaluate();
-    size_t kept = 0;
-    for (size_t s = 0; s < splits.size(); ++s) {
+    next.reserve(4 * splits.size());
+    for (size_t si = 0; si < splits.size(); ++si) {
+        const SplitGrid& s = splits[si];
         uint8_t traced = 0;
-        for (size_t k = 0; k < 4; ++k) {
-            QuarterTest& qt = tests[4 * s + k];
-            ImplicitCell q = next[4 * s + k];
-            double walkX = 0;
+        for (int k = 0; k < 4; ++k) {
+            const int r0 = k / 2, c0 = k % 2;
+            const double xa = s.gx[c0], xb = s.gx[c0 + 1];
+            const double ya = s.gy[r0], yb = s.gy[r0 + 1];
+            bool holdsZero = s.test[k] == kMixed;
             bool walked = false;
-            if (qt.walks) {
-                const double far = q.f[qt.above ? 1 : 2];
-                const double cmx = (q.xa + q.xb) / 2;
-                size_t at = qt.firstAsk;
-                EdgeWalk(q, [&](double x) {
-                    const double v = SameBits(x, q.xb) ? far : f[at++];
-                    if (!Failed(v) && (qt.above ? v < 0 : v > 0)) qt.holdsZero = true;
+            const bool above = s.test[k] == kWalkTop;
+            double walkX = 0, mid = 0;
+            bool midKnown = false;
+            if (s.test[k] == kWalkTop || s.test[k] == kWalkBottom) {
+                const double far = above ? s.g[r0][c0 + 1] : s.g[r0 + 1][c0 + 1];
+                const double cmx = (xa + xb) / 2;
+                size_t at = s.firstAsk[k];
+                EdgeWalk(xa, xb, [&](double x) {
+                    const double v = SameBits(x, xb) ? far : f[at++];
+                    if (!Failed(v) && (above ? v < 0 : v > 0)) holdsZero = true;
                     if (SameBits(x, cmx)) {
-                        q.mid[qt.above ? 0 : 1] = v;
-                        q.midKnown[qt.above ? 0 : 1] = true;
+                        mid = v;
+                        midKnown = true;
                     }
                     walkX = x;
                     walked = true;
                 });
             }
-            if (qt.holdsZero) {
+            if (holdsZero) {
                 traced = static_cast<uint8_t>(traced | 1u << k);
-                next[kept++] = q;
+                ImplicitCell& q = next.emplace_back();
+                q = {xa, ya, xb, yb, {s.g[r0][c0], s.g[r0][c0 + 1], s.g[r0 + 1][c0 + 1], s.g[r0 + 1][c0]}, {0, 0},
+                     {false, false}};
+                if (midKnown) {
+                    q.mid[above ? 0 : 1] = mid;
+                    q.midKnown[above ? 0 : 1] = true;
+                }
             }
-            if (k == 3 && chain && s + 1 == splits.size() && splits[s].cell + 1 == level.cells.size()) {
+            if (k == 3 && chain && si + 1 == splits.size() && s.cell + 1 == level.cells.size()) {
                 // the last quarter of the chain's cell: its corner, then its walk's last point
-                lastX = walked ? walkX : q.xa;
-                lastY = walked ? (qt.above ? q.ya : q.yb) : q.yb;
-                chain = qt.holdsZero;
+                lastX = walked ? walkX : xa;
+                lastY = walked ? (above ? ya : yb) : yb;
+                chain = holdsZero;
             }
         }
-        level.traced[splits[s].cell] = traced;
+        level.traced[s.cell] = traced;
     }
-    next.resize(kept);
     return level;
 }
 
