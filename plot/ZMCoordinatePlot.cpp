@@ -457,6 +457,9 @@ struct ImplicitTrace {
     ImplicitLevel Split(std::vector<ImplicitCell> cells, int depth, std::vector<ImplicitCell>& next);
 };
 
+// How many splits before a split are looked at for a shared edge.
+constexpr size_t kShareWindow = 3;
+
 // Splits the cells of one depth that are large enough; the quarters that may hold a zero
 // go to next, in order. All new points of the depth are evaluated in two batches: the
 // points of the splits, then the edge points of the quarter tests.
@@ -466,10 +469,12 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
     // A split's 3 x 3 points (rows ya, my, yb; columns xa, mx, xb), f on them, and the
     // quarter tests of its four quarters.
     enum : uint8_t { kNoZero, kMixed, kWalkTop, kWalkBottom };
+    constexpr uint32_t kKnown = UINT32_MAX, kAsk = UINT32_MAX - 1;
     struct SplitGrid {
         size_t cell;
         double gx[3], gy[3];
         double g[3][3];
+        uint32_t at[3][3];  // where f of a point is in the batch, or kKnown
         uint8_t test[4];
         uint32_t firstAsk[4];  // the walk's points in the batch, but the far corner
     };
@@ -483,7 +488,28 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
         s.cell = i;
         s.gx[0] = c.xa, s.gx[1] = mx, s.gx[2] = c.xb;
         s.gy[0] = c.ya, s.gy[1] = my, s.gy[2] = c.yb;
-        ForUnknownPoints(c, [&](int r, int k) { Ask(s.gx[k], s.gy[r]); });
+        s.g[0][0] = c.f[0];
+        s.g[0][2] = c.f[1];
+        s.g[2][2] = c.f[2];
+        s.g[2][0] = c.f[3];
+        for (int m = 0; m < 2; ++m)
+            if (c.midKnown[m]) s.g[m * 2][1] = c.mid[m];
+        std::fill_n(&s.at[0][0], 9, kKnown);
+        ForUnknownPoints(c, [&](int r, int k) { s.at[r][k] = kAsk; });
+        // A split just before may share an edge: its right midpoint is this one's left, its
+        // bottom midpoint this one's top.
+        for (size_t back = 2; back <= std::min(splits.size(), kShareWindow + 1); ++back) {
+            const SplitGrid& t = splits[splits.size() - back];
+            if (s.at[1][0] == kAsk && SameBits(t.gx[2], s.gx[0]) && SameBits(t.gy[0], s.gy[0]) && SameBits(t.gy[2], s.gy[2]))
+                s.at[1][0] = t.at[1][2];
+            if (s.at[0][1] == kAsk && SameBits(t.gy[2], s.gy[0]) && SameBits(t.gx[0], s.gx[0]) && SameBits(t.gx[2], s.gx[2])) {
+                s.at[0][1] = t.at[2][1];
+                s.g[0][1] = t.g[2][1];
+            }
+        }
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                if (s.at[r][k] == kAsk) s.at[r][k] = static_cast<uint32_t>(Ask(s.gx[k], s.gy[r]));
     }
     if (chain && (splits.empty() || splits.back().cell + 1 != level.cells.size())) {
         // a leaf at the end of the chain: its corner is the last point
@@ -497,18 +523,12 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
     // The quarters in order, with the corners from the grid; those whose corners agree in
     // sign look along one edge for the other sign. A failed corner takes no part.
     static constexpr unsigned kQuarter[4] = {0b000011011, 0b000110110, 0b011011000, 0b110110000};
-    size_t answer = 0;
     std::vector<double> fresh;  // the split points' values, in asking order
     fresh.swap(f);
     for (SplitGrid& s : splits) {
-        const ImplicitCell& c = level.cells[s.cell];
-        s.g[0][0] = c.f[0];
-        s.g[0][2] = c.f[1];
-        s.g[2][2] = c.f[2];
-        s.g[2][0] = c.f[3];
-        for (int m = 0; m < 2; ++m)
-            if (c.midKnown[m]) s.g[m * 2][1] = c.mid[m];
-        ForUnknownPoints(c, [&](int r, int k) { s.g[r][k] = fresh[answer++]; });
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                if (s.at[r][k] != kKnown) s.g[r][k] = fresh[s.at[r][k]];
         unsigned good = 0, pos = 0, neg = 0;
         for (unsigned i = 0; i < 9; ++i) {
             const double v = s.g[i / 3][i % 3];
