@@ -413,6 +413,29 @@ struct TCanvas::Impl {
         return thinDirect;
     }
     void drawSegment(QPoint a, QPoint b) {
+        const auto inImage = [&](QPoint p) { return p.x() >= 0 && p.x() < width && p.y() >= 0 && p.y() < height; };
+        if (inImage(a) && inImage(b)) {
+            // the walk of ThinPolyline::Segment with nothing to clip: the minor coordinate
+            // of the i-th pixel is (2 i |dMinor| + n) / 2n rounded down, kept as q and r
+            const int dx = b.x() - a.x(), dy = b.y() - a.y();
+            const bool xMajor = std::abs(dx) >= std::abs(dy);
+            const int n = std::max(std::abs(dx), std::abs(dy));
+            const int64_t adMinor = std::abs(xMajor ? dy : dx);
+            const qsizetype xStep = dx < 0 ? -1 : 1, yStep = dy < 0 ? -stride / 4 : stride / 4;
+            const qsizetype majorStep = xMajor ? xStep : yStep, minorStep = xMajor ? yStep : xStep;
+            uint32_t* px = reinterpret_cast<uint32_t*>(bits + a.y() * stride) + a.x();
+            int64_t r = n;
+            for (int i = 0; i < n; ++i) {
+                *px = thinArgb;
+                px += majorStep;
+                r += 2 * adMinor;
+                if (r >= 2 * int64_t(n)) {
+                    r -= 2 * int64_t(n);
+                    px += minorStep;
+                }
+            }
+            return;
+        }
         ThinPolyline line(width, height, {});
         ThinPixels sink(bits, stride, thinArgb);
         line.Segment(a, b, sink);

@@ -431,6 +431,10 @@ struct ImplicitTrace {
         ys.push_back(y);
         return xs.size() - 1;
     }
+    void Reserve(size_t n) {
+        xs.reserve(n);
+        ys.reserve(n);
+    }
     void Evaluate() {
         const size_t n = xs.size();
         values.resize(n);
@@ -480,6 +484,7 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
     };
     std::vector<SplitGrid> splits;
     splits.reserve(level.cells.size());
+    Reserve(5 * level.cells.size());
     for (size_t i = 0; i < level.cells.size(); ++i) {
         const ImplicitCell& c = level.cells[i];
         double mx, my;
@@ -507,9 +512,9 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
                 s.g[0][1] = t.g[2][1];
             }
         }
-        for (int r = 0; r < 3; ++r)
-            for (int k = 0; k < 3; ++k)
-                if (s.at[r][k] == kAsk) s.at[r][k] = static_cast<uint32_t>(Ask(s.gx[k], s.gy[r]));
+        // the middle row, then the middle column: neighbours in the batch share a coordinate
+        for (const auto& [r, k] : {std::pair{1, 2}, {1, 0}, {1, 1}, {0, 1}, {2, 1}})
+            if (s.at[r][k] == kAsk) s.at[r][k] = static_cast<uint32_t>(Ask(s.gx[k], s.gy[r]));
     }
     if (chain && (splits.empty() || splits.back().cell + 1 != level.cells.size())) {
         // a leaf at the end of the chain: its corner is the last point
@@ -525,6 +530,7 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
     static constexpr unsigned kQuarter[4] = {0b000011011, 0b000110110, 0b011011000, 0b110110000};
     std::vector<double> fresh;  // the split points' values, in asking order
     fresh.swap(f);
+    Reserve(8 * splits.size());
     for (SplitGrid& s : splits) {
         for (int r = 0; r < 3; ++r)
             for (int k = 0; k < 3; ++k)
