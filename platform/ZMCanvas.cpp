@@ -307,6 +307,7 @@ struct TCanvas::Impl {
     // once per pen and painting.
     bool thinReady = false;
     bool thinDirect = false;
+    bool thinAtOnce = false;  // a thin solid pen writing straight into the image
     QColor thinColor;
     QRgb thinArgb = 0;
 
@@ -402,15 +403,16 @@ struct TCanvas::Impl {
         thinColor = toQColor(pen.Color);  // system colours follow the palette
         thinArgb = thinColor.rgba();
         thinDirect = bits && pen.Mode == pmCopy && thinColor.alpha() == 255 && painter.transform().isIdentity();
+        thinAtOnce = thinDirect && pen.Width <= 1 && penStyle(pen.Style) == Qt::SolidLine;
         thinReady = true;
     }
 
     // A thin solid pen whose pixels go straight into the image draws each segment as it
     // comes: nothing carries over from one segment to the next.
     bool drawsSegmentsAtOnce() {
-        if (pen.Width > 1 || penStyle(pen.Style) != Qt::SolidLine || !begin()) return false;
+        if (!begin()) return false;
         prepareThin();
-        return thinDirect;
+        return thinAtOnce;
     }
     void drawSegment(QPoint a, QPoint b) {
         const auto inImage = [&](QPoint p) { return p.x() >= 0 && p.x() < width && p.y() >= 0 && p.y() < height; };

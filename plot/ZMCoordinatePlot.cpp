@@ -47,20 +47,26 @@ public:
     // pen the order does not change the pixels; a joinable pen draws them in the order that
     // continues the pen's path most often.
     void Segments(const std::array<TPoint, 3>& from, const std::array<TPoint, 3>& to) const {
-        std::array<size_t, 3> order{0, 1, 2};
+        // the orders in turn; the first with the most joins wins
+        static constexpr std::array<std::array<uint8_t, 3>, 6> kOrders{
+            {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}};
         TPoint at = canvas_.PenPos();
+        size_t chosen = 0;
         if (joinable_) {
-            std::array<size_t, 3> perm{0, 1, 2};
+            int starts[3], joins[3][3];
+            for (size_t i = 0; i < 3; ++i) {
+                starts[i] = from[i] == at;
+                for (size_t j = 0; j < 3; ++j) joins[i][j] = from[j] == to[i];
+            }
             int best = -1;
-            do {
-                const int joins = (from[perm[0]] == at) + (from[perm[1]] == to[perm[0]]) + (from[perm[2]] == to[perm[1]]);
-                if (joins > best) {
-                    best = joins;
-                    order = perm;
-                }
-            } while (best < 3 && std::next_permutation(perm.begin(), perm.end()));
+            for (size_t k = 0; k < kOrders.size(); ++k) {
+                const auto& o = kOrders[k];
+                const int n = starts[o[0]] + joins[o[0]][o[1]] + joins[o[1]][o[2]];
+                chosen = n > best ? k : chosen;
+                best = std::max(n, best);
+            }
         }
-        for (size_t i : order) {
+        for (size_t i : kOrders[chosen]) {
             if (!joinable_ || !(at == from[i])) canvas_.MoveTo(from[i].x, from[i].y);
             canvas_.LineTo(to[i].x, to[i].y);
             at = to[i];
@@ -481,6 +487,9 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
         uint32_t at[3][3];  // where f of a point is in the batch, or kKnown
         uint8_t test[4];
         uint32_t firstAsk[4];  // the walk's points in the batch, but the far corner
+        // every field is set before it is read: no need to clear them first
+        struct Uninitialised {};
+        explicit SplitGrid(Uninitialised) {}
     };
     std::vector<SplitGrid> splits;
     splits.reserve(level.cells.size());
@@ -489,7 +498,7 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
         const ImplicitCell& c = level.cells[i];
         double mx, my;
         if (!Splits(c, depth, mx, my)) continue;
-        SplitGrid& s = splits.emplace_back();
+        SplitGrid& s = splits.emplace_back(SplitGrid::Uninitialised());
         s.cell = i;
         s.gx[0] = c.xa, s.gx[1] = mx, s.gx[2] = c.xb;
         s.gy[0] = c.ya, s.gy[1] = my, s.gy[2] = c.yb;
