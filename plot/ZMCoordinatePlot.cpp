@@ -514,12 +514,14 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
         // bottom midpoint this one's top.
         for (size_t back = 2; back <= std::min(splits.size(), kShareWindow + 1); ++back) {
             const SplitGrid& t = splits[splits.size() - back];
-            if (s.at[1][0] == kAsk && SameBits(t.gx[2], s.gx[0]) && SameBits(t.gy[0], s.gy[0]) && SameBits(t.gy[2], s.gy[2]))
-                s.at[1][0] = t.at[1][2];
-            if (s.at[0][1] == kAsk && SameBits(t.gy[2], s.gy[0]) && SameBits(t.gx[0], s.gx[0]) && SameBits(t.gx[2], s.gx[2])) {
-                s.at[0][1] = t.at[2][1];
-                s.g[0][1] = t.g[2][1];
-            }
+            // without branches: whether a neighbour shares an edge is anybody's guess
+            const bool left = (s.at[1][0] == kAsk) & SameBits(t.gx[2], s.gx[0]) & SameBits(t.gy[0], s.gy[0]) &
+                              SameBits(t.gy[2], s.gy[2]);
+            const bool top = (s.at[0][1] == kAsk) & SameBits(t.gy[2], s.gy[0]) & SameBits(t.gx[0], s.gx[0]) &
+                             SameBits(t.gx[2], s.gx[2]);
+            s.at[1][0] = left ? t.at[1][2] : s.at[1][0];
+            s.at[0][1] = top ? t.at[2][1] : s.at[0][1];
+            s.g[0][1] = top ? t.g[2][1] : s.g[0][1];
         }
         // the middle row, then the middle column: neighbours in the batch share a coordinate
         for (const auto& [r, k] : {std::pair{1, 2}, {1, 0}, {1, 1}, {0, 1}, {2, 1}})
@@ -625,22 +627,12 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
 void DrawLeafMarks(const WorldMap& map, const ImplicitCell& c) {
     const int xa = map.X(c.xa), ya = map.Y(c.ya), xb = map.X(c.xb), yb = map.Y(c.yb);
     const double a = std::abs(c.f[0]), cc = std::abs(c.f[1]), b = std::abs(c.f[2]), d = std::abs(c.f[3]);
-    std::array<TPoint, 3> from, to;
-    // diagonals
-    if (a < cc && a < d && b < cc && b < d)
-        from[0] = {xa, ya}, to[0] = {xb, yb};
-    else
-        from[0] = {xb, ya}, to[0] = {xa, yb};
-    // horizontal edges
-    if (a < b && a < d && cc < b && cc < d)
-        from[1] = {xa, ya}, to[1] = {xb, ya};
-    else
-        from[1] = {xa, yb}, to[1] = {xb, yb};
-    // vertical edges
-    if (a < b && a < cc && d < b && d < cc)
-        from[2] = {xa, ya}, to[2] = {xa, yb};
-    else
-        from[2] = {xb, ya}, to[2] = {xb, yb};
+    // diagonals, horizontal edges, vertical edges (chosen without branches)
+    const bool diagonal = (a < cc) & (a < d) & (b < cc) & (b < d);
+    const bool top = (a < b) & (a < d) & (cc < b) & (cc < d);
+    const bool left = (a < b) & (a < cc) & (d < b) & (d < cc);
+    const std::array<TPoint, 3> from{TPoint{diagonal ? xa : xb, ya}, TPoint{xa, top ? ya : yb}, TPoint{left ? xa : xb, ya}};
+    const std::array<TPoint, 3> to{TPoint{diagonal ? xb : xa, yb}, TPoint{xb, top ? ya : yb}, TPoint{left ? xa : xb, yb}};
     map.Segments(from, to);
 }
 
