@@ -395,9 +395,6 @@ struct TCanvas::Impl {
         return dash;
     }
 
-    // Thin pens are rasterised here, pixel by pixel, to get the end-pixel rule right. In
-    // copy mode with an opaque colour the pixels are set straight in the image; otherwise
-    // (not-xor, other formats) they go to the painter as boxes.
     void prepareThin() {
         if (thinReady) return;
         thinColor = toQColor(pen.Color);  // system colours follow the palette
@@ -443,6 +440,9 @@ struct TCanvas::Impl {
         line.Segment(a, b, sink);
     }
 
+    // Thin pens are rasterised here, pixel by pixel, to get the end-pixel rule right. In
+    // copy mode with an opaque colour the pixels are set straight in the image; otherwise
+    // (not-xor, other formats) they go to the painter as boxes.
     void drawThin() {
         const std::span<const uint8_t> pattern = penStyle(pen.Style) == Qt::SolidLine ? std::span<const uint8_t>() : dashPattern();
         ThinPolyline line(width, height, pattern);

@@ -383,9 +383,9 @@ struct ImplicitLevel {
 
 // The edge walk of a quarter test whose corners agree in sign: from the edge's first
 // corner in steps of half its length while short of the far corner, so the midpoint and
-// the far corner. Calls f(x) for each point; returns how many there are.
+// the far corner. Calls f(x) for each point.
 template <class F>
-int EdgeWalk(double xa, double xb, F&& f) {
+void EdgeWalk(double xa, double xb, F&& f) {
     const double step = std::abs(xb - xa) / 2;
     int n = 0;
     for (double x = xa; x < xb && n < 3;) {
@@ -395,7 +395,6 @@ int EdgeWalk(double xa, double xb, F&& f) {
         f(x);
         ++n;
     }
-    return n;
 }
 
 // The 3 x 3 points of a split (rows ya, my, yb; columns xa, mx, xb) of which f is not
