@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -135,11 +136,13 @@ public:
         const auto minorAt = [&](int64_t i) {
             return a1 + sMinor * static_cast<int64_t>((Int128(2) * i * adMinor + n) / (Int128(2) * n));
         };
-        // i range whose major coordinate lies inside the image
-        int64_t lo = sMajor > 0 ? -a0 : a0 - (limMajor - 1);
-        int64_t hi = sMajor > 0 ? limMajor - 1 - a0 : a0;
-        lo = std::max<int64_t>(lo, 0);
-        hi = std::min<int64_t>(hi, n - 1);
+        // i range whose major coordinate lies inside the image; all of it when both ends do
+        int64_t lo = 0, hi = n - 1;
+        const bool whole = inImage(a) && inImage(b);
+        if (!whole) {
+            lo = std::max<int64_t>(sMajor > 0 ? -a0 : a0 - (limMajor - 1), 0);
+            hi = std::min<int64_t>(sMajor > 0 ? limMajor - 1 - a0 : a0, n - 1);
+        }
         // the minor coordinate moves monotonically: narrow the range by bisection
         const auto inside = [&](int64_t i) {
             const int64_t m = minorAt(i);
@@ -149,7 +152,7 @@ public:
             const int64_t m = minorAt(i);
             return sMinor > 0 ? m < 0 : m >= limMinor;
         };
-        if (lo <= hi && adMinor != 0 && !(inside(lo) && inside(hi))) {
+        if (!whole && lo <= hi && adMinor != 0 && !(inside(lo) && inside(hi))) {
             int64_t l = lo, r = hi + 1;  // first i not before the image
             while (l < r) {
                 const int64_t mid = l + (r - l) / 2;
@@ -193,6 +196,8 @@ public:
     }
 
 private:
+    bool inImage(QPoint p) const { return p.x() >= 0 && p.x() < w_ && p.y() >= 0 && p.y() < h_; }
+
     int64_t w_, h_;
     std::span<const uint8_t> on_;
     int64_t period_;
@@ -281,6 +286,7 @@ struct TCanvas::Impl {
     bool active = false;
     uchar* bits = nullptr;  // the target's pixels while the painter is active
     qsizetype stride = 0;
+    int width = 0, height = 0;  // the target's, while the painter is active
 
     TCanvasPen pen;
     TCanvasBrush brush;
@@ -296,6 +302,14 @@ struct TCanvas::Impl {
     BrushSet brushSet = BrushSet::Stale;
     QColor thinBrush;  // the solid colour of BrushSet::Thin
     bool modeDirty = true;
+
+    // The thin pen's colour and whether its pixels go straight into the image, worked out
+    // once per pen and painting.
+    bool thinReady = false;
+    bool thinDirect = false;
+    bool thinAtOnce = false;  // a thin solid pen writing straight into the image
+    QColor thinColor;
+    QRgb thinArgb = 0;
 
     // Reused by every flush of thin lines.
     std::vector<QRect> thinRuns;
@@ -313,6 +327,7 @@ struct TCanvas::Impl {
         if (!target || target->isNull()) return false;
         if (!painter.begin(target)) return false;
         active = true;
+        thinReady = false;
         penSet = PenSet::Stale;
         brushSet = BrushSet::Stale;
         modeDirty = true;
@@ -320,6 +335,8 @@ struct TCanvas::Impl {
         const bool direct = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
         bits = direct ? target->bits() : nullptr;  // the painter has detached the image already
         stride = target->bytesPerLine();
+        width = target->width();
+        height = target->height();
         return true;
     }
 
@@ -378,15 +395,61 @@ struct TCanvas::Impl {
         return dash;
     }
 
+    void prepareThin() {
+        if (thinReady) return;
+        thinColor = toQColor(pen.Color);  // system colours follow the palette
+        thinArgb = thinColor.rgba();
+        thinDirect = bits && pen.Mode == pmCopy && thinColor.alpha() == 255 && painter.transform().isIdentity();
+        thinAtOnce = thinDirect && pen.Width <= 1 && penStyle(pen.Style) == Qt::SolidLine;
+        thinReady = true;
+    }
+
+    // A thin solid pen whose pixels go straight into the image draws each segment as it
+    // comes: nothing carries over from one segment to the next.
+    bool drawsSegmentsAtOnce() {
+        if (!begin()) return false;
+        prepareThin();
+        return thinAtOnce;
+    }
+    void drawSegment(QPoint a, QPoint b) {
+        const auto inImage = [&](QPoint p) { return p.x() >= 0 && p.x() < width && p.y() >= 0 && p.y() < height; };
+        if (inImage(a) && inImage(b)) {
+            // the walk of ThinPolyline::Segment with nothing to clip: the minor coordinate
+            // of the i-th pixel is (2 i |dMinor| + n) / 2n rounded down, kept as q and r
+            const int dx = b.x() - a.x(), dy = b.y() - a.y();
+            const bool xMajor = std::abs(dx) >= std::abs(dy);
+            const int n = std::max(std::abs(dx), std::abs(dy));
+            const int64_t adMinor = std::abs(xMajor ? dy : dx);
+            const qsizetype xStep = dx < 0 ? -1 : 1, yStep = dy < 0 ? -stride / 4 : stride / 4;
+            const qsizetype majorStep = xMajor ? xStep : yStep, minorStep = xMajor ? yStep : xStep;
+            uint32_t* px = reinterpret_cast<uint32_t*>(bits + a.y() * stride) + a.x();
+            int64_t r = n;
+            for (int i = 0; i < n; ++i) {
+                *px = thinArgb;
+                px += majorStep;
+                r += 2 * adMinor;
+                if (r >= 2 * int64_t(n)) {
+                    r -= 2 * int64_t(n);
+                    px += minorStep;
+                }
+            }
+            return;
+        }
+        ThinPolyline line(width, height, {});
+        ThinPixels sink(bits, stride, thinArgb);
+        line.Segment(a, b, sink);
+    }
+
     // Thin pens are rasterised here, pixel by pixel, to get the end-pixel rule right. In
     // copy mode with an opaque colour the pixels are set straight in the image; otherwise
     // (not-xor, other formats) they go to the painter as boxes.
     void drawThin() {
         const std::span<const uint8_t> pattern = penStyle(pen.Style) == Qt::SolidLine ? std::span<const uint8_t>() : dashPattern();
-        ThinPolyline line(target->width(), target->height(), pattern);
-        const QColor color = toQColor(pen.Color);  // system colours follow the palette
-        if (bits && pen.Mode == pmCopy && color.alpha() == 255 && painter.transform().isIdentity()) {
-            ThinPixels sink(bits, stride, color.rgba());
+        ThinPolyline line(width, height, pattern);
+        prepareThin();
+        const QColor& color = thinColor;
+        if (thinDirect) {
+            ThinPixels sink(bits, stride, thinArgb);
             for (size_t i = 0; i + 1 < pending.size(); ++i) line.Segment(pending[i], pending[i + 1], sink);
             return;
         }
@@ -426,8 +489,8 @@ struct TCanvas::Impl {
         return *metrics;
     }
 
-    void record(TCanvasRecord::Kind kind, std::initializer_list<TPoint> pts, const std::string& text = {}) {
-        if (rec) rec->push_back(TCanvasRecord{kind, std::vector<TPoint>(pts), text, pen, brush});
+    void record(TCanvasRecord::Kind kind, std::initializer_list<TPoint> pts, std::string_view text = {}) {
+        if (rec) rec->push_back(TCanvasRecord{kind, std::vector<TPoint>(pts), std::string(text), pen, brush});
     }
 };
 
@@ -452,6 +515,7 @@ void TCanvas::SetPen(const TCanvasPen& pen) {
     d->flushLines();
     if (pen.Mode != d->pen.Mode) d->modeDirty = true;
     d->pen = pen;
+    d->thinReady = false;
     if (d->penSet == Impl::PenSet::Canvas) d->penSet = Impl::PenSet::Stale;
 }
 
@@ -531,14 +595,18 @@ void TCanvas::SetPenPos(TPoint p) { MoveTo(p.x, p.y); }
 void TCanvas::MoveTo(int x, int y) {
     d->flushLines();
     d->pos = {x, y};
-    d->record(TCanvasRecord::MoveTo, {d->pos});
+    if (d->rec) d->record(TCanvasRecord::MoveTo, {d->pos});
 }
 
 void TCanvas::LineTo(int x, int y) {
-    if (d->pending.empty()) d->pending.emplace_back(d->pos.x, d->pos.y);
-    d->pending.emplace_back(x, y);
+    if (d->pending.empty() && d->drawsSegmentsAtOnce()) {
+        d->drawSegment(QPoint(d->pos.x, d->pos.y), QPoint(x, y));
+    } else {
+        if (d->pending.empty()) d->pending.emplace_back(d->pos.x, d->pos.y);
+        d->pending.emplace_back(x, y);
+    }
     d->pos = {x, y};
-    d->record(TCanvasRecord::LineTo, {d->pos});
+    if (d->rec) d->record(TCanvasRecord::LineTo, {d->pos});
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {

@@ -233,12 +233,6 @@ void TCoordinate::CalcMargins() {
     }
 }
 
-TPoint TScreenMapping::operator()(double x, double y) const {
-    const double fx = xLeftToRight ? l + (x - xmin) * kx : r - (x - xmin) * kx;
-    const double fy = yBottomToTop ? b - (y - ymin) * ky : t + (y - ymin) * ky;
-    return {ClampPixel(zm::TruncSat(fx)), ClampPixel(zm::TruncSat(fy))};
-}
-
 TScreenMapping TCoordinate::ScreenMapping() {
     CalcMargins();
     const TCoordinateSettings& s = Settings;

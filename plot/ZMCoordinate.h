@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 #include <cstdint>
@@ -25,7 +26,15 @@ struct TScreenMapping {
     double l, t, r, b;
     double xmin, ymin, kx, ky;
     bool xLeftToRight, yBottomToTop;
-    TPoint operator()(double x, double y) const;
+    // The pixel column of x and the row of y: cut towards zero and held within 2^30 either
+    // way (headroom for the offsets callers add); not a number lands on 0.
+    int X(double x) const { return Pixel(xLeftToRight ? l + (x - xmin) * kx : r - (x - xmin) * kx); }
+    int Y(double y) const { return Pixel(yBottomToTop ? b - (y - ymin) * ky : t + (y - ymin) * ky); }
+    TPoint operator()(double x, double y) const { return {X(x), Y(y)}; }
+    static int Pixel(double v) {
+        constexpr double kLimit = 1 << 30;
+        return std::isnan(v) ? 0 : static_cast<int>(std::clamp(v, -kLimit, kLimit));
+    }
     // False for a view too narrow (or empty) for its scale to be a finite number.
     bool Finite() const { return std::isfinite(kx) && std::isfinite(ky); }
 };
@@ -125,13 +134,6 @@ private:
     void DrawParametric(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawImplicitCurve(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
     void DrawRelationRegion(TFunctionObj& graph, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory, zm::TVarMemory& constMemory);
-    struct ImplicitCell;
-    struct ImplicitTrace;
-    struct QuarterTest;
-    // A leaf draws its marks; a larger cell splits, and each quarter that may hold a zero
-    // of f (CellMayHoldZero's sign test) is traced in turn.
-    void TraceImplicitCell(ImplicitTrace& t, const ImplicitCell& cell);
-    void SplitImplicitCell(ImplicitTrace& t, const ImplicitCell& cell, double mx, double my);
 
     QImage image_;
     TCanvas canvas_;

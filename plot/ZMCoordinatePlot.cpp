@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string_view>
 
@@ -32,6 +33,8 @@ public:
     }
 
     TPoint operator()(double x, double y) const { return map_(x, y); }
+    int X(double x) const { return map_.X(x); }
+    int Y(double y) const { return map_.Y(y); }
     void MoveTo(double x, double y) const {
         const TPoint p = (*this)(x, y);
         canvas_.MoveTo(p.x, p.y);
@@ -40,31 +43,33 @@ public:
         const TPoint p = (*this)(x, y);
         canvas_.LineTo(p.x, p.y);
     }
-    // Separate segments, each from its first point to its second. With an opaque pen the
-    // order does not change the pixels; a joinable pen draws them in the order that
+    // Separate segments in pixels, each from its first point to its second. With an opaque
+    // pen the order does not change the pixels; a joinable pen draws them in the order that
     // continues the pen's path most often.
-    void Segments(const std::array<std::array<double, 4>, 3>& segs) const {
-        std::array<TPoint, 3> from, to;
-        for (size_t i = 0; i < 3; ++i) {
-            from[i] = (*this)(segs[i][0], segs[i][1]);
-            to[i] = (*this)(segs[i][2], segs[i][3]);
-        }
-        std::array<size_t, 3> order{0, 1, 2};
+    void Segments(const std::array<TPoint, 3>& from, const std::array<TPoint, 3>& to) const {
+        // the orders in turn; the first with the most joins wins
+        static constexpr std::array<std::array<uint8_t, 3>, 6> kOrders{
+            {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}};
+        TPoint at = canvas_.PenPos();
+        size_t chosen = 0;
         if (joinable_) {
-            const TPoint at = canvas_.PenPos();
-            std::array<size_t, 3> perm{0, 1, 2};
+            int starts[3], joins[3][3];
+            for (size_t i = 0; i < 3; ++i) {
+                starts[i] = from[i] == at;
+                for (size_t j = 0; j < 3; ++j) joins[i][j] = from[j] == to[i];
+            }
             int best = -1;
-            do {
-                const int joins = (from[perm[0]] == at) + (from[perm[1]] == to[perm[0]]) + (from[perm[2]] == to[perm[1]]);
-                if (joins > best) {
-                    best = joins;
-                    order = perm;
-                }
-            } while (best < 3 && std::next_permutation(perm.begin(), perm.end()));
+            for (size_t k = 0; k < kOrders.size(); ++k) {
+                const auto& o = kOrders[k];
+                const int n = starts[o[0]] + joins[o[0]][o[1]] + joins[o[1]][o[2]];
+                chosen = n > best ? k : chosen;
+                best = std::max(n, best);
+            }
         }
-        for (size_t i : order) {
-            if (!joinable_ || !(canvas_.PenPos() == from[i])) canvas_.MoveTo(from[i].x, from[i].y);
+        for (size_t i : kOrders[chosen]) {
+            if (!joinable_ || !(at == from[i])) canvas_.MoveTo(from[i].x, from[i].y);
             canvas_.LineTo(to[i].x, to[i].y);
+            at = to[i];
         }
     }
 
@@ -352,32 +357,62 @@ void TCoordinate::DrawPolar(TFunctionObj& graph, TOperatorLib& operatorLib, TVar
 
 namespace {
 
-// The value of f at a point: failed, or v.
-struct FValue {
-    double v = 0;
-    bool ok = false;
-};
+// f at a point: its value, or NaN where it failed (a value that did not fail is finite).
+constexpr double kFailed = std::numeric_limits<double>::quiet_NaN();
+
+bool Failed(double f) { return std::isnan(f); }
 
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
-}  // namespace
-
 // A cell of the implicit curve's subdivision with what is known of f on it.
-struct TCoordinate::ImplicitCell {
+struct ImplicitCell {
     double xa, ya, xb, yb;
-    int depth = 0;
-    bool known = false;     // corners evaluated
-    FValue corner[4] = {};  // (xa, ya), (xb, ya), (xb, yb), (xa, yb)
+    double f[4];  // at (xa, ya), (xb, ya), (xb, yb), (xa, yb)
     // f at the midpoints of the top and bottom edges, where a quarter test left it
-    bool midKnown[2] = {false, false};
-    FValue mid[2] = {};
+    double mid[2];
+    bool midKnown[2];
 };
 
-// The formula, the pixel sizes and the batches of one implicit-curve trace.
-struct TCoordinate::ImplicitTrace {
+// The cells of one depth of the subdivision, in the order the cell-by-cell algorithm
+// reaches them, and which of their quarters are traced.
+struct ImplicitLevel {
+    static constexpr uint8_t kLeaf = 0xFF;
+    std::vector<ImplicitCell> cells;
+    std::vector<uint8_t> traced;  // per cell: bit k for quarter k, or kLeaf
+};
+
+// The edge walk of a quarter test whose corners agree in sign: from the edge's first
+// corner in steps of half its length while short of the far corner, so the midpoint and
+// the far corner. Calls f(x) for each point.
+template <class F>
+void EdgeWalk(double xa, double xb, F&& f) {
+    const double step = std::abs(xb - xa) / 2;
+    int n = 0;
+    for (double x = xa; x < xb && n < 3;) {
+        const double next = x + step;
+        if (!(next > x)) break;
+        x = next;
+        f(x);
+        ++n;
+    }
+}
+
+// The 3 x 3 points of a split (rows ya, my, yb; columns xa, mx, xb) of which f is not
+// known yet: all but the corners and the edge midpoints a quarter test left.
+template <class F>
+void ForUnknownPoints(const ImplicitCell& c, F&& f) {
+    for (int r = 0; r < 3; ++r)
+        for (int k = 0; k < 3; ++k) {
+            const bool corner = r != 1 && k != 1;
+            const bool knownMid = r != 1 && k == 1 && c.midKnown[r / 2];
+            if (!corner && !knownMid) f(r, k);
+        }
+}
+
+// The formula, the pixel sizes and the batch of points of one implicit-curve trace.
+struct ImplicitTrace {
     TExpCal& e;
     std::uint64_t& count;
-    const WorldMap& map;
     double p;   // the smaller world size of a pixel
     double wx;  // world width of a pixel
     double wy;  // world height of a pixel
@@ -386,12 +421,13 @@ struct TCoordinate::ImplicitTrace {
     int ySlot;
 
     // Points asked for, evaluated together by Evaluate.
-    std::vector<double> xs{}, ys{}, values{};
+    std::vector<double> xs{}, ys{}, f{}, values{};
     std::vector<uint8_t> ok{};
 
     // The last point the cell-by-cell algorithm evaluates (each quarter test's corners and
     // edge points, each leaf's corners, in turn): "x" and "y" hold it after the drawing.
-    bool visited = false;
+    // It lies on the chain of last quarters from the whole box down.
+    bool chain = true;  // the last cell of the depth at hand continues the chain
     double lastX = 0;
     double lastY = 0;
 
@@ -400,27 +436,219 @@ struct TCoordinate::ImplicitTrace {
         ys.push_back(y);
         return xs.size() - 1;
     }
+    void Reserve(size_t n) {
+        xs.reserve(n);
+        ys.reserve(n);
+    }
     void Evaluate() {
         const size_t n = xs.size();
         values.resize(n);
         ok.resize(n);
+        f.resize(n);
         const zm::TBatchVariable bound[] = {{xSlot, xs.data()}, {ySlot, ys.data()}};
         e.CalculateBatch(bound, n, values.data(), ok.data());
+        for (size_t i = 0; i < n; ++i) f[i] = ok[i] ? values[i] : kFailed;
         count += n;
-    }
-    FValue Answer(size_t i) const { return {values[i], ok[i] != 0}; }
-    void Clear() {
         xs.clear();
         ys.clear();
     }
-    void Visit(double x, double y) {
-        visited = true;
-        lastX = x;
-        lastY = y;
+
+    bool Splits(const ImplicitCell& c, int depth, double& mx, double& my) const {
+        const double w = std::abs(c.xa - c.xb), h = std::abs(c.ya - c.yb);
+        mx = (c.xa + c.xb) / 2;
+        my = (c.ya + c.yb) / 2;
+        const bool large = w > 4 * p || h > 4 * p;
+        const bool withinPixel = w <= wx && h <= wy;
+        const bool divisible = mx != c.xa && mx != c.xb && my != c.ya && my != c.yb;
+        return large && !withinPixel && divisible && depth < maxDepth;
     }
+
+    ImplicitLevel Split(std::vector<ImplicitCell> cells, int depth, std::vector<ImplicitCell>& next);
 };
 
-namespace {
+// How many splits before a split are looked at for a shared edge.
+constexpr size_t kShareWindow = 3;
+
+// Splits the cells of one depth that are large enough; the quarters that may hold a zero
+// go to next, in order. All new points of the depth are evaluated in two batches: the
+// points of the splits, then the edge points of the quarter tests.
+ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, std::vector<ImplicitCell>& next) {
+    ImplicitLevel level{std::move(cells), {}};
+    level.traced.assign(level.cells.size(), ImplicitLevel::kLeaf);
+    // A split's 3 x 3 points (rows ya, my, yb; columns xa, mx, xb), f on them, and the
+    // quarter tests of its four quarters.
+    enum : uint8_t { kNoZero, kMixed, kWalkTop, kWalkBottom };
+    constexpr uint32_t kKnown = UINT32_MAX, kAsk = UINT32_MAX - 1;
+    struct SplitGrid {
+        size_t cell;
+        double gx[3], gy[3];
+        double g[3][3];
+        uint32_t at[3][3];  // where f of a point is in the batch, or kKnown
+        uint8_t test[4];
+        uint32_t firstAsk[4];  // the walk's points in the batch, but the far corner
+        // every field is set before it is read: no need to clear them first
+        struct Uninitialised {};
+        explicit SplitGrid(Uninitialised) {}
+    };
+    std::vector<SplitGrid> splits;
+    splits.reserve(level.cells.size());
+    Reserve(5 * level.cells.size());
+    for (size_t i = 0; i < level.cells.size(); ++i) {
+        const ImplicitCell& c = level.cells[i];
+        double mx, my;
+        if (!Splits(c, depth, mx, my)) continue;
+        SplitGrid& s = splits.emplace_back(SplitGrid::Uninitialised());
+        s.cell = i;
+        s.gx[0] = c.xa, s.gx[1] = mx, s.gx[2] = c.xb;
+        s.gy[0] = c.ya, s.gy[1] = my, s.gy[2] = c.yb;
+        s.g[0][0] = c.f[0];
+        s.g[0][2] = c.f[1];
+        s.g[2][2] = c.f[2];
+        s.g[2][0] = c.f[3];
+        for (int m = 0; m < 2; ++m)
+            if (c.midKnown[m]) s.g[m * 2][1] = c.mid[m];
+        std::fill_n(&s.at[0][0], 9, kKnown);
+        ForUnknownPoints(c, [&](int r, int k) { s.at[r][k] = kAsk; });
+        // A split just before may share an edge: its right midpoint is this one's left, its
+        // bottom midpoint this one's top.
+        for (size_t back = 2; back <= std::min(splits.size(), kShareWindow + 1); ++back) {
+            const SplitGrid& t = splits[splits.size() - back];
+            // without branches: whether a neighbour shares an edge is anybody's guess
+            const bool left = (s.at[1][0] == kAsk) & SameBits(t.gx[2], s.gx[0]) & SameBits(t.gy[0], s.gy[0]) &
+                              SameBits(t.gy[2], s.gy[2]);
+            const bool top = (s.at[0][1] == kAsk) & SameBits(t.gy[2], s.gy[0]) & SameBits(t.gx[0], s.gx[0]) &
+                             SameBits(t.gx[2], s.gx[2]);
+            s.at[1][0] = left ? t.at[1][2] : s.at[1][0];
+            s.at[0][1] = top ? t.at[2][1] : s.at[0][1];
+            s.g[0][1] = top ? t.g[2][1] : s.g[0][1];
+        }
+        // the middle row, then the middle column: neighbours in the batch share a coordinate
+        for (const auto& [r, k] : {std::pair{1, 2}, {1, 0}, {1, 1}, {0, 1}, {2, 1}})
+            if (s.at[r][k] == kAsk) s.at[r][k] = static_cast<uint32_t>(Ask(s.gx[k], s.gy[r]));
+    }
+    if (chain && (splits.empty() || splits.back().cell + 1 != level.cells.size())) {
+        // a leaf at the end of the chain: its corner is the last point
+        lastX = level.cells.back().xa;
+        lastY = level.cells.back().yb;
+        chain = false;
+    }
+    if (splits.empty()) return level;
+    Evaluate();
+
+    // The quarters in order, with the corners from the grid; those whose corners agree in
+    // sign look along one edge for the other sign. A failed corner takes no part.
+    static constexpr unsigned kQuarter[4] = {0b000011011, 0b000110110, 0b011011000, 0b110110000};
+    std::vector<double> fresh;  // the split points' values, in asking order
+    fresh.swap(f);
+    Reserve(8 * splits.size());
+    for (SplitGrid& s : splits) {
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                if (s.at[r][k] != kKnown) s.g[r][k] = fresh[s.at[r][k]];
+        unsigned good = 0, pos = 0, neg = 0;
+        for (unsigned i = 0; i < 9; ++i) {
+            const double v = s.g[i / 3][i % 3];
+            good |= static_cast<unsigned>(!Failed(v)) << i;
+            pos |= static_cast<unsigned>(v > 0) << i;
+            neg |= static_cast<unsigned>(v < 0) << i;
+        }
+        for (int k = 0; k < 4; ++k) {
+            const unsigned q = kQuarter[k], known = good & q;
+            s.firstAsk[k] = static_cast<uint32_t>(xs.size());
+            if (known == 0) {
+                s.test[k] = kNoZero;
+            } else if ((pos & q) != known && (neg & q) != known) {
+                s.test[k] = kMixed;
+            } else {
+                const bool above = (pos & q) == known;
+                s.test[k] = above ? kWalkTop : kWalkBottom;
+                const int r0 = k / 2, c0 = k % 2;
+                const double xb = s.gx[c0 + 1], ye = s.gy[above ? r0 : r0 + 1];
+                EdgeWalk(s.gx[c0], xb, [&](double x) {
+                    if (!SameBits(x, xb)) Ask(x, ye);
+                });
+            }
+        }
+    }
+    Evaluate();
+    next.reserve(4 * splits.size());
+    for (size_t si = 0; si < splits.size(); ++si) {
+        const SplitGrid& s = splits[si];
+        uint8_t traced = 0;
+        for (int k = 0; k < 4; ++k) {
+            const int r0 = k / 2, c0 = k % 2;
+            const double xa = s.gx[c0], xb = s.gx[c0 + 1];
+            const double ya = s.gy[r0], yb = s.gy[r0 + 1];
+            bool holdsZero = s.test[k] == kMixed;
+            bool walked = false;
+            const bool above = s.test[k] == kWalkTop;
+            double walkX = 0, mid = 0;
+            bool midKnown = false;
+            if (s.test[k] == kWalkTop || s.test[k] == kWalkBottom) {
+                const double far = above ? s.g[r0][c0 + 1] : s.g[r0 + 1][c0 + 1];
+                const double cmx = (xa + xb) / 2;
+                size_t at = s.firstAsk[k];
+                EdgeWalk(xa, xb, [&](double x) {
+                    const double v = SameBits(x, xb) ? far : f[at++];
+                    if (!Failed(v) && (above ? v < 0 : v > 0)) holdsZero = true;
+                    if (SameBits(x, cmx)) {
+                        mid = v;
+                        midKnown = true;
+                    }
+                    walkX = x;
+                    walked = true;
+                });
+            }
+            if (holdsZero) {
+                traced = static_cast<uint8_t>(traced | 1u << k);
+                ImplicitCell& q = next.emplace_back();
+                q = {xa, ya, xb, yb, {s.g[r0][c0], s.g[r0][c0 + 1], s.g[r0 + 1][c0 + 1], s.g[r0 + 1][c0]}, {0, 0},
+                     {false, false}};
+                if (midKnown) {
+                    q.mid[above ? 0 : 1] = mid;
+                    q.midKnown[above ? 0 : 1] = true;
+                }
+            }
+            if (k == 3 && chain && si + 1 == splits.size() && s.cell + 1 == level.cells.size()) {
+                // the last quarter of the chain's cell: its corner, then its walk's last point
+                lastX = walked ? walkX : xa;
+                lastY = walked ? (above ? ya : yb) : yb;
+                chain = holdsZero;
+            }
+        }
+        level.traced[s.cell] = traced;
+    }
+    return level;
+}
+
+// The marks of a leaf whose corners all hold a value: the diagonal, the horizontal and the
+// vertical edge between the corners of the smallest magnitudes.
+void DrawLeafMarks(const WorldMap& map, const ImplicitCell& c) {
+    const int xa = map.X(c.xa), ya = map.Y(c.ya), xb = map.X(c.xb), yb = map.Y(c.yb);
+    const double a = std::abs(c.f[0]), cc = std::abs(c.f[1]), b = std::abs(c.f[2]), d = std::abs(c.f[3]);
+    // diagonals, horizontal edges, vertical edges (chosen without branches)
+    const bool diagonal = (a < cc) & (a < d) & (b < cc) & (b < d);
+    const bool top = (a < b) & (a < d) & (cc < b) & (cc < d);
+    const bool left = (a < b) & (a < cc) & (d < b) & (d < cc);
+    const std::array<TPoint, 3> from{TPoint{diagonal ? xa : xb, ya}, TPoint{xa, top ? ya : yb}, TPoint{left ? xa : xb, ya}};
+    const std::array<TPoint, 3> to{TPoint{diagonal ? xb : xa, yb}, TPoint{xb, top ? ya : yb}, TPoint{left ? xa : xb, yb}};
+    map.Segments(from, to);
+}
+
+// The leaves' marks in the cell-by-cell order: a split cell goes through its traced
+// quarters in turn (the next cells of the depth below).
+void DrawImplicitLeaves(const WorldMap& map, const std::vector<ImplicitLevel>& levels, size_t depth, size_t cell,
+                        std::vector<size_t>& cursor) {
+    const ImplicitLevel& level = levels[depth];
+    const uint8_t traced = level.traced[cell];
+    if (traced != ImplicitLevel::kLeaf) {
+        for (unsigned k = 0; k < 4; ++k)
+            if (traced & 1u << k) DrawImplicitLeaves(map, levels, depth + 1, cursor[depth + 1]++, cursor);
+        return;
+    }
+    const ImplicitCell& c = level.cells[cell];
+    if (!Failed(c.f[0]) && !Failed(c.f[1]) && !Failed(c.f[2]) && !Failed(c.f[3])) DrawLeafMarks(map, c);
+}
 
 // The clipped box of a relation: the view, narrowed by restricted intervals.
 struct WorldBox {
@@ -459,164 +687,30 @@ void TCoordinate::DrawImplicitCurve(TFunctionObj& graph, TOperatorLib& operatorL
     // After this many halvings a cell lies within a pixel both ways; the depth bound holds
     // the subdivision there even where rounding keeps the pixel sizes from stopping it.
     const int maxDepth = static_cast<int>(std::ceil(std::log2(std::max(std::abs(dpx), std::abs(dpy))))) + 2;
+    ImplicitTrace t{e, EvaluationCount, p, wx, wy, maxDepth, varMemory.IndexOf("x"), varMemory.IndexOf("y")};
+    // The box's corners, then the subdivision depth by depth, then the marks in order.
+    ImplicitCell root{b.x0, b.y1, b.x1, b.y0, {}, {0, 0}, {false, false}};
+    t.Ask(root.xa, root.ya);
+    t.Ask(root.xb, root.ya);
+    t.Ask(root.xb, root.yb);
+    t.Ask(root.xa, root.yb);
+    t.Evaluate();
+    std::copy_n(t.f.begin(), 4, root.f);
+    std::vector<ImplicitLevel> levels;
+    std::vector<ImplicitCell> cells{root};
+    for (int depth = 0; !cells.empty(); ++depth) {
+        std::vector<ImplicitCell> next;
+        levels.push_back(t.Split(std::move(cells), depth, next));
+        cells = std::move(next);
+    }
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    ImplicitTrace t{e, EvaluationCount, map, p, wx, wy, maxDepth, varMemory.IndexOf("x"), varMemory.IndexOf("y")};
-    TraceImplicitCell(t, ImplicitCell{b.x0, b.y1, b.x1, b.y0});
-    if (t.visited) {
-        varMemory.SetValue("x", t.lastX);
-        varMemory.SetValue("y", t.lastY);
-    }
+    std::vector<size_t> cursor(levels.size() + 1, 0);
+    DrawImplicitLeaves(map, levels, 0, 0, cursor);
+    varMemory.SetValue("x", t.lastX);
+    varMemory.SetValue("y", t.lastY);
     RestoreCanvas();
-}
-
-void TCoordinate::TraceImplicitCell(ImplicitTrace& t, const ImplicitCell& cell) {
-    const double xa = cell.xa, ya = cell.ya, xb = cell.xb, yb = cell.yb;
-    const double w = std::abs(xa - xb), h = std::abs(ya - yb);
-    const double mx = (xa + xb) / 2, my = (ya + yb) / 2;
-    const bool large = w > 4 * t.p || h > 4 * t.p;
-    const bool withinPixel = w <= t.wx && h <= t.wy;
-    const bool divisible = mx != xa && mx != xb && my != ya && my != yb;
-    if (large && !withinPixel && divisible && cell.depth < t.maxDepth) {
-        SplitImplicitCell(t, cell, mx, my);
-        return;
-    }
-    FValue c[4];
-    std::copy(std::begin(cell.corner), std::end(cell.corner), c);
-    if (!cell.known) {  // only a box that is a leaf at once
-        t.Clear();
-        t.Ask(xa, ya);
-        t.Ask(xb, ya);
-        t.Ask(xb, yb);
-        t.Ask(xa, yb);
-        t.Evaluate();
-        for (size_t i = 0; i < 4; ++i) c[i] = t.Answer(i);
-    }
-    t.Visit(xa, yb);
-    if (!c[0].ok || !c[1].ok || !c[2].ok || !c[3].ok) return;  // a leaf with a failed corner draws nothing
-    const double a = std::abs(c[0].v), cc = std::abs(c[1].v), b = std::abs(c[2].v), d = std::abs(c[3].v);
-    std::array<std::array<double, 4>, 3> marks;
-    // diagonals
-    if (a < cc && a < d && b < cc && b < d)
-        marks[0] = {xa, ya, xb, yb};
-    else
-        marks[0] = {xb, ya, xa, yb};
-    // horizontal edges
-    if (a < b && a < d && cc < b && cc < d)
-        marks[1] = {xa, ya, xb, ya};
-    else
-        marks[1] = {xa, yb, xb, yb};
-    // vertical edges
-    if (a < b && a < cc && d < b && d < cc)
-        marks[2] = {xa, ya, xa, yb};
-    else
-        marks[2] = {xb, ya, xb, yb};
-    t.map.Segments(marks);
-}
-
-// The quarter test of a cell's sign pattern.
-struct TCoordinate::QuarterTest {
-    ImplicitCell cell;
-    int walk = 0;           // edge points: 0 when the corners decide
-    bool above = false;     // the walk runs along the top edge, else the bottom
-    double walkX[3] = {};
-    size_t asked[3] = {};   // where each edge point's value is, or kCorner
-    bool holdsZero = false;
-};
-
-void TCoordinate::SplitImplicitCell(ImplicitTrace& t, const ImplicitCell& cell, double mx, double my) {
-    // f on the 3 x 3 points of the split: rows ya, my, yb; columns xa, mx, xb. The parent's
-    // corners and any edge midpoint its test left are known; the rest go in one batch.
-    const double gx[3] = {cell.xa, mx, cell.xb}, gy[3] = {cell.ya, my, cell.yb};
-    FValue g[3][3];
-    bool have[3][3] = {};
-    if (cell.known) {
-        const int at[4][2] = {{0, 0}, {0, 2}, {2, 2}, {2, 0}};
-        for (int k = 0; k < 4; ++k) {
-            g[at[k][0]][at[k][1]] = cell.corner[k];
-            have[at[k][0]][at[k][1]] = true;
-        }
-    }
-    for (int e = 0; e < 2; ++e)
-        if (cell.midKnown[e]) {
-            g[e * 2][1] = cell.mid[e];
-            have[e * 2][1] = true;
-        }
-    t.Clear();
-    size_t asked[3][3] = {};
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            if (!have[r][c]) asked[r][c] = t.Ask(gx[c], gy[r]);
-    t.Evaluate();
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            if (!have[r][c]) g[r][c] = t.Answer(asked[r][c]);
-
-    // The four quarters in order, each with the corners from the grid; those whose corners
-    // agree in sign look along one edge for the other sign.
-    constexpr size_t kCorner = SIZE_MAX;
-    QuarterTest q[4];
-    t.Clear();
-    for (int k = 0; k < 4; ++k) {
-        const int r0 = k / 2, c0 = k % 2;
-        QuarterTest& qt = q[k];
-        ImplicitCell& qc = qt.cell;
-        qc.xa = gx[c0];
-        qc.ya = gy[r0];
-        qc.xb = gx[c0 + 1];
-        qc.yb = gy[r0 + 1];
-        qc.depth = cell.depth + 1;
-        qc.known = true;
-        qc.corner[0] = g[r0][c0];
-        qc.corner[1] = g[r0][c0 + 1];
-        qc.corner[2] = g[r0 + 1][c0 + 1];
-        qc.corner[3] = g[r0 + 1][c0];
-        int good = 0, pos = 0, neg = 0;
-        for (const FValue& v : qt.cell.corner) {
-            if (!v.ok) continue;  // a failed corner takes no part in the sign test
-            ++good;
-            if (v.v > 0) ++pos;
-            if (v.v < 0) ++neg;
-        }
-        if (good == 0) continue;
-        if (pos != good && neg != good) {
-            qt.holdsZero = true;
-            continue;
-        }
-        // From the edge's first corner in steps of half its length while short of the far
-        // corner: the midpoint and the far corner.
-        qt.above = pos == good;
-        const double ye = qt.above ? qt.cell.ya : qt.cell.yb;
-        const double step = std::abs(qt.cell.xb - qt.cell.xa) / 2;
-        for (double x = qt.cell.xa; x < qt.cell.xb && qt.walk < 3;) {
-            const double next = x + step;
-            if (!(next > x)) break;
-            x = next;
-            qt.walkX[qt.walk] = x;
-            qt.asked[qt.walk] = SameBits(x, qt.cell.xb) ? kCorner : t.Ask(x, ye);
-            ++qt.walk;
-        }
-    }
-    t.Evaluate();
-    for (QuarterTest& qt : q) {
-        qt.cell.midKnown[0] = qt.cell.midKnown[1] = false;
-        const FValue far = qt.cell.corner[qt.above ? 1 : 2];
-        const double cmx = (qt.cell.xa + qt.cell.xb) / 2;
-        for (int i = 0; i < qt.walk; ++i) {
-            const FValue v = qt.asked[i] == kCorner ? far : t.Answer(qt.asked[i]);
-            if (v.ok && (qt.above ? v.v < 0 : v.v > 0)) qt.holdsZero = true;
-            if (SameBits(qt.walkX[i], cmx)) {
-                qt.cell.mid[qt.above ? 0 : 1] = v;
-                qt.cell.midKnown[qt.above ? 0 : 1] = true;
-            }
-        }
-    }
-    for (const QuarterTest& qt : q) {
-        t.Visit(qt.cell.xa, qt.cell.yb);
-        if (qt.walk > 0) t.Visit(qt.walkX[qt.walk - 1], qt.above ? qt.cell.ya : qt.cell.yb);
-        if (qt.holdsZero) TraceImplicitCell(t, qt.cell);
-    }
 }
 
 namespace {

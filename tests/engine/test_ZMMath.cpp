@@ -717,33 +717,40 @@ TEST(TExpCal, BatchesGiveTheBitsOfSingleEvaluations) {
         "(x+1)*(x-2)/(x+3)+(x-4)*(x+5)/(x-6)+(x+7)*(x-8)/(x+9)+(x-10)*(x+11)/(x-12)"
         "+sin(x)*cos(x)+sqrt(x*x+1)-exp(x/10)+x^3-2*x^2+1",
         "exp(x*y)/(1-x)", "ln(x)*y+arcsin(y)", "x^y^2", "tan(x*1e10)", "x*1e300*y", "sqrt(x-y)+ln(y-x)",
-        "1/(x-y)", "(x>0)*sqrt(x)+(x<=0)*y", "x2", "", "q",
+        "1/(x-y)", "(x>0)*sqrt(x)+(x<=0)*y", "arctan(ln x)+exp(cot y)", "x2", "", "q",
     };
     const size_t points = 4099;  // blocks and a part of one
     const std::vector<double> xs = Inputs(1, points), ys = Inputs(2, points);
+    std::vector<double> xRuns(points), yRuns(points);  // each value again at the next points, as on a grid
+    for (size_t i = 0; i < points; ++i) {
+        xRuns[i] = xs[i / 3];
+        yRuns[i] = ys[i / 2];
+    }
     size_t goodTotal = 0, failedTotal = 0;
     for (const char* formula : formulas) {
-        for (int variant = 0; variant < 4; ++variant) {
+        for (int variant = 0; variant < 5; ++variant) {
             // 0: x and y bound; 1: only x bound, y from the memory; 2: folded by Simplify;
-            // 3: a few points, evaluated one by one
+            // 3: a few points, evaluated one by one; 4: both bound, values in runs
             const size_t count = variant == 3 ? 7 : points;
+            const std::vector<double>& x = variant == 4 ? xRuns : xs;
+            const std::vector<double>& y = variant == 4 ? yRuns : ys;
             Context c;
             c.vars.SetValue("y", 0.75);
             TExpCal e(formula, c.ops, c.vars, c.consts);
             if (variant == 2) e.Simplify();
-            const zm::TBatchVariable bound[] = {{c.vars.IndexOf("x"), xs.data()}, {c.vars.IndexOf("y"), ys.data()}};
+            const zm::TBatchVariable bound[] = {{c.vars.IndexOf("x"), x.data()}, {c.vars.IndexOf("y"), y.data()}};
             std::vector<double> results(count, -1);
             std::vector<uint8_t> ok(count, 7);
             e.CalculateBatch({bound, variant == 1 ? 1u : 2u}, count, results.data(), ok.data());
             size_t good = 0;
             for (size_t i = 0; i < count; ++i) {
-                c.vars.SetValue("x", xs[i]);
-                if (variant != 1) c.vars.SetValue("y", ys[i]);
+                c.vars.SetValue("x", x[i]);
+                if (variant != 1) c.vars.SetValue("y", y[i]);
                 const bool single = e.Calculate();
                 good += single;
-                ASSERT_EQ(ok[i], single ? 1 : 0) << formula << " variant " << variant << " x=" << xs[i] << " y=" << ys[i];
+                ASSERT_EQ(ok[i], single ? 1 : 0) << formula << " variant " << variant << " x=" << x[i] << " y=" << y[i];
                 ASSERT_EQ(std::bit_cast<uint64_t>(results[i]), std::bit_cast<uint64_t>(e.Value))
-                    << formula << " variant " << variant << " x=" << xs[i] << " y=" << ys[i];
+                    << formula << " variant " << variant << " x=" << x[i] << " y=" << y[i];
             }
             goodTotal += good;
             failedTotal += count - good;

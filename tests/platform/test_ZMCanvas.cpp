@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
+#include "support/PixelSum.h"
+
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -264,6 +266,50 @@ TEST(Canvas, ThinLinesAreTheSameOnEveryImageFormat) {
     EXPECT_NE(viaPainter, whiteImage(90, 70));
     for (QImage::Format f : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied})
         EXPECT_EQ(draw(f), viaPainter) << int(f);
+}
+
+TEST(Canvas, ThinPolylinesKeepTheirPixels) {
+    // Polylines of every thin pen style and a few colours: mostly marks of a few pixels in
+    // every direction, some zero-length steps and some long runs far out of the image;
+    // against stored pixels, in copy and in not-xor mode, on every image format.
+    const auto draw = [](QImage::Format format, uint8_t mode) {
+        QImage img(240, 160, format);
+        img.fill(Qt::white);
+        TCanvas cv(&img);
+        plainState(cv);
+        cv.SetPenMode(mode);
+        uint32_t seed = 12345;
+        const auto next = [&](int n) {
+            seed = seed * 1664525u + 1013904223u;
+            return static_cast<int>((seed >> 8) % static_cast<uint32_t>(n));
+        };
+        const uint8_t styles[] = {psSolid, psDash, psDot, psDashDot, psDashDotDot, psInsideFrame};
+        const TColor colors[] = {255, RGBColor(0x12, 0x34, 0x56), -16777208, 0xFF0000};
+        for (int run = 0; run < 90; ++run) {
+            cv.SetPenStyle(styles[run % 6]);
+            cv.SetPenColor(colors[run % 4]);
+            int x = next(280) - 20, y = next(200) - 20;
+            cv.MoveTo(x, y);
+            const int reach = run % 7 == 0 ? 900 : run % 3 == 0 ? 40 : 4;
+            for (int k = 0; k < 14; ++k) {
+                x += next(2 * reach + 1) - reach;
+                y += next(2 * reach + 1) - reach;
+                cv.LineTo(x, y);
+            }
+        }
+        cv.Flush();
+        return img.convertToFormat(QImage::Format_RGB32);
+    };
+    struct Case {
+        uint8_t mode;
+        uint64_t pixels;
+    };
+    const Case cases[] = {{pmCopy, 0x3452bb1cd84b2c08ull}, {pmNotXor, 0x95d7da3043f78f47ull}};
+    for (const Case& c : cases)
+        for (QImage::Format f : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888}) {
+            const QImage img = draw(f, c.mode);
+            EXPECT_EQ(PixelSum(img), c.pixels) << int(c.mode) << " format " << int(f);
+        }
 }
 
 TEST(Canvas, EachPrimitiveDrawsInItsOwnPenAndBrush) {

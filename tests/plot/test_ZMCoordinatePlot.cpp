@@ -1,4 +1,5 @@
 #include "PlaneFixture.h"
+#include "support/PixelSum.h"
 
 #include "storage/ZMDocumentFile.h"
 #include "storage/ZMXML.h"
@@ -735,16 +736,6 @@ TEST(Plot, JoinedImplicitMarksPaintTheSamePixelsAsSeparateOnes) {
 }
 
 namespace {
-
-// FNV-1a over the pixels, row by row.
-uint64_t PixelSum(const QImage& img) {
-    uint64_t h = 1469598103934665603ull;
-    for (int y = 0; y < img.height(); ++y) {
-        const uchar* row = img.constScanLine(y);
-        for (qsizetype i = 0; i < static_cast<qsizetype>(img.width()) * 4; ++i) h = (h ^ row[i]) * 1099511628211ull;
-    }
-    return h;
-}
 
 TFunctionObj Styled(TFunctionObj g, int32_t width, uint8_t lineStyle, uint8_t brushStyle = bsBDiagonal) {
     g.GraphStyle.LineWidth = width;
