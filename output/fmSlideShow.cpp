@@ -19,10 +19,13 @@
 #include "editors/fmCoordinateProperties.h"
 #include "editors/fmPenProperties.h"
 #include "engine/ZMMath.h"
+#include "output/ZMCapScreen.h"
 #include "output/ZMPanelImage.h"
+#include "output/fmSetCaptureJob.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
 #include "platform/ZMMenuText.h"
+#include "platform/ZMPicture.h"
 #include "platform/ZMProgramDir.h"
 #include "platform/cstCHMHelpClass.h"
 #include "plot/ZMCoordinate.h"
@@ -104,6 +107,8 @@ void TFormSlideShow::CreateContext() {
     PenStyle = TGraphStyle{};
     PenStyle.LineWidth = 2;
     PenStyle.LineColor = 0xFF0000;  // blue
+    CapScreen = std::make_unique<TCapScreen>();
+    CapScreen->Directory = ProgramDir;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -458,13 +463,21 @@ void TFormSlideShow::OpenDocument1Click() {
     ReshowControlPanel();
 }
 
-void TFormSlideShow::SetBatchCaptureJob1Click() {}
+void TFormSlideShow::SetBatchCaptureJob1Click() {
+    TFormSetCaptureJob dialog(this);
+    dialog.Execute(*CapScreen);
+    ReshowControlPanel();
+}
 
 void TFormSlideShow::Help1Click() {
     TCHMHelp().ShowTopic(this, QStringLiteral("ZMHelp.chm"), QStringLiteral("ch06_01.htm#612"), 1);
 }
 
-void TFormSlideShow::CaptureScreen1Click() {}
+void TFormSlideShow::CaptureScreen1Click() {
+    const QImage picture = StretchedPicture(Coordinate1->Picture(), Coordinate1->width(), Coordinate1->height());
+    SavePicture(CapScreen->FilePath(), picture, CapScreen->Format == 1 ? TPictureFormat::Emf : TPictureFormat::Bmp);
+    CapScreen->NextIndex();
+}
 
 // ---------------------------------------------------------------------------------------
 // Keys

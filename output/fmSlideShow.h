@@ -30,6 +30,7 @@ class QToolButton;
 class QtFileChooser;
 
 class TAddLabel;
+class TCapScreen;
 class TCoordinate;
 class TMemory;
 class TPanelImage;
@@ -111,9 +112,12 @@ public:
     void CoordinateProperties1Click();
     // Asks for a document (the empty name on Cancel) that the next tick loads.
     void OpenDocument1Click();
+    // Edits CapScreen in the capture-job dialog.
     void SetBatchCaptureJob1Click();
     void Help1Click();
-    // The capture (F6).
+    // F6, "Capture Screen" and the "Quick Capture Screen" button: writes the plane's image, pen
+    // strokes in and labels out, to CapScreen's next file and steps its number. A picture that
+    // cannot be made or written raises and leaves the number as it was.
     void CaptureScreen1Click();
 
     // The file dialog of "Open Document..."; null puts the real one back.
@@ -129,6 +133,7 @@ public:
     std::unique_ptr<zm::TOperatorLib> OperatorLib;
     QString ProgramDir;   // the program folder with a trailing separator
     QString CurrentFile;  // read by the next tick
+    std::unique_ptr<TCapScreen> CapScreen;
     const QStringList* SlideList = nullptr;  // null while one document is shown
     std::int32_t SlideIndex = -1;
     std::uint8_t PointerMode = 0;  // 0 arrow, 1 hidden pointer, 2 pen
