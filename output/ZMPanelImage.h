@@ -3,16 +3,11 @@
 // release inside it emits clicked(). It never takes the focus.
 
 #include <QLabel>
-#include <QPixmap>
 
 class TPanelImage : public QLabel {
     Q_OBJECT
 public:
     explicit TPanelImage(QWidget* parent = nullptr);
-
-    // The pictures of our own: a triangle pointing to the previous or the next slide.
-    enum class Picture { PreviousSlide, NextSlide };
-    static QPixmap Draw(Picture picture);
 
 signals:
     void clicked();

@@ -2,21 +2,32 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editors/fmCoordinateProperties.h"
+#include "editors/fmPenProperties.h"
 #include "engine/ZMMath.h"
+#include "output/ZMCapScreen.h"
 #include "output/ZMPanelImage.h"
+#include "output/fmSetCaptureJob.h"
+#include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
+#include "platform/ZMMenuText.h"
+#include "platform/ZMPicture.h"
 #include "platform/ZMProgramDir.h"
+#include "platform/cstCHMHelpClass.h"
 #include "plot/ZMCoordinate.h"
 #include "plot/ZMFunTabObj.h"
 #include "storage/ZMAddLabel.h"
@@ -37,7 +48,8 @@ void PaintBackground(QWidget* widget, TColor color) {
 
 }  // namespace
 
-TFormSlideShow::TFormSlideShow(QWidget* parent) : QDialog(parent) {
+TFormSlideShow::TFormSlideShow(QWidget* parent)
+    : QDialog(parent), ownChooser_(std::make_unique<QtFileChooser>()), chooser_(ownChooser_.get()) {
     setObjectName(QStringLiteral("FormSlideShow"));
     setWindowTitle(QStringLiteral("FormSlideShow"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -56,12 +68,10 @@ TFormSlideShow::TFormSlideShow(QWidget* parent) : QDialog(parent) {
 
     Coordinate1 = new TCoordinate(Panel1);
     Coordinate1->setObjectName(QStringLiteral("Coordinate1"));
+    Coordinate1->installEventFilter(this);
 
+    BuildMenus();
     BuildControlPanel();
-
-    ShowHideControlPanel1 = new QAction(QStringLiteral("Show/Hide Control Panel (Space Key)"), this);
-    ShowHideControlPanel1->setObjectName(QStringLiteral("ShowHideControlPanel1"));
-    ShowHideControlPanel1->setCheckable(true);
 
     // Keys must reach the viewer itself: a child with the focus would take Space as a click.
     for (QWidget* child : findChildren<QWidget*>()) child->setFocusPolicy(Qt::NoFocus);
@@ -75,64 +85,12 @@ TFormSlideShow::TFormSlideShow(QWidget* parent) : QDialog(parent) {
 }
 
 TFormSlideShow::~TFormSlideShow() {
+    SetPointerMode(0);
     // The plane must not keep a link to the list that is freed before it.
     Coordinate1->SetMemory(nullptr);
 }
 
-void TFormSlideShow::BuildControlPanel() {
-    GroupBoxMovement = new QGroupBox(QStringLiteral("Control Panel"), Panel1);
-    GroupBoxMovement->setObjectName(QStringLiteral("GroupBoxMovement"));
-    auto* rows = new QVBoxLayout(GroupBoxMovement);
-
-    auto* options = new QHBoxLayout;
-    CheckBoxAcc = new QCheckBox(GroupBoxMovement);
-    CheckBoxAcc->setObjectName(QStringLiteral("CheckBoxAcc"));
-    CheckBoxAcc->setChecked(true);
-    Label1 = new QLabel(QStringLiteral("Accelerate"), GroupBoxMovement);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    LabelHide = new TPanelImage(GroupBoxMovement);
-    LabelHide->setObjectName(QStringLiteral("LabelHide"));
-    LabelHide->setText(QStringLiteral("Hide"));
-    QFont link = LabelHide->font();
-    link.setUnderline(true);
-    LabelHide->setFont(link);
-    QPalette blue = LabelHide->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    LabelHide->setPalette(blue);
-    LabelHide->setCursor(Qt::PointingHandCursor);
-    connect(LabelHide, &TPanelImage::clicked, this, [this] {
-        ShowHideControlPanel1->setChecked(false);
-        GroupBoxMovement->hide();
-    });
-    options->addWidget(CheckBoxAcc);
-    options->addWidget(Label1);
-    options->addStretch(1);
-    options->addWidget(LabelHide);
-    rows->addLayout(options);
-
-    auto* slides = new QHBoxLayout;
-    ImageLastSlide = new TPanelImage(GroupBoxMovement);
-    ImageLastSlide->setObjectName(QStringLiteral("ImageLastSlide"));
-    ImageLastSlide->setToolTip(QStringLiteral("Previous Slide"));
-    ImageLastSlide->setPixmap(TPanelImage::Draw(TPanelImage::Picture::PreviousSlide));
-    ImageNextSlide = new TPanelImage(GroupBoxMovement);
-    ImageNextSlide->setObjectName(QStringLiteral("ImageNextSlide"));
-    ImageNextSlide->setToolTip(QStringLiteral("New Slide"));
-    ImageNextSlide->setPixmap(TPanelImage::Draw(TPanelImage::Picture::NextSlide));
-    LabelSlide = new QLabel(QStringLiteral("Slide: 0/0"), GroupBoxMovement);
-    LabelSlide->setObjectName(QStringLiteral("LabelSlide"));
-    LabelSlide->setAlignment(Qt::AlignCenter);
-    connect(ImageLastSlide, &TPanelImage::clicked, this, [this] { guarded(this, [this] { PreviousSlide(); }); });
-    connect(ImageNextSlide, &TPanelImage::clicked, this, [this] { guarded(this, [this] { NextSlide(); }); });
-    slides->addWidget(ImageLastSlide);
-    slides->addWidget(LabelSlide, 1);
-    slides->addWidget(ImageNextSlide);
-    rows->addLayout(slides);
-
-    GroupBoxMovement->setMinimumWidth(200);
-    GroupBoxMovement->adjustSize();
-    GroupBoxMovement->hide();
-}
+void TFormSlideShow::SetFileChooser(FileChooser* Chooser) { chooser_ = Chooser ? Chooser : ownChooser_.get(); }
 
 void TFormSlideShow::CreateContext() {
     ProgramDir = programDirWithSeparator();
@@ -149,6 +107,8 @@ void TFormSlideShow::CreateContext() {
     PenStyle = TGraphStyle{};
     PenStyle.LineWidth = 2;
     PenStyle.LineColor = 0xFF0000;  // blue
+    CapScreen = std::make_unique<TCapScreen>();
+    CapScreen->Directory = ProgramDir;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -188,6 +148,11 @@ void TFormSlideShow::reject() {
     QDialog::reject();
 }
 
+void TFormSlideShow::done(int result) {
+    SetPointerMode(0);
+    QDialog::done(result);
+}
+
 // ---------------------------------------------------------------------------------------
 // The tick and the layout
 
@@ -202,6 +167,24 @@ void TFormSlideShow::Timer1Timer() {
 }
 
 bool TFormSlideShow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Coordinate1) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            guarded(this, [&] { Coordinate1MouseDown(at); });
+            return true;
+        }
+        case QEvent::MouseMove: {
+            const auto* e = static_cast<QMouseEvent*>(event);
+            guarded(this, [&] { Coordinate1MouseMove(e->buttons(), e->position().toPoint()); });
+            return true;
+        }
+        case QEvent::ContextMenu:
+            PopupMenuMain->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        default: return false;
+        }
+    }
     // A window manager may resize the window after the first tick: lay out again and redraw
     // what is loaded.
     if (watched == Panel1 && event->type() == QEvent::Resize && laidOut_) {
@@ -218,8 +201,14 @@ void TFormSlideShow::PlaceControlPanel() {
     GroupBoxMovement->move(Coordinate1->width() - GroupBoxMovement->width() - kPanelInset,
                            Coordinate1->height() - GroupBoxMovement->height() - kPanelInset);
     const TColor background = Coordinate1->Settings.BackgroundColor;
-    PaintBackground(GroupBoxMovement, background);
-    PaintBackground(LabelHide, background);
+    for (QWidget* w : {static_cast<QWidget*>(GroupBoxMovement), static_cast<QWidget*>(LabelHide), ToolBar1})
+        PaintBackground(w, background);
+}
+
+void TFormSlideShow::ReshowControlPanel() {
+    GroupBoxMovement->hide();
+    GroupBoxMovement->show();
+    setFocus();
 }
 
 void TFormSlideShow::ToggleControlPanel() {
@@ -339,15 +328,156 @@ void TFormSlideShow::ApplyView(TViewCommand Command) {
     Redraw();
 }
 
+void TFormSlideShow::MoveView(TViewCommand Step, TViewCommand Fast) { ApplyView(CheckBoxAcc->isChecked() ? Fast : Step); }
+
 void TFormSlideShow::ToggleGraph(int Index) {
     if (Index >= 0 && Index < static_cast<int>(Memory->Count()))
         Memory->SetShowEnabled(Index, Memory->GetShowEnabled(Index) ? 0 : 1);
     Redraw();
 }
 
-void TFormSlideShow::ToolButtonPenClick() {}
+void TFormSlideShow::PlaneSwitchClick(Switch Which) {
+    TCoordinateSettings& s = Coordinate1->Settings;
+    const auto flip = [](std::uint8_t& v) { v = v ? 0 : 1; };
+    switch (Which) {
+    case Switch::GridHor: flip(s.GridHorEnabled); break;
+    case Switch::GridVer: flip(s.GridVerEnabled); break;
+    case Switch::GridRadial: flip(s.GridRadialEnabled); break;
+    case Switch::GridAngular: flip(s.GridAngularEnabled); break;
+    case Switch::EqualScale: flip(s.EqualScaleEnabled); break;
+    case Switch::Crossed: s.AxesStyle = 0; break;
+    case Switch::Boxed: s.AxesStyle = 1; break;
+    case Switch::Legend: flip(s.LegendEnabled); break;
+    }
+    Redraw();
+}
 
-void TFormSlideShow::CaptureScreen1Click() {}
+// ---------------------------------------------------------------------------------------
+// Menus
+
+void TFormSlideShow::PopupMenuMainPopup() {
+    const TCoordinateSettings& s = Coordinate1->Settings;
+    for (const auto& [item, which] : switchItems_) {
+        bool on = false;
+        switch (which) {
+        case Switch::GridHor: on = s.GridHorEnabled != 0; break;
+        case Switch::GridVer: on = s.GridVerEnabled != 0; break;
+        case Switch::GridRadial: on = s.GridRadialEnabled != 0; break;
+        case Switch::GridAngular: on = s.GridAngularEnabled != 0; break;
+        case Switch::EqualScale: on = s.EqualScaleEnabled != 0; break;
+        case Switch::Crossed: on = s.AxesStyle == 0; break;
+        case Switch::Boxed: on = s.AxesStyle != 0; break;
+        case Switch::Legend: on = s.LegendEnabled != 0; break;
+        }
+        item->setChecked(on);
+    }
+    Arrow1->setChecked(PointerMode == 0);
+    Hide1->setChecked(PointerMode == 1);
+    Pen1->setChecked(PointerMode == 2);
+    Go1->setEnabled(SlideList != nullptr);
+}
+
+void TFormSlideShow::GraphListPopup(QMenu* Menu) {
+    Menu->clear();
+    for (std::size_t i = 0; i < Memory->Count(); ++i) {
+        const auto index = static_cast<std::ptrdiff_t>(i);
+        QAction* item = Menu->addAction(MenuText(Memory->GetCaption(index)));
+        item->setData(static_cast<int>(i));
+        item->setCheckable(true);
+        item->setChecked(Memory->GetShowEnabled(index) != 0);
+        connect(item, &QAction::triggered, this, [this, item] { guarded(this, [this, item] { GraphItemClick(item); }); });
+    }
+}
+
+void TFormSlideShow::GraphItemClick(const QAction* Item) {
+    bool ok = false;
+    const int index = Item->data().toInt(&ok);
+    ToggleGraph(ok ? index : -1);
+}
+
+// ---------------------------------------------------------------------------------------
+// Pointer modes and the pen
+
+void TFormSlideShow::SetPointerMode(std::uint8_t Mode) {
+    PointerMode = Mode;
+    const bool hide = Mode == 1;
+    if (hide && !pointerHidden_) QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+    if (!hide && pointerHidden_) QGuiApplication::restoreOverrideCursor();
+    pointerHidden_ = hide;
+    Coordinate1->setCursor(Mode == 2 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    ToolButtonPen->setChecked(Mode == 2);
+}
+
+void TFormSlideShow::ToolButtonPenClick() { SetPointerMode(PointerMode == 2 ? 0 : 2); }
+
+void TFormSlideShow::Coordinate1MouseDown(QPoint P) { Coordinate1->GetCanvas().MoveTo(P.x(), P.y()); }
+
+void TFormSlideShow::Coordinate1MouseMove(Qt::MouseButtons Buttons, QPoint P) {
+    if (!Buttons.testFlag(Qt::LeftButton) || PointerMode != 2) return;
+    SavePenBrush();
+    TCanvas& c = Coordinate1->GetCanvas();
+    c.SetPenColor(PenStyle.LineColor);
+    c.SetPenWidth(PenStyle.LineWidth);
+    c.SetPenStyle(PenStyle.LineStyle);
+    c.LineTo(P.x(), P.y());
+    RestorePenBrush();
+    Coordinate1->update();
+}
+
+void TFormSlideShow::SavePenBrush() {
+    const TCanvas& c = Coordinate1->GetCanvas();
+    SavedPen = c.Pen();
+    SavedBrush = c.Brush();
+}
+
+void TFormSlideShow::RestorePenBrush() {
+    TCanvas& c = Coordinate1->GetCanvas();
+    c.SetPen(SavedPen);
+    c.SetBrush(SavedBrush);
+}
+
+// ---------------------------------------------------------------------------------------
+// Dialogs and the other items
+
+void TFormSlideShow::PenProperties1Click() {
+    TFormPenProperties dialog(this);
+    if (dialog.Execute(PenStyle)) SetPointerMode(2);
+    ReshowControlPanel();
+}
+
+void TFormSlideShow::CoordinateProperties1Click() {
+    TFormCoordinateProperties dialog(this);
+    if (dialog.Execute(*Coordinate1)) Redraw();
+    ReshowControlPanel();
+}
+
+void TFormSlideShow::OpenDocument1Click() {
+    CurrentFile = chooser_->choose({.parent = this,
+                                    .save = false,
+                                    .filter = QStringLiteral("*.xml|*.xml"),
+                                    .defaultExt = QStringLiteral(".xml"),
+                                    .fileName = {},
+                                    .overwritePrompt = true});
+    ShowHideControlPanel1->setChecked(false);
+    Timer1.start();
+    ReshowControlPanel();
+}
+
+void TFormSlideShow::SetBatchCaptureJob1Click() {
+    TFormSetCaptureJob dialog(this);
+    dialog.Execute(*CapScreen);
+    ReshowControlPanel();
+}
+
+void TFormSlideShow::Help1Click() {
+    TCHMHelp().ShowTopic(this, QStringLiteral("ZMHelp.chm"), QStringLiteral("ch06_01.htm#612"), 1);
+}
+
+void TFormSlideShow::CaptureScreen1Click() {
+    const QImage picture = StretchedPicture(Coordinate1->Picture(), Coordinate1->width(), Coordinate1->height());
+    SavePicture(CapScreen->FilePath(), picture, CapScreen->Format == 1 ? TPictureFormat::Emf : TPictureFormat::Bmp);
+    CapScreen->NextIndex();
+}
 
 // ---------------------------------------------------------------------------------------
 // Keys
@@ -361,13 +491,12 @@ void TFormSlideShow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TFormSlideShow::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers) {
-    const bool faster = CheckBoxAcc->isChecked();
     const bool keypad = Modifiers.testFlag(Qt::KeypadModifier);
     switch (Key) {
-    case Qt::Key_Up: ApplyView(faster ? TViewCommand::MoveUpMore : TViewCommand::MoveUp); break;
-    case Qt::Key_Down: ApplyView(faster ? TViewCommand::MoveDownMore : TViewCommand::MoveDown); break;
-    case Qt::Key_Left: ApplyView(faster ? TViewCommand::MoveLeftMore : TViewCommand::MoveLeft); break;
-    case Qt::Key_Right: ApplyView(faster ? TViewCommand::MoveRightMore : TViewCommand::MoveRight); break;
+    case Qt::Key_Up: MoveView(TViewCommand::MoveUp, TViewCommand::MoveUpMore); break;
+    case Qt::Key_Down: MoveView(TViewCommand::MoveDown, TViewCommand::MoveDownMore); break;
+    case Qt::Key_Left: MoveView(TViewCommand::MoveLeft, TViewCommand::MoveLeftMore); break;
+    case Qt::Key_Right: MoveView(TViewCommand::MoveRight, TViewCommand::MoveRightMore); break;
     case Qt::Key_PageDown: NextSlide(); break;
     case Qt::Key_PageUp: PreviousSlide(); break;
     case Qt::Key_Home: FirstSlide(); break;

@@ -32,8 +32,14 @@ UpDownEdit::UpDownEdit(int min, int max, QWidget* parent)
     row->addLayout(arrows);
     edit_->setText(QString::number(position_));
     edit_->installEventFilter(this);
-    connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+    connect(up_, &QToolButton::clicked, this, [this] {
+        Step(1);
+        emit stepped();
+    });
+    connect(down_, &QToolButton::clicked, this, [this] {
+        Step(-1);
+        emit stepped();
+    });
 }
 
 void UpDownEdit::SetValue(int value) {
@@ -54,6 +60,7 @@ bool UpDownEdit::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             Step(key == Qt::Key_Up ? 1 : -1);
+            emit stepped();
             return true;
         }
     }

@@ -27,6 +27,10 @@ public:
     // One step up (+1) or down (-1); the edit then shows the new position.
     void Step(int delta);
 
+signals:
+    // The user stepped with an arrow button or the Up or Down key (after the step).
+    void stepped();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -35,6 +35,7 @@
 #include "platform/ZMGuard.h"
 #include "platform/ZMIniFile.h"
 #include "platform/ZMLocale.h"
+#include "platform/ZMMenuText.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
 #include "platform/ZMXmlDocument.h"
@@ -61,9 +62,6 @@ bool IsMarkedLabel(const QObject* o) {
 }
 
 QString NumberText(double v) { return QString::fromStdString(zm::FloatToStr(v, decimalSeparator())); }
-
-// "&" in a graph caption must not become a mnemonic.
-QString MenuText(const std::string& s) { return QString::fromStdString(s).replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
 // A label dialog's result into the label the window copies from.
 void CopyLook(const TLabelLook& look, TAddLabel& label) {

@@ -65,4 +65,19 @@ TEST(UpDownEdit, UpAndDownKeysInTheEditStep) {
     EXPECT_EQ(e.Position(), 4);
 }
 
+TEST(UpDownEdit, TellsOfTheUsersStepsOnlyAndAfterTheStep) {
+    UpDownEdit e(1, 10);
+    QStringList seen;  // the edit's text at each signal
+    QObject::connect(&e, &UpDownEdit::stepped, [&] { seen << e.Edit()->text(); });
+    e.SetValue(5);
+    e.Step(1);
+    EXPECT_TRUE(seen.isEmpty());
+    e.UpButton()->click();
+    e.DownButton()->click();
+    QTest::keyClick(e.Edit(), Qt::Key_Down);
+    QTest::keyClick(e.Edit(), Qt::Key_Up);
+    QTest::keyClick(e.Edit(), Qt::Key_Left);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("7"), QStringLiteral("6"), QStringLiteral("5"), QStringLiteral("6")}));
+}
+
 }  // namespace
