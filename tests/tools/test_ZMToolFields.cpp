@@ -1,5 +1,6 @@
 // The formula boxes of the tool dialogs that list the document's formulas: typed text stays as
-// typed, and Enter runs the dialog's default button at once.
+// typed, and Enter runs the dialog's default button at once. Result fields show the start of a
+// result too long for them.
 
 #include "tools/ZMToolFields.h"
 
@@ -15,6 +16,8 @@
 #include "plot/ZMFunTabObj.h"
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
+#include "tools/ZMToolContext.h"
+#include "tools/fmAnalyzeResult.h"
 #include "tools/fmDerivative.h"
 #include "tools/fmTangentNormal.h"
 #include "tools/fmValueTable.h"
@@ -70,6 +73,47 @@ TEST(ToolFormulaBoxTest, TypedTextIsNotCompletedFromTheListAndEnterRunsTheDefaul
         box.execute(*d, memory);
         EXPECT_EQ(typed.toStdString(), "sin(3*x)");
         EXPECT_EQ(result.toStdString(), box.expected);
+    }
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST(ToolResultFieldTest, ALongResultIsShownFromItsStart) {
+    MessageRecorder boxes;
+    const QString formula = QStringLiteral("sin(3*x)*exp(-x*x/20)*8+cos(5*x)*ln(x*x+1)*sqrt(x*x+4)");
+    struct Field {
+        const char* dialog;
+        std::function<std::unique_ptr<QDialog>()> make;
+        std::function<void(QDialog&)> run;  // shows a result in Edit1
+    };
+    const auto generate = [&](QDialog& d) {
+        Control<QComboBox>(d, "ComboBox1")->setEditText(formula);
+        static_cast<TFormDerivativeTool&>(d).Button1Click();
+    };
+    const Field fields[] = {
+        {"Derivative", [] { return std::make_unique<TFormDerivative>(); }, generate},
+        {"Tangent or Normal", [] { return std::make_unique<TFormTangentNormal>(); }, generate},
+        {"Analysis Result", [] { return std::make_unique<TFormAnalyzeResult>(); }, [](QDialog&) {}},
+    };
+    for (const Field& field : fields) {
+        SCOPED_TRACE(field.dialog);
+        auto d = field.make();
+        QString text;
+        int caret = -1;
+        WhileShown(*d, [&] {
+            field.run(*d);
+            auto* edit = Control<QLineEdit>(*d, "Edit1");
+            text = edit->text();
+            caret = edit->cursorPosition();
+        });
+        if (auto* report = dynamic_cast<TFormAnalyzeResult*>(d.get())) {
+            TToolContext ctx({"x", "y"});
+            report->Execute("x", formula.toStdString(), nullptr, ctx.OperatorLib, ctx.VarMemory, ctx.ConstMemory, 0, 0,
+                            1, -1, 1, 2, 3);
+        } else {
+            static_cast<TFormDerivativeTool&>(*d).Execute(nullptr);
+        }
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_EQ(caret, 0) << text.toStdString();
     }
     EXPECT_EQ(boxes.count(), 0);
 }
