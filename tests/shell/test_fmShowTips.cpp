@@ -1,6 +1,6 @@
 // Tip of the Day: the rotation over stored numbers, when the dialog shows, what "OK" and closing
-// write, tips shown as stored, a failed write, and the tips file that ships with the program: its
-// menu paths and shortcuts are those of the main window.
+// write, tips shown as stored, a failed write, and the tips file that ships with the program. The
+// menu paths and shortcuts that the tips and the help pages name are those of the main window.
 
 #include "shell/fmShowTips.h"
 
@@ -12,6 +12,7 @@
 #include "tests/shell/SettingsFolder.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -242,8 +243,8 @@ qsizetype FollowMenuPath(const QMenu* menu, const QString& rest, const QString& 
         caption = c;
     }
     if (!item) {
-        ADD_FAILURE() << "no item of " << ShownCaption(menu->title()).toStdString() << " at \"" << rest.toStdString()
-                      << "\" in: " << tip.toStdString();
+        ADD_FAILURE() << "no item of " << ShownCaption(menu->title()).toStdString() << " at \""
+                      << rest.left(40).toStdString() << "\" in: " << tip.left(200).toStdString();
         return 0;
     }
     const QString after = rest.mid(caption.size());
@@ -264,28 +265,54 @@ qsizetype FollowMenuPath(const QMenu* menu, const QString& rest, const QString& 
     return caption.size();
 }
 
+// Follows every menu path in `text` that starts at a menu of `bar`. Returns how many of the
+// text's " > " those paths took.
+qsizetype FollowMenuPaths(const QMenuBar* bar, const QString& text) {
+    const QString next = QStringLiteral(" > ");
+    qsizetype covered = 0;
+    for (const QAction* top : bar->actions()) {
+        const QString title = ShownCaption(top->text());
+        for (qsizetype at = text.indexOf(title + next); at >= 0; at = text.indexOf(title + next, at + 1)) {
+            if (at > 0 && text[at - 1].isLetterOrNumber()) continue;
+            const qsizetype start = at + title.size() + next.size();
+            const qsizetype taken = FollowMenuPath(top->menu(), text.mid(start), text);
+            covered += 1 + text.mid(start, taken).count(next);
+        }
+    }
+    return covered;
+}
+
 TEST_F(MainWindowTest, ShippedTipsNameMenuPathsAndShortcutsOfTheMainWindow) {
     const IniFile tips(QStringLiteral(ZM_SOURCE_DIR "/resources/ZMTips.ini"));
     const QString section = QStringLiteral("TipList");
     const int count = tips.readInt(section, QStringLiteral("TipCount"), 0);
     ASSERT_GE(count, 1);
-    const QString next = QStringLiteral(" > ");
     for (int n = 1; n <= count; ++n) {
         const QString tip = tips.readString(section, QStringLiteral("Tip%1").arg(n), QString());
-        // Every " > " of the tip belongs to a path that starts at a menu of the menu bar.
-        qsizetype covered = 0;
-        for (const QAction* top : frame->menuBar()->actions()) {
-            const QString title = ShownCaption(top->text());
-            for (qsizetype at = tip.indexOf(title + next); at >= 0; at = tip.indexOf(title + next, at + 1)) {
-                if (at > 0 && tip[at - 1].isLetterOrNumber()) continue;
-                const qsizetype start = at + title.size() + next.size();
-                const qsizetype taken = FollowMenuPath(top->menu(), tip.mid(start), tip);
-                covered += 1 + tip.mid(start, taken).count(next);
-            }
-        }
-        EXPECT_EQ(covered, tip.count(next)) << "a path that starts at no menu, in Tip" << n << ": "
-                                            << tip.toStdString();
+        // Every " > " of a tip belongs to a path that starts at a menu of the menu bar.
+        EXPECT_EQ(FollowMenuPaths(frame->menuBar(), tip), tip.count(QStringLiteral(" > ")))
+            << "a path that starts at no menu, in Tip" << n << ": " << tip.toStdString();
     }
+}
+
+TEST_F(MainWindowTest, ShippedHelpPagesNameMenuPathsOfTheMainWindow) {
+    const QDir pages(QStringLiteral(ZM_SOURCE_DIR "/resources/programdir/ZMHelp.chm"));
+    const QStringList names = pages.entryList({QStringLiteral("*.htm")}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    int paths = 0;
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(pages.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        // The page as read: no tags, entities resolved, line breaks and runs of blanks as one blank.
+        QString text = QString::fromUtf8(file.readAll());
+        text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+        text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        text = text.simplified();
+        paths += static_cast<int>(FollowMenuPaths(frame->menuBar(), text));
+    }
+    EXPECT_GT(paths, 0);  // the pages do name menu paths
 }
 
 }  // namespace
