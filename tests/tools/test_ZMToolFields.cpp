@@ -63,6 +63,9 @@ TEST(ToolFormulaBoxTest, TypedTextIsNotCompletedFromTheListAndEnterRunsTheDefaul
         QString result;
         WhileShown(*d, [&] {
             auto* combo = Control<QComboBox>(*d, "ComboBox1");
+            // The list completes only in the active window, as a user's typing is.
+            d->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
             combo->clearEditText();
             combo->lineEdit()->setFocus();
             QTest::keyClicks(combo->lineEdit(), QStringLiteral("sin(3*x)"));
