@@ -42,6 +42,8 @@ TFormUpdateVarMem::TFormUpdateVarMem(QWidget* parent) : QDialog(parent) {
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    // A typed name stays as typed: "a" must not become a listed "abc".
+    ComboBox1->setCompleter(nullptr);
     ComboBox1->setMinimumWidth(120);
     Edit1 = NamedEdit(this, "Edit1", "0");
     Button1 = NamedButton(this, "Button1", "Update");

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/ZMNamedControls.h"
@@ -20,6 +21,11 @@ QComboBox* NewFormulaBox(QWidget* parent, const char* name) {
     // No completion from the list: a typed "x" must stay "x", not become a listed "x^2-4".
     box->setCompleter(nullptr);
     return box;
+}
+
+void ShowResultText(QLineEdit& field, const QString& text) {
+    field.setText(text);
+    field.setCursorPosition(0);
 }
 
 QGroupBox* NewFieldGroup(QWidget* parent, const char* title,

@@ -5,6 +5,7 @@
 #include "platform/ZMLocale.h"
 #include "platform/ZMNamedControls.h"
 #include "tools/ZMScan.h"
+#include "tools/ZMToolFields.h"
 #include "tools/ZMToolGrid.h"
 
 #include <QGridLayout>
@@ -197,7 +198,7 @@ void TFormAnalyzeResult::FormShow() {
     Label3->setText(kMaxCaption + QString::fromStdString(zm::FloatToStr(Max, sep)));
     Label4->setText(kStepsCaption + QString::number(Steps));
     Label5->setText(kAccuracyCaption + QString::number(Accuracy));
-    Edit1->setText(ShowDerivative ? QString::fromStdString(DerivativeText) : QString());
+    ShowResultText(*Edit1, ShowDerivative ? QString::fromStdString(DerivativeText) : QString());
     Label6->setText(kZerosCaption);
     Label7->setText(kExtremaCaption);
     Zeros_->SetHeader({QStringLiteral(" X")});

@@ -14,6 +14,7 @@
 #include "engine/ZMMath.h"
 #include "tools/ZMDerivativeKinds.h"
 #include "tools/ZMToolContext.h"
+#include "tools/ZMToolFields.h"
 
 namespace {
 
@@ -84,5 +85,5 @@ void TFormDerivative::Button1Click() {
     LabelMessage->setVisible(!derivable);
     LabelResult->setVisible(derivable);
     Edit1->setVisible(derivable);
-    Edit1->setText(QString::fromStdString(derivative));
+    ShowResultText(*Edit1, QString::fromStdString(derivative));
 }

@@ -10,6 +10,7 @@
 #include "platform/cstCHMHelpClass.h"
 #include "tools/ZMDerivativeKinds.h"
 #include "tools/ZMFormulaList.h"
+#include "tools/ZMToolFields.h"
 
 namespace {
 
@@ -26,9 +27,7 @@ TFormDerivativeTool::TFormDerivativeTool(const QString& caption, const QString& 
     : QDialog(parent), helpTopic_(helpTopic) {
     setWindowTitle(caption);
 
-    ComboBox1 = Named(new QComboBox(this), "ComboBox1");
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1 = NewFormulaBox(this, "ComboBox1");
     ComboBox1->setMinimumWidth(260);
     ComboBox2 = Named(new QComboBox(this), "ComboBox2");
     for (int row = 0; row < kinds; ++row)

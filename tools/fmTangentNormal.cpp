@@ -14,6 +14,7 @@
 #include "platform/ZMLocale.h"
 #include "tools/ZMDerivativeKinds.h"
 #include "tools/ZMTangentLine.h"
+#include "tools/ZMToolFields.h"
 
 namespace {
 
@@ -103,6 +104,6 @@ void TFormTangentNormal::Button1Click() {
     }
     LabelResult->setText(QString::fromLatin1(zm::kDerivativeKindTexts[line.Kind]));
     ResultKind = line.Kind;
-    Edit1->setText(QString::fromStdString(line.Text));
+    ShowResultText(*Edit1, QString::fromStdString(line.Text));
     Button2->setEnabled(Memory != nullptr);
 }

@@ -11,6 +11,7 @@
 #include "plot/ZMFunTabObj.h"
 #include "tools/ZMTextReport.h"
 #include "tools/ZMToolContext.h"
+#include "tools/ZMToolFields.h"
 #include "tools/ZMToolGrid.h"
 
 #include <QComboBox>
@@ -104,10 +105,7 @@ TFormValueTable::TFormValueTable(QWidget* parent) : QDialog(parent), Report_(std
 
     auto* generate = new QGroupBox(QStringLiteral("Generate Value Table"), this);
     auto* fields = new QGridLayout(generate);
-    ComboBox1 = new QComboBox(generate);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1 = NewFormulaBox(generate, "ComboBox1");
     ComboBox1->setMinimumWidth(220);
     Edit1 = NamedEdit(generate, "Edit1", "x");
     Edit2 = NamedEdit(generate, "Edit2", "-10");

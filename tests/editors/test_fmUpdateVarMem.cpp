@@ -110,6 +110,27 @@ TEST(UpdateVarMem, UpdateBuildsTheLineExactlyAsTyped) {
     }
 }
 
+TEST(UpdateVarMem, ATypedNameIsNotCompletedFromTheListAndEnterUpdates) {
+    zm::TVarMemory memory;
+    memory.AddVar("abcd", 1);
+    TFormUpdateVarMem dialog;
+    QString typed;
+    WhileShown(dialog, [&] {
+        auto* name = Control<QComboBox>(dialog, "ComboBox1");
+        // The list completes only in the active window, as a user's typing is.
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        name->clearEditText();
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("ab"));
+        typed = name->currentText();
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_TRUE(dialog.Execute(QStringLiteral("Var"), memory));
+    EXPECT_EQ(typed, QStringLiteral("ab"));
+    EXPECT_EQ(dialog.CommandLine, QStringLiteral("Var ab=0"));
+}
+
 TEST(UpdateVarMem, CloseBoxAndEscapeGiveFalseAndNoLine) {
     for (const auto& close : WaysToCancel()) {
         zm::TVarMemory memory;

@@ -1,5 +1,6 @@
 // Tip of the Day: the rotation over stored numbers, when the dialog shows, what "OK" and closing
-// write, tips shown as stored, a failed write, and the tips file that ships with the program.
+// write, tips shown as stored, a failed write, and the tips file that ships with the program. The
+// menu paths and shortcuts that the tips and the help pages name are those of the main window.
 
 #include "shell/fmShowTips.h"
 
@@ -7,10 +8,14 @@
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
 #include "support/SmallFileLimit.h"
+#include "tests/shell/MainWindowFixture.h"
 #include "tests/shell/SettingsFolder.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -215,6 +220,99 @@ TEST(ShippedTipsTest, CountMatchesTheTipsAndTheFirstStartShowsTipOne) {
         EXPECT_FALSE(m.captured(2).startsWith(QLatin1Char('"'))) << line.constData();
     }
     EXPECT_EQ(keys, count);
+}
+
+// A menu caption as shown: "&&" is an ampersand, a single "&" marks the accelerator.
+QString ShownCaption(QString caption) {
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// Follows the menu path that starts with the item of `menu` at the head of `rest`, as in
+// "Add Graph (Ctrl+G) draws ..." or "Set Default Coordinate > Standard Intervals". Returns the
+// length of text it took, or 0 with a failure when the path or its shortcut is not the menu's.
+qsizetype FollowMenuPath(const QMenu* menu, const QString& rest, const QString& tip) {
+    const QAction* item = nullptr;
+    QString caption;
+    for (const QAction* a : menu->actions()) {
+        const QString c = ShownCaption(a->text());
+        if (a->isSeparator() || c.isEmpty() || !rest.startsWith(c) || c.size() <= caption.size()) continue;
+        if (rest.size() > c.size() && rest[c.size()].isLetterOrNumber()) continue;
+        item = a;
+        caption = c;
+    }
+    if (!item) {
+        ADD_FAILURE() << "no item of " << ShownCaption(menu->title()).toStdString() << " at \""
+                      << rest.left(40).toStdString() << "\" in: " << tip.left(200).toStdString();
+        return 0;
+    }
+    const QString after = rest.mid(caption.size());
+    const QString next = QStringLiteral(" > ");
+    if (after.startsWith(next)) {
+        if (!item->menu()) {
+            ADD_FAILURE() << caption.toStdString() << " has no sub-menu, in: " << tip.toStdString();
+            return 0;
+        }
+        const qsizetype taken = FollowMenuPath(item->menu(), after.mid(next.size()), tip);
+        return taken ? caption.size() + next.size() + taken : 0;
+    }
+    static const QRegularExpression shortcut(QStringLiteral("^ \\(((?:Ctrl\\+|Alt\\+|Shift\\+)*\\w+)\\)"));
+    const QRegularExpressionMatch m = shortcut.match(after);
+    if (m.hasMatch()) {
+        EXPECT_EQ(m.captured(1).toStdString(), item->shortcut().toString().toStdString()) << tip.toStdString();
+    }
+    return caption.size();
+}
+
+// Follows every menu path in `text` that starts at a menu of `bar`. Returns how many of the
+// text's " > " those paths took.
+qsizetype FollowMenuPaths(const QMenuBar* bar, const QString& text) {
+    const QString next = QStringLiteral(" > ");
+    qsizetype covered = 0;
+    for (const QAction* top : bar->actions()) {
+        const QString title = ShownCaption(top->text());
+        for (qsizetype at = text.indexOf(title + next); at >= 0; at = text.indexOf(title + next, at + 1)) {
+            if (at > 0 && text[at - 1].isLetterOrNumber()) continue;
+            const qsizetype start = at + title.size() + next.size();
+            const qsizetype taken = FollowMenuPath(top->menu(), text.mid(start), text);
+            covered += 1 + text.mid(start, taken).count(next);
+        }
+    }
+    return covered;
+}
+
+TEST_F(MainWindowTest, ShippedTipsNameMenuPathsAndShortcutsOfTheMainWindow) {
+    const IniFile tips(QStringLiteral(ZM_SOURCE_DIR "/resources/ZMTips.ini"));
+    const QString section = QStringLiteral("TipList");
+    const int count = tips.readInt(section, QStringLiteral("TipCount"), 0);
+    ASSERT_GE(count, 1);
+    for (int n = 1; n <= count; ++n) {
+        const QString tip = tips.readString(section, QStringLiteral("Tip%1").arg(n), QString());
+        // Every " > " of a tip belongs to a path that starts at a menu of the menu bar.
+        EXPECT_EQ(FollowMenuPaths(frame->menuBar(), tip), tip.count(QStringLiteral(" > ")))
+            << "a path that starts at no menu, in Tip" << n << ": " << tip.toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, ShippedHelpPagesNameMenuPathsOfTheMainWindow) {
+    const QDir pages(QStringLiteral(ZM_SOURCE_DIR "/resources/programdir/ZMHelp.chm"));
+    const QStringList names = pages.entryList({QStringLiteral("*.htm")}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    int paths = 0;
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(pages.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        // The page as read: no tags, entities resolved, line breaks and runs of blanks as one blank.
+        QString text = QString::fromUtf8(file.readAll());
+        text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        text.replace(QStringLiteral("&gt;"), QStringLiteral(">")).replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+        text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        text = text.simplified();
+        paths += static_cast<int>(FollowMenuPaths(frame->menuBar(), text));
+    }
+    EXPECT_GT(paths, 0);  // the pages do name menu paths
 }
 
 }  // namespace
