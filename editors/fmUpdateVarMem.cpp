@@ -38,12 +38,7 @@ TFormUpdateVarMem::TFormUpdateVarMem(QWidget* parent) : QDialog(parent) {
 
     auto* line = new QHBoxLayout;
     Label1 = NamedLabel(this, "Label1", "");
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    // A typed name stays as typed: "a" must not become a listed "abc".
-    ComboBox1->setCompleter(nullptr);
+    ComboBox1 = NamedTypedCombo(this, "ComboBox1");
     ComboBox1->setMinimumWidth(120);
     Edit1 = NamedEdit(this, "Edit1", "0");
     Button1 = NamedButton(this, "Button1", "Update");

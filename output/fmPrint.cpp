@@ -54,10 +54,7 @@ QStringList FractionItems(const char* side, std::initializer_list<int> rows) {
 }
 
 QComboBox* FractionBox(QWidget* parent, const char* name, const QStringList& items, const QString& text) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* box = NamedTypedCombo(parent, name);
     box->addItems(items);
     box->setCurrentIndex(-1);
     box->setEditText(text);

@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +27,14 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const char* text) {
 
 QCheckBox* NamedCheck(QWidget* parent, const char* name, const char* text) {
     return Named(new QCheckBox(QString::fromLatin1(text), parent), name);
+}
+
+QComboBox* NamedTypedCombo(QWidget* parent, const char* name) {
+    QComboBox* box = Named(new QComboBox(parent), name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    return box;
 }
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const char* text) {

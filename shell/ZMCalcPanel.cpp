@@ -3,6 +3,7 @@
 #include "engine/ZMMath.h"
 #include "platform/ZMGuard.h"
 #include "platform/ZMMessage.h"
+#include "platform/ZMNamedControls.h"
 #include "shell/ZMCalcKeyIcons.h"
 #include "shell/ZMCommandLanguage.h"
 #include "shell/ZMCommandMemo.h"
@@ -64,11 +65,7 @@ TCalcPanel::TCalcPanel(TZMCommandMemo* commandMemo, QWidget* parent) : QWidget(p
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    CalComboBox = new QComboBox(this);
-    CalComboBox->setObjectName(QStringLiteral("CalComboBox"));
-    CalComboBox->setEditable(true);
-    CalComboBox->setInsertPolicy(QComboBox::NoInsert);
-    CalComboBox->setCompleter(nullptr);  // the history is a list to pick from, not a completion source
+    CalComboBox = NamedTypedCombo(this, "CalComboBox");
     CalComboBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     CalComboBox->setMinimumContentsLength(8);
 

@@ -13,13 +13,8 @@
 #include <string>
 
 QComboBox* NewFormulaBox(QWidget* parent, const char* name) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* box = NamedTypedCombo(parent, name);
     box->setMinimumWidth(280);
-    // No completion from the list: a typed "x" must stay "x", not become a listed "x^2-4".
-    box->setCompleter(nullptr);
     return box;
 }
 

@@ -174,6 +174,22 @@ TEST(PrintPreview, TypingCountsOnlyWhenEnterIsLetGo) {
     EXPECT_EQ(dialog.ComboBoxTop->currentText(), QStringLiteral("300"));
 }
 
+TEST(PrintPreview, ATypedNumberIsNotCompletedFromTheList) {
+    FakePrinterService printer(4800, 6000);
+    TFormPrint dialog(printer);
+    dialog.show();
+    // The list completes only in the active window, as a user's typing is.
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.ComboBoxTop->clearEditText();
+    dialog.ComboBoxTop->lineEdit()->setFocus();
+    QTest::keyClicks(dialog.ComboBoxTop->lineEdit(), QStringLiteral("1"));
+    QTest::keyClick(dialog.ComboBoxTop->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(dialog.ComboBoxTop->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(dialog.Top, 1);
+    dialog.hide();
+}
+
 namespace {
 
 class PrintTest : public ::testing::Test {
