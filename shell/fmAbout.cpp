@@ -1,16 +1,15 @@
 #include "shell/fmAbout.h"
 
-#include "platform/ZMCentre.h"
 #include "platform/ZMGuard.h"
 #include "platform/ZMLinkLabel.h"
 #include "platform/ZMNamedControls.h"
+#include "platform/ZMWindowPlace.h"
 #include "shell/ZMProductPictures.h"
 #include "shell/ZMWebAddresses.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
@@ -48,6 +47,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(Button1);
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
+    CentreOnFirstShow(*this);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
     connect(Label6, &TLinkLabel::clicked, this, [this] { guarded(this, [this] { Label6Click(); }); });
@@ -61,10 +61,3 @@ bool TFormAbout::Execute() {
 void TFormAbout::Button1Click() { accept(); }
 
 void TFormAbout::Label6Click() { OpenWebAddress(kHomePageAddress); }
-
-void TFormAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (Centred_) return;
-    Centred_ = true;
-    CentreOnDesktop(*this);
-}

@@ -22,14 +22,10 @@ public:
     // The link: opens the product's home page.
     void Label6Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;  // version line
     QLabel* Label2 = nullptr;  // platform line
     TLinkLabel* Label6 = nullptr;
     QPushButton* Button1 = nullptr;
-    bool Centred_ = false;
 };

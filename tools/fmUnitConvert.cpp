@@ -11,13 +11,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "platform/ZMCentre.h"
 #include "platform/ZMLocale.h"
+#include "platform/ZMWindowPlace.h"
 #include "platform/cstCHMHelpClass.h"
 #include "tools/ZMUnitIcons.h"
 
@@ -62,6 +61,7 @@ TFormUnitConvert::TFormUnitConvert(QWidget* parent) : QDialog(parent), Catalogue
     setWindowTitle(QStringLiteral("Unit Converter"));
     Catalogue_->BuildCatalogue();
     BuildLayout();
+    CentreOnFirstShow(*this);
 }
 
 TFormUnitConvert::~TFormUnitConvert() = default;
@@ -223,14 +223,6 @@ void TFormUnitConvert::Button2Click() {
 }
 
 void TFormUnitConvert::Button1Click() { close(); }
-
-void TFormUnitConvert::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Centred on the desktop once the layout has its final size.
-    if (Centred_) return;
-    Centred_ = true;
-    CentreOnDesktop(*this);
-}
 
 bool TFormUnitConvert::eventFilter(QObject* watched, QEvent* event) {
     if (watched == InputEdit && event->type() == QEvent::KeyRelease) {

@@ -41,7 +41,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildLayout();
@@ -52,7 +51,6 @@ private:
 
     std::unique_ptr<TUnitConvert> Catalogue_;
     QString CategoryName_;
-    bool Centred_ = false;
 
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
