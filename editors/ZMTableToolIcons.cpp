@@ -1,5 +1,7 @@
 #include "editors/ZMTableToolIcons.h"
 
+#include "platform/ZMIconPaint.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -175,11 +177,5 @@ constexpr std::array<Draw, 15> kPictures{Copy,   Cut,    Paste, Find,  Replace, 
 
 QIcon TableToolIcon(int picture) {
     if (picture < 0 || picture >= static_cast<int>(kPictures.size())) return {};
-    QPixmap pixmap(kTableToolIconSize, kTableToolIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    kPictures[static_cast<std::size_t>(picture)](p);
-    p.end();
-    return QIcon(pixmap);
+    return QIcon(PaintedPicture(kTableToolIconSize, kPictures[static_cast<std::size_t>(picture)]));
 }

@@ -282,16 +282,10 @@ void TFormGraphBase::BuildLayout() {
     groups->addWidget(GroupBox2, 0, 0);
     top->addLayout(groups);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
     Button1 = NamedButton(this, "Button1", "OK");
-    Button1->setDefault(true);
     Button2 = NamedButton(this, "Button2", "Cancel");
     Button3 = NamedButton(this, "Button3", "Help");
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    top->addLayout(buttons);
+    AddButtonRow(top, {Button1, Button2, Button3});
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     // The boxes start unchecked, so their fields start disabled.

@@ -33,14 +33,9 @@ TFormTableFileBase::TFormTableFileBase(const QString& caption, const char* label
     RadioGroup1->SetItemIndex(0);
     Top->addWidget(RadioGroup1);
 
-    auto* buttons = new QHBoxLayout;
     Button1 = NamedButton(this, "Button1", "OK");
-    Button1->setDefault(true);
     Button2 = NamedButton(this, "Button2", "Cancel");
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    Top->addLayout(buttons);
+    AddButtonRow(Top, {Button1, Button2});
     Top->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });

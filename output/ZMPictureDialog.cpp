@@ -9,7 +9,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,14 +41,9 @@ TPictureDialog::TPictureDialog(const QString& caption, QWidget* parent) : QDialo
     ownRows_ = new QVBoxLayout;
     top->addLayout(ownRows_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
     Button1 = NamedButton(this, "Button1", "OK");
-    Button1->setDefault(true);
     Button2 = NamedButton(this, "Button2", "Cancel");
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    top->addLayout(buttons);
+    AddButtonRow(top, {Button1, Button2});
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });

@@ -1,5 +1,7 @@
 #include "shell/ZMCalcKeyIcons.h"
 
+#include "platform/ZMIconPaint.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -34,25 +36,21 @@ void DrawGraph(QPainter& p, int s) {
 
 QIcon CalcKeyIcon(const QString& label) {
     const int s = kCalcKeyIconSize;
-    QPixmap pixmap(s, s);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.2));
-    if (label == QLatin1String("backspace")) {
-        DrawBackspace(p, s);
-    } else if (label == QLatin1String("graph")) {
-        DrawGraph(p, s);
-    } else {
-        // Word keys ("var", "or", "xor") share one small face; symbols are large and bold.
-        bool word = label.size() > 1;
-        for (const QChar c : label) word = word && c.isLetter();
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(word || label.size() > 2 ? 9 : label.size() == 2 ? 11 : 15);
-        font.setBold(!word && label.size() <= 2);
-        p.setFont(font);
-        p.drawText(QRect(0, 0, s, s), Qt::AlignCenter, label);
-    }
-    p.end();
-    return QIcon(pixmap);
+    return QIcon(PaintedPicture(s, [&](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1.2));
+        if (label == QLatin1String("backspace")) {
+            DrawBackspace(p, s);
+        } else if (label == QLatin1String("graph")) {
+            DrawGraph(p, s);
+        } else {
+            // Word keys ("var", "or", "xor") share one small face; symbols are large and bold.
+            bool word = label.size() > 1;
+            for (const QChar c : label) word = word && c.isLetter();
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPixelSize(word || label.size() > 2 ? 9 : label.size() == 2 ? 11 : 15);
+            font.setBold(!word && label.size() <= 2);
+            p.setFont(font);
+            p.drawText(QRect(0, 0, s, s), Qt::AlignCenter, label);
+        }
+    }));
 }

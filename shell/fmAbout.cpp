@@ -7,7 +7,6 @@
 #include "shell/ZMProductPictures.h"
 #include "shell/ZMWebAddresses.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,12 +39,8 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     texts->addWidget(Label6, 0, Qt::AlignLeft);
     top->addWidget(Image1);
 
-    auto* buttons = new QHBoxLayout;
     Button1 = NamedButton(this, "Button1", "OK");
-    Button1->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    top->addLayout(buttons);
+    AddButtonRow(top, {Button1});
     top->setSizeConstraint(QLayout::SetFixedSize);
     CentreOnFirstShow(*this);
 

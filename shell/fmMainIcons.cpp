@@ -1,5 +1,7 @@
 #include "shell/fmMainIcons.h"
 
+#include "platform/ZMIconPaint.h"
+
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,12 +16,12 @@ constexpr int kSize = 24;
 
 using Painter = std::function<void(QPainter&)>;
 
-const QColor kInk(40, 40, 40);
-const QColor kPaper(255, 255, 255);
-const QColor kBlue(30, 90, 190);
-const QColor kGreen(20, 140, 60);
-const QColor kRed(200, 30, 30);
-const QColor kYellow(240, 190, 40);
+using icon::kBlue;
+using icon::kGreen;
+using icon::kInk;
+using icon::kPaper;
+using icon::kRed;
+using icon::kYellow;
 
 void page(QPainter& p, QRectF r = QRectF(5, 2, 14, 19)) {
     QPolygonF shape;
@@ -340,11 +342,5 @@ const QHash<QString, Painter>& painters() {
 QIcon MainWindowIcon(const QString& actionName) {
     const auto it = painters().constFind(actionName);
     if (it == painters().constEnd()) return {};
-    QPixmap pix(kSize, kSize);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    it.value()(p);
-    p.end();
-    return QIcon(pix);
+    return QIcon(PaintedPicture(kSize, it.value()));
 }

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,14 +41,9 @@ TFormSetOption::TFormSetOption(QWidget* parent) : QDialog(parent) {
     top->addWidget(Group(this, "GroupBox1", "Confirmation", CheckBox1));
     top->addWidget(Group(this, "GroupBox2", "Others", CheckBox2));
 
-    auto* buttons = new QHBoxLayout;
     Button1 = NamedButton(this, "Button1", "OK");
-    Button1->setDefault(true);
     Button2 = NamedButton(this, "Button2", "Cancel");
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    top->addLayout(buttons);
+    AddButtonRow(top, {Button1, Button2});
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });

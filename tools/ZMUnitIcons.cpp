@@ -1,5 +1,7 @@
 #include "tools/ZMUnitIcons.h"
 
+#include "platform/ZMIconPaint.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,13 +16,13 @@ constexpr int kSize = 32;
 
 using Painter = std::function<void(QPainter&)>;
 
-const QColor kInk(40, 40, 40);
-const QColor kPaper(255, 255, 255);
-const QColor kBlue(30, 90, 190);
+using icon::kBlue;
+using icon::kGreen;
+using icon::kInk;
+using icon::kPaper;
+using icon::kRed;
+using icon::kYellow;
 const QColor kLightBlue(150, 190, 240);
-const QColor kGreen(20, 140, 60);
-const QColor kRed(200, 30, 30);
-const QColor kYellow(240, 190, 40);
 const QColor kGrey(150, 150, 150);
 
 void pen(QPainter& p, const QColor& c, double width = 2) {
@@ -176,15 +178,7 @@ void volume(QPainter& p) {
     for (int k = 0; k < 5; ++k) p.drawLine(QPointF(7, 8 + 4.5 * k), QPointF(k % 2 ? 11 : 14, 8 + 4.5 * k));
 }
 
-QPixmap render(int size, const Painter& draw) {
-    QPixmap pix(size, size);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / double(kSize), size / double(kSize));
-    draw(p);
-    return pix;
-}
+QPixmap render(int size, const Painter& draw) { return PaintedPicture(size, draw, kSize); }
 
 }  // namespace
 
