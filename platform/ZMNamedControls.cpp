@@ -7,16 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-template <class W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-}  // namespace
-
 QLineEdit* NamedEdit(QWidget* parent, const char* name, const char* text) {
     return Named(new QLineEdit(QString::fromLatin1(text), parent), name);
 }

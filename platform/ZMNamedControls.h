@@ -2,6 +2,8 @@
 // Dialog controls named after their handlers' names ("Edit1", "Button3" ...), the names tests
 // find them by.
 
+#include <QString>
+
 #include <initializer_list>
 
 class QBoxLayout;
@@ -11,6 +13,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+
+// Gives `widget` its name and hands it back.
+template <class W>
+W* Named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
 
 QLineEdit* NamedEdit(QWidget* parent, const char* name, const char* text);
 QLabel* NamedLabel(QWidget* parent, const char* name, const char* text);

@@ -7,20 +7,11 @@
 
 #include "platform/ZMGuard.h"
 #include "platform/ZMMessage.h"
+#include "platform/ZMNamedControls.h"
 #include "platform/cstCHMHelpClass.h"
 #include "tools/ZMDerivativeKinds.h"
 #include "tools/ZMFormulaList.h"
 #include "tools/ZMToolFields.h"
-
-namespace {
-
-template <class W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-}  // namespace
 
 TFormDerivativeTool::TFormDerivativeTool(const QString& caption, const QString& generate, int kinds,
                                          const QString& helpTopic, QWidget* parent)

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ZMLocale.h"
+#include "platform/ZMNamedControls.h"
 #include "platform/ZMWindowPlace.h"
 #include "platform/cstCHMHelpClass.h"
 #include "tools/ZMUnitIcons.h"
@@ -24,18 +25,6 @@ namespace {
 
 // Both value fields, so that the output lines up under the input.
 constexpr int kValueWidth = 140;
-
-template <class W>
-W* Named(W* w, const char* name) {
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text) {
-    auto* b = Named(new QPushButton(QString::fromLatin1(text), parent), name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // A pick-only unit list, as wide as the longest unit name of any category.
 QComboBox* MakeUnitList(QWidget* parent, const char* name) {
@@ -125,8 +114,8 @@ void TFormUnitConvert::BuildLayout() {
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     recLayout->addWidget(Memo1);
     auto* recButtons = new QHBoxLayout;
-    Button4 = MakeButton(record, "Button4", "Copy to clipboard");
-    Button5 = MakeButton(record, "Button5", "Clear");
+    Button4 = NamedButton(record, "Button4", "Copy to clipboard");
+    Button5 = NamedButton(record, "Button5", "Clear");
     recButtons->addStretch(1);
     recButtons->addWidget(Button4);
     recButtons->addWidget(Button5);
@@ -136,8 +125,8 @@ void TFormUnitConvert::BuildLayout() {
     top->addLayout(body);
 
     auto* buttons = new QHBoxLayout;
-    Button2 = MakeButton(this, "Button2", "Help");
-    Button1 = MakeButton(this, "Button1", "Close");
+    Button2 = NamedButton(this, "Button2", "Help");
+    Button1 = NamedButton(this, "Button1", "Close");
     buttons->addWidget(Button2);
     buttons->addStretch(1);
     buttons->addWidget(Button1);
