@@ -28,7 +28,10 @@ public:
         auto* edit = new QLineEdit(parent);
         edit->setFrame(false);
         auto* self = const_cast<TCellDelegate*>(this);
-        connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
+        connect(edit, &QLineEdit::textEdited, self, [self, edit] {
+            emit self->commitData(edit);
+            edit->setModified(false);
+        });
         return edit;
     }
 
@@ -38,8 +41,12 @@ public:
         if (edit->text() != text) edit->setText(text);
     }
 
+    // Only typing not yet handed on is written: a late commit (the editor losing the focus after a
+    // tool changed its cell) must not bring back the text the tool replaced.
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
-        const QString text = static_cast<QLineEdit*>(editor)->text();
+        auto* edit = static_cast<QLineEdit*>(editor);
+        if (!edit->isModified()) return;
+        const QString text = edit->text();
         if (index.data(Qt::EditRole).toString() != text) model->setData(index, text, Qt::EditRole);
     }
 

@@ -30,6 +30,7 @@
 #include "support/ModalWatch.h"
 #include "support/MessageRecorder.h"
 #include "support/TableGridInput.h"
+#include "support/TableGridRows.h"
 
 namespace {
 
@@ -104,6 +105,32 @@ TEST_F(AddTableTest, TypedTextCountsForOkAndForAToolButtonPressedAtOnce) {
         EXPECT_TRUE(d.Execute(context.memory, context.ops, context.vars, context.consts));
         ASSERT_EQ(context.memory.Count(), 1u);
         EXPECT_EQ(context.memory.GetTable(0)->Points, c.points);
+    }
+}
+
+TEST_F(AddTableTest, ALateCommitOfTheCellEditorKeepsWhatAToolWroteIntoItsCell) {
+    // A tool dialog takes the focus from the cell editor; when the focus-out commit comes only
+    // after the tool has changed the cell, the editor's old text must not come back.
+    for (bool typed : {false, true}) {
+        SCOPED_TRACE(typed ? "typed and handed on" : "shown as written");
+        TFormAddTable d;
+        WhileShown(d, [&] {
+            TTableGridView* grid = d.Grid();
+            if (typed) {
+                TypeInCell(grid, 1, 1, QStringLiteral("3"));
+            } else {
+                PutRows(d.Editor.Grid, {{"3", "1"}});
+                d.Editor.Start();
+            }
+            QLineEdit* open = CellEditor(grid, 1, 1);
+            ASSERT_NE(open, nullptr);
+            ASSERT_EQ(open->text(), QStringLiteral("3"));
+            d.Editor.Grid.SetCell(1, 1, {});
+            emit grid->itemDelegate()->commitData(open);
+            EXPECT_EQ(d.Editor.Grid.Cell(1, 1), "");
+            Control<QPushButton>(d, "Button2")->click();
+        });
+        EXPECT_FALSE(Run(d));
     }
 }
 
