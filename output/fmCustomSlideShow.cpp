@@ -114,6 +114,8 @@ TFormCustomSlideShow::TFormCustomSlideShow(QWidget* parent)
     StringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
     StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     StringGrid1->horizontalHeader()->setHighlightSections(false);
+    // Captions start at the left, as the cells do: a clipped "Filename" keeps its first letters.
+    StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StringGrid1->setColumnWidth(0, 32);
     StringGrid1->setColumnWidth(1, 48);
     StringGrid1->setColumnWidth(2, 211);
