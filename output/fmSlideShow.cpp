@@ -29,6 +29,7 @@
 #include "platform/ZMProgramDir.h"
 #include "platform/cstCHMHelpClass.h"
 #include "plot/ZMCoordinate.h"
+#include "plot/ZMDocumentContext.h"
 #include "plot/ZMFunTabObj.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMDocumentFile.h"
@@ -95,10 +96,8 @@ void TFormSlideShow::SetFileChooser(FileChooser* Chooser) { chooser_ = Chooser ?
 void TFormSlideShow::CreateContext() {
     ProgramDir = programDirWithSeparator();
     OperatorLib = std::make_unique<zm::TOperatorLib>();
-    VarMemory = std::make_unique<zm::TVarMemory>();
-    for (const char* name : {"x", "y", "t", "a"}) VarMemory->AddVar(name, 0);
-    ConstMemory = std::make_unique<zm::TVarMemory>();
-    ConstMemory->AddVar("PI", 3.141592653589793);
+    VarMemory = NewDocumentVariables();
+    ConstMemory = NewDocumentConstants();
     Memory = std::make_unique<TMemory>();
     Coordinate1->SetMemory(Memory.get());
     PointerMode = 0;

@@ -2,6 +2,7 @@
 
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
+#include "tools/ZMToolContext.h"
 
 #include <exception>
 
@@ -85,15 +86,10 @@ std::string CmdDerivative(std::string_view s) {
     const std::string expression = Trim(rest.substr(second + 1));
     if (variable.empty() || expression.empty()) return std::string(kSyntaxError);
 
-    TOperatorLib operatorLib;
-    TVarMemory varMemory;
-    varMemory.AddVar("x", 0);
-    varMemory.AddVar("y", 0);
-    varMemory.AddVar("a", 0);
-    TVarMemory constMemory;
-    constMemory.AddVar("PI", 3.141592653589793);
+    TToolContext context({"x", "y", "a"});
     std::string text;
-    switch (DeriveExpression(expression, variable, {&operatorLib, &varMemory, &constMemory}, text)) {
+    switch (DeriveExpression(expression, variable, {&context.OperatorLib, &context.VarMemory, &context.ConstMemory},
+                             text)) {
     case TDeriveOutcome::Invalid: return std::string(kSyntaxError);
     case TDeriveOutcome::NotDerivable:
     case TDeriveOutcome::Failed: return WithEquals(kSyntaxError);

@@ -43,6 +43,7 @@
 #include "plot/ComboboxLineStyle.h"
 #include "plot/ComboboxLineWidth.h"
 #include "plot/ZMCoordinate.h"
+#include "plot/ZMDocumentContext.h"
 #include "plot/ZMFunTabObj.h"
 #include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCalcPanel.h"
@@ -278,10 +279,8 @@ void TFormMainSub::BuildMenus() {
 void TFormMainSub::InitDocument(const TMyToolBar& Controls) {
     StyleControls = std::make_unique<TMyToolBar>(Controls);
     OperatorLib = std::make_unique<zm::TOperatorLib>();
-    VarMemory = std::make_unique<zm::TVarMemory>();
-    for (const char* name : {"x", "y", "t", "a"}) VarMemory->AddVar(name, 0);
-    ConstMemory = std::make_unique<zm::TVarMemory>();
-    ConstMemory->AddVar("PI", 3.141592653589793);
+    VarMemory = NewDocumentVariables();
+    ConstMemory = NewDocumentConstants();
     Memory = std::make_unique<TMemory>();
     SavedXInterval = TInterval::CreateRange(0, 0, 0);
     SavedYInterval = TInterval::CreateRange(0, 0, 0);
