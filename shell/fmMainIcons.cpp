@@ -16,12 +16,7 @@ constexpr int kSize = 24;
 
 using Painter = std::function<void(QPainter&)>;
 
-using icon::kBlue;
-using icon::kGreen;
-using icon::kInk;
-using icon::kPaper;
-using icon::kRed;
-using icon::kYellow;
+using namespace icon;
 
 void page(QPainter& p, QRectF r = QRectF(5, 2, 14, 19)) {
     QPolygonF shape;

@@ -16,12 +16,7 @@ constexpr int kSize = 32;
 
 using Painter = std::function<void(QPainter&)>;
 
-using icon::kBlue;
-using icon::kGreen;
-using icon::kInk;
-using icon::kPaper;
-using icon::kRed;
-using icon::kYellow;
+using namespace icon;
 const QColor kLightBlue(150, 190, 240);
 const QColor kGrey(150, 150, 150);
 
