@@ -330,17 +330,6 @@ uint32_t AllocateColumns(const std::vector<TInstr>& code, uint32_t tempBase, siz
 constexpr size_t kBlock = 256;    // points per block: the columns of a formula stay in the cache
 constexpr size_t kFewPoints = 16;  // fewer are evaluated one by one
 
-// r[i] = f(i) for the points of a block; a rule that can fail also marks the points whose
-// result is not finite: their fault value becomes not a number.
-template <bool Fails, class F>
-[[gnu::always_inline]] inline void Map(size_t points, double* __restrict r, double* __restrict fault, F f) {
-    for (size_t i = 0; i < points; ++i) {
-        const double v = f(i);
-        r[i] = v;
-        if constexpr (Fails) fault[i] += v * 0.0;
-    }
-}
-
 // The rules of one operand that call the maths library.
 constexpr bool Costly(TOpCode op) {
     switch (op) {
@@ -357,14 +346,20 @@ bool SameOperand(const double* a, size_t i) {
     return i > 0 && std::bit_cast<uint64_t>(a[i]) == std::bit_cast<uint64_t>(a[i - 1]);
 }
 
-// Map for a costly rule of one operand: a point whose operand has the bits of the one
-// before takes its result (a rule gives the same bits for the same operand), as the points
-// of a grid and a column read from the memory often do.
-template <bool Fails, class F>
-[[gnu::always_inline]] inline void MapReusing(size_t points, const double* a, double* __restrict r,
-                                              double* __restrict fault, F f) {
+// r[i] = f(i) for the points of a block; a rule that can fail also marks the points whose
+// result is not finite: their fault value becomes not a number. With Reuse (a costly rule
+// of one operand a) a point whose operand has the bits of the one before takes its result
+// (a rule gives the same bits for the same operand), as the points of a grid and a column
+// read from the memory often do.
+template <bool Fails, bool Reuse, class F>
+[[gnu::always_inline]] inline void Map(size_t points, const double* a, double* __restrict r, double* __restrict fault,
+                                       F f) {
     for (size_t i = 0; i < points; ++i) {
-        const double v = SameOperand(a, i) ? r[i - 1] : f(i);
+        double v;
+        if constexpr (Reuse)
+            v = SameOperand(a, i) ? r[i - 1] : f(i);
+        else
+            v = f(i);
         r[i] = v;
         if constexpr (Fails) fault[i] += v * 0.0;
     }
@@ -383,35 +378,21 @@ __attribute__((target_clones("arch=x86-64-v4", "avx2", "default"))) void RunBloc
         const double* const pc = IsTernary(in->Op) ? col[in->C] : nullptr;
         const uint64_t n = in->B;
         switch (in->Op) {
-#define ZM_CASE(op, capture, load, expr)                 \
-    case TOpCode::op: {                                  \
-        const auto f = [capture](size_t i) {             \
-            load;                                        \
-            return (expr);                               \
-        };                                               \
-        if (check)                                       \
-            Map<true>(points, r, fault, f);              \
-        else                                             \
-            Map<false>(points, r, fault, f);             \
-        break;                                           \
+#define ZM_CASE(op, capture, load, expr)                    \
+    case TOpCode::op: {                                     \
+        constexpr bool reuse = Costly(TOpCode::op);         \
+        const auto f = [capture](size_t i) {                \
+            load;                                           \
+            return (expr);                                  \
+        };                                                  \
+        if (check)                                          \
+            Map<true, reuse>(points, pa, r, fault, f);      \
+        else                                                \
+            Map<false, reuse>(points, pa, r, fault, f);     \
+        break;                                              \
     }
 #define ZM_COMMA ,
-#define ZM_UNARY_CASE(op, fails, expr)                   \
-    case TOpCode::op: {                                  \
-        const auto f = [pa](size_t i) {                  \
-            [[maybe_unused]] const double a = pa[i];     \
-            return (expr);                               \
-        };                                               \
-        if (Costly(TOpCode::op) && check)                \
-            MapReusing<true>(points, pa, r, fault, f);   \
-        else if (Costly(TOpCode::op))                    \
-            MapReusing<false>(points, pa, r, fault, f);  \
-        else if (check)                                  \
-            Map<true>(points, r, fault, f);              \
-        else                                             \
-            Map<false>(points, r, fault, f);             \
-        break;                                           \
-    }
+#define ZM_UNARY_CASE(op, fails, expr) ZM_CASE(op, pa, [[maybe_unused]] const double a = pa[i], expr)
 #define ZM_COUNT_CASE(op, fails, expr) ZM_CASE(op, pa ZM_COMMA n, const double a = pa[i], expr)
 #define ZM_BINARY_CASE(op, fails, expr) ZM_CASE(op, pa ZM_COMMA pb, const double a = pa[i] ZM_COMMA b = pb[i], expr)
 #define ZM_TERNARY_CASE(op, fails, expr) \
