@@ -118,7 +118,6 @@ bool TryStrToFloat(std::string_view s, double& out, char sep) {
     bool seenSig = false;
     long long intDigits = 0;  // digits before the separator
     long long leadZeros = 0;  // zero digits before the first significant one
-    std::string sigDigits;    // from the first significant digit on
     for (; i < s.size(); ++i) {
         const char c = s[i];
         if (c >= '0' && c <= '9') {
@@ -126,7 +125,6 @@ bool TryStrToFloat(std::string_view s, double& out, char sep) {
             if (!seenSep) ++intDigits;
             if (c != '0') seenSig = true;
             if (!seenSig) ++leadZeros;
-            else sigDigits += c;
             ascii += c;
         } else if (c == sep && !seenSep) {
             seenSep = true;
@@ -163,8 +161,12 @@ bool TryStrToFloat(std::string_view s, double& out, char sep) {
         // The decimal exponent of the first significant digit tells overflow from underflow.
         const long long sigExp = intDigits - 1 - leadZeros + expVal;
         if (seenSig && sigExp > 0) {
-            // The 15-digit text of the largest double reads back as that double.
-            while (!sigDigits.empty() && sigDigits.back() == '0') sigDigits.pop_back();
+            // The 15-digit text of the largest double reads back as that double. The
+            // mantissa's digits from the first significant one on, without trailing zeros:
+            std::string sigDigits;
+            for (const char c : std::string_view(ascii).substr(0, ascii.find('e')))
+                if ((c >= '1' && c <= '9') || (c == '0' && !sigDigits.empty())) sigDigits += c;
+            while (sigDigits.back() == '0') sigDigits.pop_back();
             if (sigExp != kMaxExp10 || sigDigits > kMaxDigits) return false;
             const double max = std::numeric_limits<double>::max();
             out = negative ? -max : max;
