@@ -421,7 +421,7 @@ struct ImplicitTrace {
     int ySlot;
 
     // Points asked for, evaluated together by Evaluate.
-    std::vector<double> xs{}, ys{}, f{}, values{};
+    std::vector<double> xs{}, ys{}, f{};
     std::vector<uint8_t> ok{};
 
     // The last point the cell-by-cell algorithm evaluates (each quarter test's corners and
@@ -442,12 +442,12 @@ struct ImplicitTrace {
     }
     void Evaluate() {
         const size_t n = xs.size();
-        values.resize(n);
         ok.resize(n);
         f.resize(n);
         const zm::TBatchVariable bound[] = {{xSlot, xs.data()}, {ySlot, ys.data()}};
-        e.CalculateBatch(bound, n, values.data(), ok.data());
-        for (size_t i = 0; i < n; ++i) f[i] = ok[i] ? values[i] : kFailed;
+        e.CalculateBatch(bound, n, f.data(), ok.data());
+        for (size_t i = 0; i < n; ++i)
+            if (!ok[i]) f[i] = kFailed;
         count += n;
         xs.clear();
         ys.clear();
