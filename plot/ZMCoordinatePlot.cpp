@@ -25,7 +25,9 @@ namespace {
 // WorldToScreen gives it.
 class WorldMap {
 public:
-    explicit WorldMap(TCoordinate& plane) : canvas_(plane.GetCanvas()), map_(plane.ScreenMapping()) {
+    explicit WorldMap(TCoordinate& plane) : WorldMap(plane.GetCanvas(), plane.ScreenMapping()) {}
+    // With the mapping the step has computed already; the canvas holds the step's pen.
+    WorldMap(TCanvas& canvas, const TScreenMapping& map) : canvas_(canvas), map_(map) {
         const TCanvasPen& pen = canvas_.Pen();
         // A thin solid pen draws a polyline as the union of its segments (each leaves out
         // its end pixel), so a segment that starts where the pen stands may continue it.
@@ -675,8 +677,9 @@ void TCoordinate::DrawImplicitCurve(TFunctionObj& graph, TOperatorLib& operatorL
     TExpCal e(graph.Exp, operatorLib, varMemory, constMemory);
     const WorldBox b = RelationBox(Settings, graph);
     if (!(b.x0 < b.x1) || !(b.y0 < b.y1)) return;
-    const TPoint p1 = WorldToScreen(b.x0, b.y1);
-    const TPoint p2 = WorldToScreen(b.x1, b.y0);
+    const TScreenMapping screen = ScreenMapping();
+    const TPoint p1 = screen(b.x0, b.y1);
+    const TPoint p2 = screen(b.x1, b.y0);
     const double dpx = static_cast<double>(p1.x) - p2.x;
     const double dpy = static_cast<double>(p1.y) - p2.y;
     if (dpx == 0 || dpy == 0) return;  // under a pixel wide or high
@@ -705,7 +708,7 @@ void TCoordinate::DrawImplicitCurve(TFunctionObj& graph, TOperatorLib& operatorL
     }
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
-    const WorldMap map(*this);
+    const WorldMap map(canvas_, screen);
     std::vector<size_t> cursor(levels.size() + 1, 0);
     DrawImplicitLeaves(map, levels, 0, 0, cursor);
     varMemory.SetValue("x", t.lastX);
@@ -740,7 +743,7 @@ void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operator
     graph.GraphStyle.LineStyle = psClear;
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
-    const WorldMap map(*this);
+    const WorldMap map(canvas_, screen);
     const int sx = Settings.XAxesDirection == 0 ? -1 : 1;
     const int sy = Settings.YAxesDirection == 1 ? -1 : 1;
     // The grid nodes of a row, the same for every row, and their cells' pixel columns.
