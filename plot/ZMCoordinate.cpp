@@ -17,9 +17,10 @@ using zm::TVarMemory;
 
 namespace {
 
-constexpr int kPixelLimit = 1 << 30;  // headroom for the pixel offsets added by callers
-
-int ClampPixel(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -kPixelLimit, kPixelLimit)); }
+int ClampPixel(int64_t v) {
+    constexpr int64_t kLimit = TScreenMapping::kPixelLimit;
+    return static_cast<int>(std::clamp<int64_t>(v, -kLimit, kLimit));
+}
 
 // base + offset for offsets a file may make huge.
 int Offset(int base, int64_t offset) { return ClampPixel(static_cast<int64_t>(base) + offset); }

@@ -31,8 +31,9 @@ struct TScreenMapping {
     int X(double x) const { return Pixel(xLeftToRight ? l + (x - xmin) * kx : r - (x - xmin) * kx); }
     int Y(double y) const { return Pixel(yBottomToTop ? b - (y - ymin) * ky : t + (y - ymin) * ky); }
     TPoint operator()(double x, double y) const { return {X(x), Y(y)}; }
+    static constexpr int kPixelLimit = 1 << 30;
     static int Pixel(double v) {
-        constexpr double kLimit = 1 << 30;
+        constexpr double kLimit = kPixelLimit;
         return std::isnan(v) ? 0 : static_cast<int>(std::clamp(v, -kLimit, kLimit));
     }
     // False for a view too narrow (or empty) for its scale to be a finite number.
