@@ -110,6 +110,8 @@ int clampCoord(int64_t v) { return static_cast<int>(std::clamp(v, -kCoordLimit, 
 
 __extension__ using Int128 = __int128;
 
+bool InImage(QPoint p, int64_t w, int64_t h) { return p.x() >= 0 && p.x() < w && p.y() >= 0 && p.y() < h; }
+
 // The pixels of a thin pen's polyline. Each segment colours its start pixel and leaves
 // out its end pixel whichever way it runs (the toolkit's stroker always leaves out the
 // lower-right end instead). A dash pattern runs on across the segments. Only pixels
@@ -138,7 +140,7 @@ public:
         };
         // i range whose major coordinate lies inside the image; all of it when both ends do
         int64_t lo = 0, hi = n - 1;
-        const bool whole = inImage(a) && inImage(b);
+        const bool whole = InImage(a, w_, h_) && InImage(b, w_, h_);
         if (!whole) {
             lo = std::max<int64_t>(sMajor > 0 ? -a0 : a0 - (limMajor - 1), 0);
             hi = std::min<int64_t>(sMajor > 0 ? limMajor - 1 - a0 : a0, n - 1);
@@ -196,8 +198,6 @@ public:
     }
 
 private:
-    bool inImage(QPoint p) const { return p.x() >= 0 && p.x() < w_ && p.y() >= 0 && p.y() < h_; }
-
     int64_t w_, h_;
     std::span<const uint8_t> on_;
     int64_t period_;
@@ -412,8 +412,7 @@ struct TCanvas::Impl {
         return thinAtOnce;
     }
     void drawSegment(QPoint a, QPoint b) {
-        const auto inImage = [&](QPoint p) { return p.x() >= 0 && p.x() < width && p.y() >= 0 && p.y() < height; };
-        if (inImage(a) && inImage(b)) {
+        if (InImage(a, width, height) && InImage(b, width, height)) {
             // the walk of ThinPolyline::Segment with nothing to clip: the minor coordinate
             // of the i-th pixel is (2 i |dMinor| + n) / 2n rounded down, kept as q and r
             const int dx = b.x() - a.x(), dy = b.y() - a.y();
