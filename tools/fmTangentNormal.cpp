@@ -1,7 +1,6 @@
 #include "tools/fmTangentNormal.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
