@@ -146,10 +146,11 @@ void TFormAnalyzeFunction::Button1Click() {
     double max = 10;
     std::int32_t steps = 500;
     std::int32_t accuracy = 3;
-    if (!zm::TryStrToFloat(fields.Min, min, sep)) min = -10;
-    if (!zm::TryStrToFloat(fields.Max, max, sep)) max = 10;
-    if (!zm::TryStrToInt(fields.Steps, steps)) steps = 500;
-    if (!zm::TryStrToInt(fields.Accuracy, accuracy)) accuracy = 3;
+    // The checks above passed, so every field reads.
+    zm::TryStrToFloat(fields.Min, min, sep);
+    zm::TryStrToFloat(fields.Max, max, sep);
+    zm::TryStrToInt(fields.Steps, steps);
+    zm::TryStrToInt(fields.Accuracy, accuracy);
 
     TFormAnalyzeResult report(this);
     report.SetFileChooser(Chooser_);

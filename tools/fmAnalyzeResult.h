@@ -6,7 +6,6 @@
 #include "tools/ZMReportWindow.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 

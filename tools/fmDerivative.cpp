@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine/ZMMath.h"
+#include "platform/ZMNamedControls.h"
 #include "tools/ZMDerivativeKinds.h"
 #include "tools/ZMToolContext.h"
 #include "tools/ZMToolFields.h"
@@ -40,12 +41,10 @@ TFormDerivative::TFormDerivative(QWidget* parent)
     input->setColumnStretch(1, 1);
     top->addLayout(input);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Derivative"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("Derivative"), this), "GroupBox1");
     auto* group = new QGridLayout(GroupBox1);
     LabelMessage =
-        new QLabel(QStringLiteral("The expression contains nondifferentiable function or operation."), GroupBox1);
-    LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
+        NamedLabel(GroupBox1, "LabelMessage", "The expression contains nondifferentiable function or operation.");
     group->addWidget(LabelMessage, 0, 0, 1, 2);
     group->addWidget(LabelResult, 1, 0);
     group->addWidget(Edit1, 1, 1);

@@ -58,8 +58,7 @@ TFormFormulaCalculator::TFormFormulaCalculator(QWidget* parent) : QDialog(parent
     top->addLayout(result);
 
     auto* buttons = new QHBoxLayout;
-    Label6 = new TLinkLabel(QStringLiteral("Help"), this);
-    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6 = Named(new TLinkLabel(QStringLiteral("Help"), this), "Label6");
     Button3 = NamedButton(this, "Button3", "Calculate");
     Button3->setDefault(true);
     buttons->addWidget(Label6);

@@ -156,15 +156,17 @@ void TFormIntegration::Button2Click() {
     }
     const char sep = decimalSeparator();
     const TIntegrationFields fields = Fields();
+    // The checks above passed, so both limits read.
     double min = -10;
     double max = 10;
+    zm::TryStrToFloat(fields.Min, min, sep);
+    zm::TryStrToFloat(fields.Max, max, sep);
+    // N is read as a real; the checks leave only whole numbers of steps, but a hex count passes
+    // them without reading as a real and counts as 500.
     double n = 500;
-    if (!zm::TryStrToFloat(fields.Min, min, sep)) min = -10;
-    if (!zm::TryStrToFloat(fields.Max, max, sep)) max = 10;
     if (!zm::TryStrToFloat(fields.Steps, n, sep)) n = 500;
-    // N is read as a real; the checks leave only whole numbers of steps.
     std::int32_t steps = 0;
-    if (!zm::TryRoundToInt32(n, steps)) steps = 0;
+    zm::TryRoundToInt32(n, steps);
     TCurvePair curves(fields.Y1, fields.Y2);
     const double sum = Integrate(curves, TScanGrid(min, max, steps), CheckBox1->isChecked());
     Edit4->setText(QString::fromStdString(zm::FloatToStr(sum, sep)));

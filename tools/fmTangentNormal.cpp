@@ -1,7 +1,6 @@
 #include "tools/fmTangentNormal.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +11,7 @@
 
 #include "engine/ZMNumber.h"
 #include "platform/ZMLocale.h"
+#include "platform/ZMNamedControls.h"
 #include "tools/ZMDerivativeKinds.h"
 #include "tools/ZMTangentLine.h"
 #include "tools/ZMToolFields.h"
@@ -19,9 +19,7 @@
 namespace {
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title) {
-    auto* group = new QGroupBox(QString::fromLatin1(title), parent);
-    group->setObjectName(QString::fromLatin1(name));
-    return group;
+    return Named(new QGroupBox(QString::fromLatin1(title), parent), name);
 }
 
 }  // namespace
@@ -53,10 +51,8 @@ TFormTangentNormal::TFormTangentNormal(QWidget* parent)
     {
         auto* g = new QHBoxLayout(point);
         // The start text differs from the kind texts by its trailing blank.
-        LabelPoint = new QLabel(QStringLiteral("X = "), point);
-        LabelPoint->setObjectName(QStringLiteral("LabelPoint"));
-        Edit2 = new QLineEdit(QStringLiteral("0"), point);
-        Edit2->setObjectName(QStringLiteral("Edit2"));
+        LabelPoint = NamedLabel(point, "LabelPoint", "X = ");
+        Edit2 = NamedEdit(point, "Edit2", "0");
         g->addWidget(LabelPoint);
         g->addWidget(Edit2, 1);
     }
@@ -64,10 +60,8 @@ TFormTangentNormal::TFormTangentNormal(QWidget* parent)
     QGroupBox* option = MakeGroup(this, "GroupBox4", "Option");
     {
         auto* g = new QHBoxLayout(option);
-        RadioButton1 = new QRadioButton(QStringLiteral("Tangent"), option);
-        RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-        RadioButton2 = new QRadioButton(QStringLiteral("Normal"), option);
-        RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+        RadioButton1 = Named(new QRadioButton(QStringLiteral("Tangent"), option), "RadioButton1");
+        RadioButton2 = Named(new QRadioButton(QStringLiteral("Normal"), option), "RadioButton2");
         RadioButton1->setChecked(true);
         g->addWidget(RadioButton1);
         g->addWidget(RadioButton2);
