@@ -163,12 +163,8 @@ void TFormTableBase::UpdateToolStates() {
     ToolButton(kRedo)->setEnabled(Editor.RedoEnabled);
 }
 
-bool TFormTableBase::RunModal(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
-                              zm::TVarMemory& constMemory) {
+bool TFormTableBase::RunModal(TMemory& memory) {
     Memory = &memory;
-    OperatorLib = &operatorLib;
-    VarMemory = &varMemory;
-    ConstMemory = &constMemory;
     Confirmed = false;
     FormShow();
     exec();
