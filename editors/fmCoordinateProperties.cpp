@@ -191,16 +191,13 @@ void TFormCoordinateProperties::BuildLayout() {
 
     // Left: the tree over the help panel.
     auto* left = new QVBoxLayout;
-    TreeView1 = new QTreeWidget(this);
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1 = Named(new QTreeWidget(this), "TreeView1");
     TreeView1->setHeaderHidden(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     left->addWidget(TreeView1, 1);
-    auto* help = new QGroupBox(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("GroupBoxHelp"));
+    auto* help = Named(new QGroupBox(QStringLiteral("Help"), this), "GroupBoxHelp");
     auto* helpColumn = new QVBoxLayout(help);
-    MemoHelp = new QPlainTextEdit(help);
-    MemoHelp->setObjectName(QStringLiteral("MemoHelp"));
+    MemoHelp = Named(new QPlainTextEdit(help), "MemoHelp");
     MemoHelp->setReadOnly(true);
     MemoHelp->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoHelp->setFrameShape(QFrame::NoFrame);
@@ -215,8 +212,7 @@ void TFormCoordinateProperties::BuildLayout() {
     for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
     const int frame = 2 * static_cast<int>(MemoHelp->document()->documentMargin()) + 4;
     MemoHelp->setFixedSize(widest + frame, fm.lineSpacing() * static_cast<int>(lines.size()) + frame);
-    LinkSpecific = new TLinkLabel(QStringLiteral("Specific Descriptions"), help);
-    LinkSpecific->setObjectName(QStringLiteral("LinkSpecific"));
+    LinkSpecific = Named(new TLinkLabel(QStringLiteral("Specific Descriptions"), help), "LinkSpecific");
     helpColumn->addWidget(MemoHelp);
     helpColumn->addWidget(LinkSpecific);
     left->addWidget(help);
@@ -230,8 +226,7 @@ void TFormCoordinateProperties::BuildLayout() {
     bold.setBold(true);
     LabelHeading->setFont(bold);
     right->addWidget(LabelHeading);
-    PageControl1 = new QStackedWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1 = Named(new QStackedWidget(this), "PageControl1");
     for (QWidget* page : {BuildIntervalsPage(), BuildViewPage(), BuildStylePage(), BuildTicksPage(), BuildLabelsPage(),
                           BuildTitlesPage(), BuildLegendPage(), BuildCartesianPage(), BuildPolarPage()}) {
         page->setObjectName(QStringLiteral("TabSheet%1").arg(PageControl1->count() + 1));
@@ -304,8 +299,7 @@ QWidget* TFormCoordinateProperties::BuildViewPage() {
     column->addWidget(CheckEqualScale);
     auto* background = new QHBoxLayout;
     background->addWidget(new QLabel(QStringLiteral("Background Color"), page));
-    ColorBackground = new TColorBox(page);
-    ColorBackground->setObjectName(QStringLiteral("ColorBackground"));
+    ColorBackground = Named(new TColorBox(page), "ColorBackground");
     ColorBackground->SetSelected(0xFFFFFF);
     background->addWidget(ColorBackground);
     background->addStretch(1);

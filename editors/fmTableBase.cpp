@@ -50,18 +50,15 @@ TFormTableBase::~TFormTableBase() {
 
 void TFormTableBase::BuildLayout() {
     auto* top = new QVBoxLayout(this);
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    auto* page = new QWidget(PageControl1);
-    page->setObjectName(QStringLiteral("TabSheet1"));
+    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    auto* page = Named(new QWidget(PageControl1), "TabSheet1");
     PageControl1->addTab(page, QStringLiteral("Table Properties"));
     top->addWidget(PageControl1);
     auto* columns = new QHBoxLayout(page);
 
     // Left: the tool bar above the grid.
     auto* left = new QVBoxLayout;
-    auto* tools = new QGroupBox(QStringLiteral("Manipulation"), page);
-    tools->setObjectName(QStringLiteral("GroupBox1"));
+    auto* tools = Named(new QGroupBox(QStringLiteral("Manipulation"), page), "GroupBox1");
     auto* toolGrid = new QGridLayout(tools);
     toolGrid->setSpacing(1);
     toolGrid->setContentsMargins(4, 4, 4, 4);
@@ -90,17 +87,13 @@ void TFormTableBase::BuildLayout() {
 
     // Right: the table graph's properties.
     auto* right = new QVBoxLayout;
-    auto* props = new QGroupBox(QStringLiteral("Graph Properties"), page);
-    props->setObjectName(QStringLiteral("GroupBox2"));
+    auto* props = Named(new QGroupBox(QStringLiteral("Graph Properties"), page), "GroupBox2");
     auto* propGrid = new QGridLayout(props);
-    ComboboxLineWidth1 = new TComboboxLineWidth(props);
-    ComboboxLineWidth1->setObjectName(QStringLiteral("ComboboxLineWidth1"));
+    ComboboxLineWidth1 = Named(new TComboboxLineWidth(props), "ComboboxLineWidth1");
     ComboboxLineWidth1->SetCD_MaxLineWidth(5);
-    ComboboxLineStyle1 = new TComboboxLineStyle(props);
-    ComboboxLineStyle1->setObjectName(QStringLiteral("ComboboxLineStyle1"));
+    ComboboxLineStyle1 = Named(new TComboboxLineStyle(props), "ComboboxLineStyle1");
     ComboboxLineStyle1->SetCD_MaxLineStyle(5);
-    ColorBox1 = new TColorBox(props);
-    ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
+    ColorBox1 = Named(new TColorBox(props), "ColorBox1");
     CheckBox1 = NamedCheck(props, "CheckBox1", "Show Enabled");
     CheckBox1->setChecked(true);
     propGrid->addWidget(NamedLabel(props, "LabelLineWidth", "Line Width"), 0, 0);
@@ -125,8 +118,7 @@ void TFormTableBase::BuildLayout() {
     RadioGroup1->SetItemIndex(1);
     right->addWidget(RadioGroup1);
 
-    auto* smoothing = new QGroupBox(QStringLiteral("Smoothing"), page);
-    smoothing->setObjectName(QStringLiteral("GroupBox3"));
+    auto* smoothing = Named(new QGroupBox(QStringLiteral("Smoothing"), page), "GroupBox3");
     auto* smoothLayout = new QVBoxLayout(smoothing);
     CheckBox2 = NamedCheck(smoothing, "CheckBox2", "Enabled");
     smoothLayout->addWidget(CheckBox2);

@@ -118,8 +118,7 @@ TCopyOptions TFormTableOpRange::Options() const {
 TFormTableOpFormula::TFormTableOpFormula(const QString& caption, const char* labelX, const char* labelY,
                                          Operation operation, QWidget* parent)
     : TFormTableOp(caption, parent), LabelX(labelX), LabelY(labelY), Operation_(operation) {
-    RadioGroup1 = new TRadioGroup(caption, {QStringLiteral("X"), QStringLiteral("Y")}, this, 2);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1 = Named(new TRadioGroup(caption, {QStringLiteral("X"), QStringLiteral("Y")}, this, 2), "RadioGroup1");
     RadioGroup1->SetItemIndex(0);
     Label1 = NamedLabel(this, "Label1", labelX);
     Edit1 = NamedEdit(this, "Edit1", "");
