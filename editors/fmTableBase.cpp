@@ -17,6 +17,7 @@
 #include "editors/fmImportTable.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
@@ -126,23 +127,20 @@ void TFormTableBase::BuildLayout() {
     right->addStretch(1);
     columns->addLayout(right);
 
+    // "Import Table..." on the left, the others flush right.
     auto* buttons = new QHBoxLayout;
     Button4 = NamedButton(this, "Button4", "Import Table...");
     Button1 = NamedButton(this, "Button1", "OK");
-    Button1->setDefault(true);
     Button2 = NamedButton(this, "Button2", "Cancel");
     Button3 = NamedButton(this, "Button3", "Help");
     buttons->addWidget(Button4);
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
+    AddButtonRow(buttons, {Button1, Button2, Button3});
     top->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(Button4, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button4Click(); }); });
+    onClick(Button1, this, &TFormTableBase::Button1Click);
+    onClick(Button2, this, &TFormTableBase::Button2Click);
+    onClick(Button3, this, &TFormTableBase::Button3Click);
+    onClick(Button4, this, &TFormTableBase::Button4Click);
 }
 
 QToolButton* TFormTableBase::ToolButton(int picture) const {
