@@ -14,9 +14,9 @@ constexpr int kStartColorCount = 15;
 
 TFormAddTable::TFormAddTable(QWidget* parent) : TFormTableBase(QStringLiteral("Add Table"), parent) {}
 
-bool TFormAddTable::Execute(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
-                            zm::TVarMemory& constMemory) {
-    return RunModal(memory, operatorLib, varMemory, constMemory);
+bool TFormAddTable::Execute(TMemory& memory, zm::TOperatorLib& /*operatorLib*/, zm::TVarMemory& /*varMemory*/,
+                            zm::TVarMemory& /*constMemory*/) {
+    return RunModal(memory);
 }
 
 void TFormAddTable::FormShow() {

@@ -5,6 +5,11 @@
 
 #include "editors/fmTableBase.h"
 
+namespace zm {
+class TOperatorLib;
+class TVarMemory;
+}  // namespace zm
+
 class TFormAddTable final : public TFormTableBase {
     Q_OBJECT
 
@@ -12,7 +17,8 @@ public:
     explicit TFormAddTable(QWidget* parent = nullptr);
 
     // Shows the dialog modally and returns Confirmed: True only when OK appended the new table
-    // graph to memory.
+    // graph to memory. The formula context comes as every document command passes it; the
+    // table needs none of it.
     bool Execute(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                  zm::TVarMemory& constMemory);
 

@@ -160,6 +160,12 @@ struct GridLayout {
     const char* step;
     const char* stepSuffix;
 };
+constexpr GridLayout kGrids[4] = {
+    {"Horizontal Lines", "GridHor", "1", ""},
+    {"Vertical Lines", "GridVer", "1", ""},
+    {"Radial Grid", "GridRadial", "1", ""},
+    {"Angular Grid", "GridAngular", "0.25", "Pi"},
+};
 
 // One check of OK: the field's text under a rule, registered with its message under the next code.
 enum class Rule { NotEmpty, Number, Integer, Positive, BelowTwo, LessThanField };
@@ -191,16 +197,13 @@ void TFormCoordinateProperties::BuildLayout() {
 
     // Left: the tree over the help panel.
     auto* left = new QVBoxLayout;
-    TreeView1 = new QTreeWidget(this);
-    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1 = Named(new QTreeWidget(this), "TreeView1");
     TreeView1->setHeaderHidden(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     left->addWidget(TreeView1, 1);
-    auto* help = new QGroupBox(QStringLiteral("Help"), this);
-    help->setObjectName(QStringLiteral("GroupBoxHelp"));
+    auto* help = Named(new QGroupBox(QStringLiteral("Help"), this), "GroupBoxHelp");
     auto* helpColumn = new QVBoxLayout(help);
-    MemoHelp = new QPlainTextEdit(help);
-    MemoHelp->setObjectName(QStringLiteral("MemoHelp"));
+    MemoHelp = Named(new QPlainTextEdit(help), "MemoHelp");
     MemoHelp->setReadOnly(true);
     MemoHelp->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoHelp->setFrameShape(QFrame::NoFrame);
@@ -215,8 +218,7 @@ void TFormCoordinateProperties::BuildLayout() {
     for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
     const int frame = 2 * static_cast<int>(MemoHelp->document()->documentMargin()) + 4;
     MemoHelp->setFixedSize(widest + frame, fm.lineSpacing() * static_cast<int>(lines.size()) + frame);
-    LinkSpecific = new TLinkLabel(QStringLiteral("Specific Descriptions"), help);
-    LinkSpecific->setObjectName(QStringLiteral("LinkSpecific"));
+    LinkSpecific = Named(new TLinkLabel(QStringLiteral("Specific Descriptions"), help), "LinkSpecific");
     helpColumn->addWidget(MemoHelp);
     helpColumn->addWidget(LinkSpecific);
     left->addWidget(help);
@@ -230,10 +232,9 @@ void TFormCoordinateProperties::BuildLayout() {
     bold.setBold(true);
     LabelHeading->setFont(bold);
     right->addWidget(LabelHeading);
-    PageControl1 = new QStackedWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1 = Named(new QStackedWidget(this), "PageControl1");
     for (QWidget* page : {BuildIntervalsPage(), BuildViewPage(), BuildStylePage(), BuildTicksPage(), BuildLabelsPage(),
-                          BuildTitlesPage(), BuildLegendPage(), BuildCartesianPage(), BuildPolarPage()}) {
+                          BuildTitlesPage(), BuildLegendPage(), BuildGridsPage(0, false), BuildGridsPage(2, true)}) {
         page->setObjectName(QStringLiteral("TabSheet%1").arg(PageControl1->count() + 1));
         PageControl1->addWidget(page);
     }
@@ -304,8 +305,7 @@ QWidget* TFormCoordinateProperties::BuildViewPage() {
     column->addWidget(CheckEqualScale);
     auto* background = new QHBoxLayout;
     background->addWidget(new QLabel(QStringLiteral("Background Color"), page));
-    ColorBackground = new TColorBox(page);
-    ColorBackground->setObjectName(QStringLiteral("ColorBackground"));
+    ColorBackground = Named(new TColorBox(page), "ColorBackground");
     ColorBackground->SetSelected(0xFFFFFF);
     background->addWidget(ColorBackground);
     background->addStretch(1);
@@ -444,47 +444,30 @@ QWidget* TFormCoordinateProperties::BuildLegendPage() {
     return page;
 }
 
-QWidget* TFormCoordinateProperties::BuildCartesianPage() {
+QWidget* TFormCoordinateProperties::BuildGridsPage(std::size_t first, bool grouped) {
     QVBoxLayout* column = nullptr;
     QWidget* page = Page(this, column);
-    const GridLayout kGrids[2] = {{"Horizontal Lines", "GridHor", "1", ""}, {"Vertical Lines", "GridVer", "1", ""}};
-    for (std::size_t i = 0; i < 2; ++i) {
+    for (std::size_t i = first; i < first + 2; ++i) {
+        const GridLayout& spec = kGrids[i];
         GridControls& g = grids_[i];
-        const QString name = QString::fromLatin1(kGrids[i].name);
-        g.Enabled = new QCheckBox(QString::fromLatin1(kGrids[i].check), page);
-        g.Enabled->setObjectName(QStringLiteral("Check") + name);
-        column->addWidget(g.Enabled);
-        auto* grid = new QGridLayout;
-        grid->setContentsMargins(20, 0, 0, 0);
-        g.Step = new QLineEdit(QString::fromLatin1(kGrids[i].step), page);
-        g.Step->setObjectName(QStringLiteral("Edit%1Step").arg(name));
-        AddRow(grid, page, "Step", g.Step);
-        g.Pen = new TPenPickers(page, name);
-        AddPenRows(grid, page, g.Pen);
-        column->addLayout(grid);
-    }
-    column->addStretch(1);
-    return page;
-}
-
-QWidget* TFormCoordinateProperties::BuildPolarPage() {
-    QVBoxLayout* column = nullptr;
-    QWidget* page = Page(this, column);
-    const GridLayout kGrids[2] = {{"Radial Grid", "GridRadial", "1", ""},
-                                      {"Angular Grid", "GridAngular", "0.25", "Pi"}};
-    for (std::size_t i = 0; i < 2; ++i) {
-        GridControls& g = grids_[i + 2];
-        const QString name = QString::fromLatin1(kGrids[i].name);
-        g.Enabled = new QCheckBox(QString::fromLatin1(kGrids[i].check), page);
+        const QString name = QString::fromLatin1(spec.name);
+        g.Enabled = new QCheckBox(QString::fromLatin1(spec.check), page);
         g.Enabled->setObjectName(QStringLiteral("Check") + name);
         column->addWidget(g.Enabled);
         QGridLayout* grid = nullptr;
-        column->addWidget(Group(page, kGrids[i].check, grid));
-        g.Step = new QLineEdit(QString::fromLatin1(kGrids[i].step), page);
+        QLabel* suffix = nullptr;
+        if (grouped) {
+            column->addWidget(Group(page, spec.check, grid));
+            // Both groups keep room for the caption after the step, so their controls line up.
+            suffix = new QLabel(QString::fromLatin1(spec.stepSuffix), page);
+            suffix->setMinimumWidth(suffix->fontMetrics().horizontalAdvance(QStringLiteral("Pi")));
+        } else {
+            grid = new QGridLayout;
+            grid->setContentsMargins(20, 0, 0, 0);
+            column->addLayout(grid);
+        }
+        g.Step = new QLineEdit(QString::fromLatin1(spec.step), page);
         g.Step->setObjectName(QStringLiteral("Edit%1Step").arg(name));
-        // Both groups keep room for the caption after the step, so their controls line up.
-        auto* suffix = new QLabel(QString::fromLatin1(kGrids[i].stepSuffix), page);
-        suffix->setMinimumWidth(suffix->fontMetrics().horizontalAdvance(QStringLiteral("Pi")));
         AddRow(grid, page, "Step", g.Step, suffix);
         g.Pen = new TPenPickers(page, name);
         AddPenRows(grid, page, g.Pen);
@@ -671,16 +654,10 @@ void TFormCoordinateProperties::WriteControls() {
         else
             s.YAxesDirection = a.Direction->currentIndex() == 0 ? 1 : 0;
         a.Pen->WriteInto(s.*f.Pen);
-    }
-    for (std::size_t i = 0; i < 2; ++i) {
-        const AxisFields& f = kAxisFields[i];
-        s.*f.TickStep = ReadReal(axes_[i].TickStep, 1.0);
-        s.*f.TickLength = ReadInteger(axes_[i].TickLength->Edit()->text(), 2);
-    }
-    for (std::size_t i = 0; i < 2; ++i) {
-        const AxisFields& f = kAxisFields[i];
-        s.*f.LabelStep = ReadReal(axes_[i].LabelStep, 1.0);
-        s.*f.LabelString = zm::Trim(axes_[i].LabelString->text().toStdString());
+        s.*f.TickStep = ReadReal(a.TickStep, 1.0);
+        s.*f.TickLength = ReadInteger(a.TickLength->Edit()->text(), 2);
+        s.*f.LabelStep = ReadReal(a.LabelStep, 1.0);
+        s.*f.LabelString = zm::Trim(a.LabelString->text().toStdString());
     }
     s.XAxesLabelSide = axes_[0].LabelSide->isChecked() ? 0 : 1;
     s.YAxesLabelSide = axes_[1].LabelSide->isChecked() ? 0 : 1;

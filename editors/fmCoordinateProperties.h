@@ -94,8 +94,9 @@ private:
     QWidget* BuildLabelsPage();
     QWidget* BuildTitlesPage();
     QWidget* BuildLegendPage();
-    QWidget* BuildCartesianPage();
-    QWidget* BuildPolarPage();
+    // Grids `first` and `first + 1`, each a check box over its step and pen: in a group of the
+    // check box's caption where `grouped` (polar), else indented under it (Cartesian).
+    QWidget* BuildGridsPage(std::size_t first, bool grouped);
     void BuildTree();
 
     void LoadControls();

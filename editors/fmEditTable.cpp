@@ -5,10 +5,10 @@
 
 TFormEditTable::TFormEditTable(QWidget* parent) : TFormTableBase(QStringLiteral("Edit Table"), parent) {}
 
-bool TFormEditTable::Execute(TTableObj& tableObj, TMemory& memory, zm::TOperatorLib& operatorLib,
-                             zm::TVarMemory& varMemory, zm::TVarMemory& constMemory) {
+bool TFormEditTable::Execute(TTableObj& tableObj, TMemory& memory, zm::TOperatorLib& /*operatorLib*/,
+                             zm::TVarMemory& /*varMemory*/, zm::TVarMemory& /*constMemory*/) {
     TableObj = &tableObj;
-    return RunModal(memory, operatorLib, varMemory, constMemory);
+    return RunModal(memory);
 }
 
 void TFormEditTable::FormShow() {

@@ -3,6 +3,11 @@
 
 #include "editors/fmTableBase.h"
 
+namespace zm {
+class TOperatorLib;
+class TVarMemory;
+}  // namespace zm
+
 class TFormEditTable final : public TFormTableBase {
     Q_OBJECT
 
@@ -10,7 +15,8 @@ public:
     explicit TFormEditTable(QWidget* parent = nullptr);
 
     // Shows the dialog modally on tableObj and returns Confirmed: True only when OK rewrote it;
-    // Cancel leaves it exactly as it was.
+    // Cancel leaves it exactly as it was. The formula context comes as every document command
+    // passes it; the table needs none of it.
     bool Execute(TTableObj& tableObj, TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                  zm::TVarMemory& constMemory);
 

@@ -5,13 +5,13 @@
 #include <QVBoxLayout>
 
 #include "platform/ZMMessage.h"
+#include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
 
 TFormExportTable::TFormExportTable(QWidget* parent)
     : TFormTableFileBase(QStringLiteral("Export Table"), "File Name: ", parent) {
     setObjectName(QStringLiteral("FormExportTable"));
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1 = Named(new QComboBox(this), "ComboBox1");
     Top->insertWidget(0, ComboBox1);
     Edit1->setText(DefaultName(TTableFileFormat::Xml));
     connect(ComboBox1, &QComboBox::activated, this, [this](int row) { ComboBox1Change(row); });

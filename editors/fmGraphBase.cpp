@@ -123,8 +123,7 @@ void TFormGraphBase::BuildLayout() {
 
     // Kind and formulas.
     auto* formulas = new QGridLayout;
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1 = Named(new QComboBox(this), "ComboBox1");
     for (const char* text : kKindCaptions) ComboBox1->addItem(QString::fromLatin1(text));
     ComboBox1->setCurrentIndex(0);
     formulas->addWidget(ComboBox1, 0, 0, 1, 2);
@@ -133,8 +132,7 @@ void TFormGraphBase::BuildLayout() {
     Edit1 = NamedEdit(this, "Edit1", "");
     // Narrow enough that the relation combo beside it does not widen the dialog.
     Edit1->setMinimumWidth(240);
-    ComboBox2 = new QComboBox(this);
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2 = Named(new QComboBox(this), "ComboBox2");
     for (const char* text : {" >0", " =0", " <0"}) ComboBox2->addItem(QString::fromLatin1(text));
     ComboBox2->setCurrentIndex(0);
     // The relation sits beside the formula and takes no room while hidden.
@@ -160,23 +158,19 @@ void TFormGraphBase::BuildLayout() {
     common->addWidget(Edit2, 1, 1, 1, 3);
 
     LabelLineWidth = NamedLabel(this, "LabelLineWidth", "Line Width");
-    ComboboxLineWidth1 = new TComboboxLineWidth(this);
-    ComboboxLineWidth1->setObjectName(QStringLiteral("ComboboxLineWidth1"));
+    ComboboxLineWidth1 = Named(new TComboboxLineWidth(this), "ComboboxLineWidth1");
     ComboboxLineWidth1->SetCD_MaxLineWidth(5);
     LabelLineStyle = NamedLabel(this, "LabelLineStyle", "Line Style");
-    ComboboxLineStyle1 = new TComboboxLineStyle(this);
-    ComboboxLineStyle1->setObjectName(QStringLiteral("ComboboxLineStyle1"));
+    ComboboxLineStyle1 = Named(new TComboboxLineStyle(this), "ComboboxLineStyle1");
     ComboboxLineStyle1->SetCD_MaxLineStyle(5);
     ComboboxLineStyle1->SetCD_CurrentPenStyle(0);
     LabelBrushStyle = NamedLabel(this, "LabelBrushStyle", "Style of Shading");
-    ComboboxBrushStyle1 = new TComboboxBrushStyle(this);
-    ComboboxBrushStyle1->setObjectName(QStringLiteral("ComboboxBrushStyle1"));
+    ComboboxBrushStyle1 = Named(new TComboboxBrushStyle(this), "ComboboxBrushStyle1");
     ComboboxBrushStyle1->SetCD_CurrentBrushStyle(5);
     for (QComboBox* picker : std::initializer_list<QComboBox*>{ComboboxLineWidth1, ComboboxLineStyle1,
                                                                ComboboxBrushStyle1})
         picker->setMinimumWidth(145);
-    ColorBox1 = new TColorBox(this);
-    ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
+    ColorBox1 = Named(new TColorBox(this), "ColorBox1");
 
     common->addWidget(LabelLineWidth, 2, 0);
     common->addWidget(ComboboxLineWidth1, 2, 1);
@@ -193,8 +187,7 @@ void TFormGraphBase::BuildLayout() {
     // Two groups in one place, one shown at a time.
     auto* groups = new QGridLayout;
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Additional Properties"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("Additional Properties"), this), "GroupBox1");
     {
         auto* g = new QVBoxLayout(GroupBox1);
         CheckBox2 = NamedCheck(GroupBox1, "CheckBox2", "Interval");
@@ -244,8 +237,7 @@ void TFormGraphBase::BuildLayout() {
         g->addWidget(Panel2);
     }
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Additional Properties"), this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2 = Named(new QGroupBox(QStringLiteral("Additional Properties"), this), "GroupBox2");
     {
         auto* g = new QVBoxLayout(GroupBox2);
         CheckBox4 = NamedCheck(GroupBox2, "CheckBox4", "Interval");

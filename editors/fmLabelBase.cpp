@@ -37,11 +37,9 @@ TFormLabelBase::TFormLabelBase(const QString& caption, QWidget* parent)
     setWindowTitle(caption);
     auto* top = new QVBoxLayout(this);
 
-    auto* text = new QGroupBox(QStringLiteral("Text"), this);
-    text->setObjectName(QStringLiteral("GroupBox1"));
+    auto* text = Named(new QGroupBox(QStringLiteral("Text"), this), "GroupBox1");
     auto* textColumn = new QVBoxLayout(text);
-    Memo1 = new QPlainTextEdit(text);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Named(new QPlainTextEdit(text), "Memo1");
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setMinimumSize(320, 120);
     textColumn->addWidget(Memo1);
@@ -53,8 +51,7 @@ TFormLabelBase::TFormLabelBase(const QString& caption, QWidget* parent)
     look->addWidget(CheckBox1);
     look->addSpacing(16);
     look->addWidget(NamedLabel(this, "Label1", "Background Color"));
-    ColorBox1 = new TColorBox(this);
-    ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
+    ColorBox1 = Named(new TColorBox(this), "ColorBox1");
     ColorBox1->SetSelected(0xFFFFFF);
     look->addWidget(ColorBox1);
     look->addStretch(1);

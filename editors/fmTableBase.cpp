@@ -17,6 +17,7 @@
 #include "editors/fmImportTable.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
@@ -50,18 +51,15 @@ TFormTableBase::~TFormTableBase() {
 
 void TFormTableBase::BuildLayout() {
     auto* top = new QVBoxLayout(this);
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    auto* page = new QWidget(PageControl1);
-    page->setObjectName(QStringLiteral("TabSheet1"));
+    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    auto* page = Named(new QWidget(PageControl1), "TabSheet1");
     PageControl1->addTab(page, QStringLiteral("Table Properties"));
     top->addWidget(PageControl1);
     auto* columns = new QHBoxLayout(page);
 
     // Left: the tool bar above the grid.
     auto* left = new QVBoxLayout;
-    auto* tools = new QGroupBox(QStringLiteral("Manipulation"), page);
-    tools->setObjectName(QStringLiteral("GroupBox1"));
+    auto* tools = Named(new QGroupBox(QStringLiteral("Manipulation"), page), "GroupBox1");
     auto* toolGrid = new QGridLayout(tools);
     toolGrid->setSpacing(1);
     toolGrid->setContentsMargins(4, 4, 4, 4);
@@ -90,17 +88,13 @@ void TFormTableBase::BuildLayout() {
 
     // Right: the table graph's properties.
     auto* right = new QVBoxLayout;
-    auto* props = new QGroupBox(QStringLiteral("Graph Properties"), page);
-    props->setObjectName(QStringLiteral("GroupBox2"));
+    auto* props = Named(new QGroupBox(QStringLiteral("Graph Properties"), page), "GroupBox2");
     auto* propGrid = new QGridLayout(props);
-    ComboboxLineWidth1 = new TComboboxLineWidth(props);
-    ComboboxLineWidth1->setObjectName(QStringLiteral("ComboboxLineWidth1"));
+    ComboboxLineWidth1 = Named(new TComboboxLineWidth(props), "ComboboxLineWidth1");
     ComboboxLineWidth1->SetCD_MaxLineWidth(5);
-    ComboboxLineStyle1 = new TComboboxLineStyle(props);
-    ComboboxLineStyle1->setObjectName(QStringLiteral("ComboboxLineStyle1"));
+    ComboboxLineStyle1 = Named(new TComboboxLineStyle(props), "ComboboxLineStyle1");
     ComboboxLineStyle1->SetCD_MaxLineStyle(5);
-    ColorBox1 = new TColorBox(props);
-    ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
+    ColorBox1 = Named(new TColorBox(props), "ColorBox1");
     CheckBox1 = NamedCheck(props, "CheckBox1", "Show Enabled");
     CheckBox1->setChecked(true);
     propGrid->addWidget(NamedLabel(props, "LabelLineWidth", "Line Width"), 0, 0);
@@ -125,8 +119,7 @@ void TFormTableBase::BuildLayout() {
     RadioGroup1->SetItemIndex(1);
     right->addWidget(RadioGroup1);
 
-    auto* smoothing = new QGroupBox(QStringLiteral("Smoothing"), page);
-    smoothing->setObjectName(QStringLiteral("GroupBox3"));
+    auto* smoothing = Named(new QGroupBox(QStringLiteral("Smoothing"), page), "GroupBox3");
     auto* smoothLayout = new QVBoxLayout(smoothing);
     CheckBox2 = NamedCheck(smoothing, "CheckBox2", "Enabled");
     smoothLayout->addWidget(CheckBox2);
@@ -134,23 +127,20 @@ void TFormTableBase::BuildLayout() {
     right->addStretch(1);
     columns->addLayout(right);
 
+    // "Import Table..." on the left, the others flush right.
     auto* buttons = new QHBoxLayout;
     Button4 = NamedButton(this, "Button4", "Import Table...");
     Button1 = NamedButton(this, "Button1", "OK");
-    Button1->setDefault(true);
     Button2 = NamedButton(this, "Button2", "Cancel");
     Button3 = NamedButton(this, "Button3", "Help");
     buttons->addWidget(Button4);
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
+    AddButtonRow(buttons, {Button1, Button2, Button3});
     top->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(Button4, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button4Click(); }); });
+    onClick(Button1, this, &TFormTableBase::Button1Click);
+    onClick(Button2, this, &TFormTableBase::Button2Click);
+    onClick(Button3, this, &TFormTableBase::Button3Click);
+    onClick(Button4, this, &TFormTableBase::Button4Click);
 }
 
 QToolButton* TFormTableBase::ToolButton(int picture) const {
@@ -163,12 +153,8 @@ void TFormTableBase::UpdateToolStates() {
     ToolButton(kRedo)->setEnabled(Editor.RedoEnabled);
 }
 
-bool TFormTableBase::RunModal(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
-                              zm::TVarMemory& constMemory) {
+bool TFormTableBase::RunModal(TMemory& memory) {
     Memory = &memory;
-    OperatorLib = &operatorLib;
-    VarMemory = &varMemory;
-    ConstMemory = &constMemory;
     Confirmed = false;
     FormShow();
     exec();

@@ -23,10 +23,6 @@ class TComboboxLineStyle;
 class TComboboxLineWidth;
 class TRadioGroup;
 class TTableGridView;
-namespace zm {
-class TOperatorLib;
-class TVarMemory;
-}  // namespace zm
 
 class TFormTableBase : public QDialog {
     Q_OBJECT
@@ -36,11 +32,8 @@ public:
 
     static constexpr int ToolCount = 15;
 
-    // The document context given to Execute; the editor itself uses only the graph list.
+    // The graph list given to Execute: of the document context, the editor uses only it.
     TMemory* Memory = nullptr;
-    zm::TOperatorLib* OperatorLib = nullptr;
-    zm::TVarMemory* VarMemory = nullptr;
-    zm::TVarMemory* ConstMemory = nullptr;
     bool Confirmed = false;
 
     // The grid, its buffers and commands.
@@ -65,9 +58,8 @@ public:
 protected:
     TFormTableBase(const QString& caption, QWidget* parent);
 
-    // Binds the context, shows the dialog modally and returns Confirmed.
-    bool RunModal(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
-                  zm::TVarMemory& constMemory);
+    // Binds the graph list, shows the dialog modally and returns Confirmed.
+    bool RunModal(TMemory& memory);
 
     TTableProperties ReadProperties() const;
     void ShowProperties(const TTableProperties& properties);

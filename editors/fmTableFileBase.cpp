@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
 #include "platform/ZMWindowPlace.h"
@@ -38,9 +38,9 @@ TFormTableFileBase::TFormTableFileBase(const QString& caption, const char* label
     AddButtonRow(Top, {Button1, Button2});
     Top->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button3Click(); }); });
+    onClick(Button1, this, &TFormTableFileBase::Button1Click);
+    onClick(Button2, this, &TFormTableFileBase::Button2Click);
+    onClick(Button3, this, &TFormTableFileBase::Button3Click);
     CentreOnFirstShow(*this);
 }
 

@@ -22,18 +22,16 @@ TFormTableOp::TFormTableOp(const QString& caption, QWidget* parent) : QDialog(pa
 }
 
 void TFormTableOp::AddButtons(const char* caption, bool cancel) {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
+    auto* top = static_cast<QVBoxLayout*>(layout());
     Button1 = NamedButton(this, "Button1", caption);
-    Button1->setDefault(true);
-    row->addWidget(Button1);
     onClick(Button1, this, &TFormTableOp::Button1Click);
-    if (cancel) {
-        Button2 = NamedButton(this, "Button2", "Cancel");
-        row->addWidget(Button2);
-        onClick(Button2, this, &TFormTableOp::Button2Click);
+    if (!cancel) {
+        AddButtonRow(top, {Button1});
+        return;
     }
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    Button2 = NamedButton(this, "Button2", "Cancel");
+    onClick(Button2, this, &TFormTableOp::Button2Click);
+    AddButtonRow(top, {Button1, Button2});
 }
 
 bool TFormTableOp::RunModal() {
@@ -118,8 +116,7 @@ TCopyOptions TFormTableOpRange::Options() const {
 TFormTableOpFormula::TFormTableOpFormula(const QString& caption, const char* labelX, const char* labelY,
                                          Operation operation, QWidget* parent)
     : TFormTableOp(caption, parent), LabelX(labelX), LabelY(labelY), Operation_(operation) {
-    RadioGroup1 = new TRadioGroup(caption, {QStringLiteral("X"), QStringLiteral("Y")}, this, 2);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1 = Named(new TRadioGroup(caption, {QStringLiteral("X"), QStringLiteral("Y")}, this, 2), "RadioGroup1");
     RadioGroup1->SetItemIndex(0);
     Label1 = NamedLabel(this, "Label1", labelX);
     Edit1 = NamedEdit(this, "Edit1", "");

@@ -21,8 +21,7 @@ TFormTableOpFind::TFormTableOpFind(QWidget* parent) : TFormTableOp(QStringLitera
     auto* groups = new QHBoxLayout;
     groups->addWidget(ColumnsGroup);
     groups->addWidget(DirectionGroup);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setFixedHeight(110);
     Body->addLayout(value);

@@ -11,6 +11,7 @@
 #include "editors/ZMTableInfo.h"
 #include "engine/ZMNumber.h"
 #include "platform/ZMLocale.h"
+#include "platform/ZMNamedControls.h"
 
 namespace {
 
@@ -22,8 +23,7 @@ constexpr int kCellPadding = 6;
 
 TFormTableOpInfo::TFormTableOpInfo(QWidget* parent) : TFormTableOp(QStringLiteral("Table Information"), parent) {
     // The fixed row and column of the 3 by 6 grid are the headers; the figures fill 2 by 5 cells.
-    StringGrid1 = new QTableWidget(5, 2, this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1 = Named(new QTableWidget(5, 2, this), "StringGrid1");
     StringGrid1->setHorizontalHeaderLabels({QStringLiteral("        X"), QStringLiteral("        Y")});
     StringGrid1->setVerticalHeaderLabels({QStringLiteral("Minimum"), QStringLiteral("Maximum"),
                                           QStringLiteral("Average"), QStringLiteral("Std Deviation"),

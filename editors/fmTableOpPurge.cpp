@@ -9,8 +9,7 @@
 #include "platform/ZMNamedControls.h"
 
 TFormTableOpPurge::TFormTableOpPurge(QWidget* parent) : TFormTableOp(QStringLiteral("Purge"), parent) {
-    auto* group = new QGroupBox(this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* group = Named(new QGroupBox(this), "GroupBox1");
     auto* checks = new QVBoxLayout(group);
     CheckBox1 = NamedCheck(group, "CheckBox1", "Unpaired data (Missing X or Y)");
     CheckBox2 = NamedCheck(group, "CheckBox2", "Invalid data");

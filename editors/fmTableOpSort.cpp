@@ -13,14 +13,12 @@
 #include "platform/ZMNamedControls.h"
 
 TFormTableOpSort::TFormTableOpSort(QWidget* parent) : TFormTableOp(QStringLiteral("Sort"), parent) {
-    RadioGroup1 = new TRadioGroup(QStringLiteral("Sort"),
+    RadioGroup1 = Named(new TRadioGroup(QStringLiteral("Sort"),
                                   {QStringLiteral("By X - Ascending"), QStringLiteral("By X - Descending"),
                                    QStringLiteral("By Y - Ascending"), QStringLiteral("By Y - Descending")},
-                                  this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+                                  this), "RadioGroup1");
     RadioGroup1->SetItemIndex(0);
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1 = Named(new QProgressBar(this), "ProgressBar1");
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);

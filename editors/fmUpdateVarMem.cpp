@@ -50,8 +50,7 @@ TFormUpdateVarMem::TFormUpdateVarMem(QWidget* parent) : QDialog(parent) {
     line->addWidget(Button1);
     top->addLayout(line);
 
-    StringGrid1 = new QTableWidget(1, 2, this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1 = Named(new QTableWidget(1, 2, this), "StringGrid1");
     StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Value")});
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
