@@ -7,6 +7,7 @@
 #include "platform/ZMFileBrowse.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
+#include "platform/ZMIconPaint.h"
 #include "platform/ZMLinkLabel.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMNamedControls.h"
@@ -36,32 +37,28 @@ constexpr int kRowHeight = 18;
 
 // Three slides fanned out, a curve on the front one.
 QPixmap SlidesPicture() {
-    constexpr int kSize = 48;
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor backs[] = {QColor(0xB0, 0xC4, 0xDE), QColor(0xD8, 0xE4, 0xF0)};
-    for (int i = 0; i < 2; ++i) {
-        p.setPen(QPen(QColor(0x40, 0x50, 0x70), 1));
-        p.setBrush(backs[i]);
-        p.drawRect(QRectF(2 + 5 * i, 4 + 5 * i, 34, 26));
-    }
-    const QRectF front(12, 14, 34, 26);
-    p.setBrush(Qt::white);
-    p.drawRect(front);
-    p.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1));
-    p.drawLine(QPointF(front.left() + 2, front.center().y()), QPointF(front.right() - 2, front.center().y()));
-    QPainterPath curve;
-    for (int x = 0; x <= 30; ++x) {
-        const QPointF at(front.left() + 2 + x, front.center().y() - 9 * std::sin(x * 0.21));
-        if (x == 0) curve.moveTo(at);
-        else curve.lineTo(at);
-    }
-    p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(curve);
-    return pixmap;
+    return PaintedPicture(48, [](QPainter& p) {
+        const QColor backs[] = {QColor(0xB0, 0xC4, 0xDE), QColor(0xD8, 0xE4, 0xF0)};
+        for (int i = 0; i < 2; ++i) {
+            p.setPen(QPen(QColor(0x40, 0x50, 0x70), 1));
+            p.setBrush(backs[i]);
+            p.drawRect(QRectF(2 + 5 * i, 4 + 5 * i, 34, 26));
+        }
+        const QRectF front(12, 14, 34, 26);
+        p.setBrush(Qt::white);
+        p.drawRect(front);
+        p.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1));
+        p.drawLine(QPointF(front.left() + 2, front.center().y()), QPointF(front.right() - 2, front.center().y()));
+        QPainterPath curve;
+        for (int x = 0; x <= 30; ++x) {
+            const QPointF at(front.left() + 2 + x, front.center().y() - 9 * std::sin(x * 0.21));
+            if (x == 0) curve.moveTo(at);
+            else curve.lineTo(at);
+        }
+        p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve);
+    });
 }
 
 // The part of a path after its last "/".
