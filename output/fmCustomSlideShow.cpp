@@ -7,6 +7,7 @@
 #include "platform/ZMFileBrowse.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMIconPaint.h"
 #include "platform/ZMLinkLabel.h"
 #include "platform/ZMMessage.h"
@@ -193,18 +194,15 @@ TFormCustomSlideShow::TFormCustomSlideShow(QWidget* parent)
         }
         guarded(this, [this, row] { StringGrid1SelectCell(row + 1); });
     });
-    const auto on = [this](QPushButton* button, void (TFormCustomSlideShow::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
-    };
-    on(add, &TFormCustomSlideShow::Button1Click);
-    on(remove, &TFormCustomSlideShow::Button2Click);
-    on(removeAll, &TFormCustomSlideShow::Button6Click);
-    on(view, &TFormCustomSlideShow::Button3Click);
-    on(save, &TFormCustomSlideShow::Button7Click);
-    on(open, &TFormCustomSlideShow::Button8Click);
-    on(output, &TFormCustomSlideShow::Button9Click);
-    on(help, &TFormCustomSlideShow::Button5Click);
-    on(close, &TFormCustomSlideShow::Button4Click);
+    onClick(add, this, &TFormCustomSlideShow::Button1Click);
+    onClick(remove, this, &TFormCustomSlideShow::Button2Click);
+    onClick(removeAll, this, &TFormCustomSlideShow::Button6Click);
+    onClick(view, this, &TFormCustomSlideShow::Button3Click);
+    onClick(save, this, &TFormCustomSlideShow::Button7Click);
+    onClick(open, this, &TFormCustomSlideShow::Button8Click);
+    onClick(output, this, &TFormCustomSlideShow::Button9Click);
+    onClick(help, this, &TFormCustomSlideShow::Button5Click);
+    onClick(close, this, &TFormCustomSlideShow::Button4Click);
     connect(Label1, &TLinkLabel::clicked, this, [this] { Label1Click(); });
     connect(FileListBox1, &QListWidget::itemDoubleClicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
     CentreOnFirstShow(*this);

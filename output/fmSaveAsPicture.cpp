@@ -1,7 +1,7 @@
 #include "output/fmSaveAsPicture.h"
 
 #include "platform/ZMFileChooser.h"
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
 
@@ -25,7 +25,7 @@ TFormSaveAsPicture::TFormSaveAsPicture(QWidget* parent)
     OwnRows()->addLayout(row);
 
     connect(RadioGroup1, &TRadioGroup::Changed, this, [this] { RadioGroup1Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button3Click(); }); });
+    onClick(Button3, this, &TFormSaveAsPicture::Button3Click);
 }
 
 TFormSaveAsPicture::~TFormSaveAsPicture() = default;
