@@ -34,18 +34,18 @@ uint8_t TFormSaveAsPicture::Execute(TCoordinate& coordinate) { return Run(coordi
 
 void TFormSaveAsPicture::SetFileChooser(FileChooser* chooser) { chooser_ = chooser ? chooser : ownChooser_.get(); }
 
-void TFormSaveAsPicture::RadioGroup1Click() {
-    const QString ext = Format() == TPictureFormat::Emf ? QStringLiteral("emf") : QStringLiteral("bmp");
-    Edit3->setText(QStringLiteral("Picture01.") + ext);
-    defaultExt_ = QStringLiteral(".") + ext;
-    filter_ = QStringLiteral("*.%1|*.%1").arg(ext);
+QString TFormSaveAsPicture::Extension() const {
+    return Format() == TPictureFormat::Emf ? QStringLiteral("emf") : QStringLiteral("bmp");
 }
 
+void TFormSaveAsPicture::RadioGroup1Click() { Edit3->setText(QStringLiteral("Picture01.") + Extension()); }
+
 void TFormSaveAsPicture::Button3Click() {
+    const QString ext = Extension();
     const QString name = chooser_->choose({.parent = this,
                                            .save = true,
-                                           .filter = filter_,
-                                           .defaultExt = defaultExt_,
+                                           .filter = QStringLiteral("*.%1|*.%1").arg(ext),
+                                           .defaultExt = QStringLiteral(".") + ext,
                                            .fileName = Edit3->text(),
                                            .overwritePrompt = true});
     if (!name.isEmpty()) Edit3->setText(name);
