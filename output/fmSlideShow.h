@@ -188,6 +188,8 @@ private:
     void AddCoordinateStyleItems(QMenu* menu, const char* suffix);
     QMenu* AddGraphListMenu(QMenu* menu, const char* name);
     void AddSwitch(QMenu* menu, const char* name, const char* suffix, const QString& caption, Switch which);
+    // The setting a switch flips; null for the two axes styles, which set AxesStyle.
+    static std::uint8_t TCoordinateSettings::* SwitchFlag(Switch Which);
     void PlaneSwitchClick(Switch Which);
     // Hides and shows the control panel, which leaves it shown and the focus with the viewer.
     void ReshowControlPanel();
