@@ -228,33 +228,20 @@ void TFormSlideShow::GoToSlide(int Index) {
     Timer1.start();
 }
 
-void TFormSlideShow::NextSlide() {
-    if (!IsSlide(SlideIndex + 1)) return;
-    ++SlideIndex;
+void TFormSlideShow::StepToSlide(qsizetype Index) {
+    if (!IsSlide(Index)) return;
+    SlideIndex = static_cast<std::int32_t>(Index);
     GoToSlide(SlideIndex);
     UpdateSlideNavigation();
 }
 
-void TFormSlideShow::PreviousSlide() {
-    if (!IsSlide(SlideIndex - 1)) return;
-    --SlideIndex;
-    GoToSlide(SlideIndex);
-    UpdateSlideNavigation();
-}
+void TFormSlideShow::NextSlide() { StepToSlide(qsizetype(SlideIndex) + 1); }
 
-void TFormSlideShow::FirstSlide() {
-    if (!SlideList || SlideList->isEmpty()) return;
-    SlideIndex = 0;
-    GoToSlide(SlideIndex);
-    UpdateSlideNavigation();
-}
+void TFormSlideShow::PreviousSlide() { StepToSlide(qsizetype(SlideIndex) - 1); }
 
-void TFormSlideShow::LastSlide() {
-    if (!SlideList || SlideList->isEmpty()) return;
-    SlideIndex = static_cast<std::int32_t>(SlideList->size() - 1);
-    GoToSlide(SlideIndex);
-    UpdateSlideNavigation();
-}
+void TFormSlideShow::FirstSlide() { StepToSlide(0); }
+
+void TFormSlideShow::LastSlide() { StepToSlide(SlideList ? SlideList->size() - 1 : -1); }
 
 void TFormSlideShow::UpdateSlideNavigation() {
     const qsizetype count = SlideList ? SlideList->size() : 0;

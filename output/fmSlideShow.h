@@ -196,6 +196,8 @@ private:
     void FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
     // Index lies in the slide list.
     bool IsSlide(qsizetype Index) const;
+    // Makes Index, when it lies in the slide list, the slide shown and loaded next.
+    void StepToSlide(qsizetype Index);
     // The panel's place and colours; the tick and a late resize of the window use it.
     void PlaceControlPanel();
 
