@@ -1,7 +1,7 @@
 #include "output/ZMPictureDialog.h"
 
 #include "engine/ZMNumber.h"
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
 #include "platform/ZMWindowPlace.h"
@@ -46,8 +46,8 @@ TPictureDialog::TPictureDialog(const QString& caption, QWidget* parent) : QDialo
     AddButtonRow(top, {Button1, Button2});
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    onClick(Button1, this, &TPictureDialog::Button1Click);
+    onClick(Button2, this, &TPictureDialog::Button2Click);
     CentreOnFirstShow(*this);
 }
 

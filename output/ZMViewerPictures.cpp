@@ -1,5 +1,7 @@
 #include "output/ZMViewerPictures.h"
 
+#include "platform/ZMIconPaint.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -201,10 +203,5 @@ void Draw(QPainter& p, TViewerPicture picture) {
 }  // namespace
 
 QPixmap ViewerPicture(TViewerPicture picture) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    Draw(p, picture);
-    return pixmap;
+    return PaintedPicture(kSize, [picture](QPainter& p) { Draw(p, picture); });
 }

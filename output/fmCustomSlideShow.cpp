@@ -7,6 +7,8 @@
 #include "platform/ZMFileBrowse.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
+#include "platform/ZMIconPaint.h"
 #include "platform/ZMLinkLabel.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMNamedControls.h"
@@ -36,32 +38,28 @@ constexpr int kRowHeight = 18;
 
 // Three slides fanned out, a curve on the front one.
 QPixmap SlidesPicture() {
-    constexpr int kSize = 48;
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor backs[] = {QColor(0xB0, 0xC4, 0xDE), QColor(0xD8, 0xE4, 0xF0)};
-    for (int i = 0; i < 2; ++i) {
-        p.setPen(QPen(QColor(0x40, 0x50, 0x70), 1));
-        p.setBrush(backs[i]);
-        p.drawRect(QRectF(2 + 5 * i, 4 + 5 * i, 34, 26));
-    }
-    const QRectF front(12, 14, 34, 26);
-    p.setBrush(Qt::white);
-    p.drawRect(front);
-    p.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1));
-    p.drawLine(QPointF(front.left() + 2, front.center().y()), QPointF(front.right() - 2, front.center().y()));
-    QPainterPath curve;
-    for (int x = 0; x <= 30; ++x) {
-        const QPointF at(front.left() + 2 + x, front.center().y() - 9 * std::sin(x * 0.21));
-        if (x == 0) curve.moveTo(at);
-        else curve.lineTo(at);
-    }
-    p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(curve);
-    return pixmap;
+    return PaintedPicture(48, [](QPainter& p) {
+        const QColor backs[] = {QColor(0xB0, 0xC4, 0xDE), QColor(0xD8, 0xE4, 0xF0)};
+        for (int i = 0; i < 2; ++i) {
+            p.setPen(QPen(QColor(0x40, 0x50, 0x70), 1));
+            p.setBrush(backs[i]);
+            p.drawRect(QRectF(2 + 5 * i, 4 + 5 * i, 34, 26));
+        }
+        const QRectF front(12, 14, 34, 26);
+        p.setBrush(Qt::white);
+        p.drawRect(front);
+        p.setPen(QPen(QColor(0xA0, 0xA0, 0xA0), 1));
+        p.drawLine(QPointF(front.left() + 2, front.center().y()), QPointF(front.right() - 2, front.center().y()));
+        QPainterPath curve;
+        for (int x = 0; x <= 30; ++x) {
+            const QPointF at(front.left() + 2 + x, front.center().y() - 9 * std::sin(x * 0.21));
+            if (x == 0) curve.moveTo(at);
+            else curve.lineTo(at);
+        }
+        p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(curve);
+    });
 }
 
 // The part of a path after its last "/".
@@ -196,18 +194,15 @@ TFormCustomSlideShow::TFormCustomSlideShow(QWidget* parent)
         }
         guarded(this, [this, row] { StringGrid1SelectCell(row + 1); });
     });
-    const auto on = [this](QPushButton* button, void (TFormCustomSlideShow::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
-    };
-    on(add, &TFormCustomSlideShow::Button1Click);
-    on(remove, &TFormCustomSlideShow::Button2Click);
-    on(removeAll, &TFormCustomSlideShow::Button6Click);
-    on(view, &TFormCustomSlideShow::Button3Click);
-    on(save, &TFormCustomSlideShow::Button7Click);
-    on(open, &TFormCustomSlideShow::Button8Click);
-    on(output, &TFormCustomSlideShow::Button9Click);
-    on(help, &TFormCustomSlideShow::Button5Click);
-    on(close, &TFormCustomSlideShow::Button4Click);
+    onClick(add, this, &TFormCustomSlideShow::Button1Click);
+    onClick(remove, this, &TFormCustomSlideShow::Button2Click);
+    onClick(removeAll, this, &TFormCustomSlideShow::Button6Click);
+    onClick(view, this, &TFormCustomSlideShow::Button3Click);
+    onClick(save, this, &TFormCustomSlideShow::Button7Click);
+    onClick(open, this, &TFormCustomSlideShow::Button8Click);
+    onClick(output, this, &TFormCustomSlideShow::Button9Click);
+    onClick(help, this, &TFormCustomSlideShow::Button5Click);
+    onClick(close, this, &TFormCustomSlideShow::Button4Click);
     connect(Label1, &TLinkLabel::clicked, this, [this] { Label1Click(); });
     connect(FileListBox1, &QListWidget::itemDoubleClicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
     CentreOnFirstShow(*this);

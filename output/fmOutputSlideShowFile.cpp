@@ -3,7 +3,7 @@
 #include "engine/ZMNumber.h"
 #include "output/ZMSlideFiles.h"
 #include "platform/ZMFileChooser.h"
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMWindowPlace.h"
@@ -58,8 +58,8 @@ TFormOutputSlideShowFile::TFormOutputSlideShowFile(QWidget* parent)
     top->addLayout(buttons);
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    onClick(Button1, this, &TFormOutputSlideShowFile::Button1Click);
+    onClick(Button2, this, &TFormOutputSlideShowFile::Button2Click);
     CentreOnFirstShow(*this);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ZMCanvas.h"
 #include "platform/ZMError.h"
 #include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMPicture.h"
@@ -164,11 +165,11 @@ TFormPrint::TFormPrint(TPrinterService& printer, QWidget* parent) : QDialog(pare
     top->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QComboBox* box : {ComboBoxTop, ComboBoxLeft, ComboBoxHeight, ComboBoxWidth}) box->lineEdit()->installEventFilter(this);
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button2Click(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(Button4, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button4Click(); }); });
-    connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+    onClick(Button1, this, &TFormPrint::Button1Click);
+    onClick(Button2, this, &TFormPrint::Button2Click);
+    onClick(Button3, this, &TFormPrint::Button3Click);
+    onClick(Button4, this, &TFormPrint::Button4Click);
+    onClick(Button5, this, &TFormPrint::Button5Click);
     CentreOnFirstShow(*this);
 }
 

@@ -1,7 +1,7 @@
 #include "output/fmSaveAsPicture.h"
 
 #include "platform/ZMFileChooser.h"
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
 
@@ -25,7 +25,7 @@ TFormSaveAsPicture::TFormSaveAsPicture(QWidget* parent)
     OwnRows()->addLayout(row);
 
     connect(RadioGroup1, &TRadioGroup::Changed, this, [this] { RadioGroup1Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button3Click(); }); });
+    onClick(Button3, this, &TFormSaveAsPicture::Button3Click);
 }
 
 TFormSaveAsPicture::~TFormSaveAsPicture() = default;
@@ -34,18 +34,18 @@ uint8_t TFormSaveAsPicture::Execute(TCoordinate& coordinate) { return Run(coordi
 
 void TFormSaveAsPicture::SetFileChooser(FileChooser* chooser) { chooser_ = chooser ? chooser : ownChooser_.get(); }
 
-void TFormSaveAsPicture::RadioGroup1Click() {
-    const QString ext = Format() == TPictureFormat::Emf ? QStringLiteral("emf") : QStringLiteral("bmp");
-    Edit3->setText(QStringLiteral("Picture01.") + ext);
-    defaultExt_ = QStringLiteral(".") + ext;
-    filter_ = QStringLiteral("*.%1|*.%1").arg(ext);
+QString TFormSaveAsPicture::Extension() const {
+    return Format() == TPictureFormat::Emf ? QStringLiteral("emf") : QStringLiteral("bmp");
 }
 
+void TFormSaveAsPicture::RadioGroup1Click() { Edit3->setText(QStringLiteral("Picture01.") + Extension()); }
+
 void TFormSaveAsPicture::Button3Click() {
+    const QString ext = Extension();
     const QString name = chooser_->choose({.parent = this,
                                            .save = true,
-                                           .filter = filter_,
-                                           .defaultExt = defaultExt_,
+                                           .filter = QStringLiteral("*.%1|*.%1").arg(ext),
+                                           .defaultExt = QStringLiteral(".") + ext,
                                            .fileName = Edit3->text(),
                                            .overwritePrompt = true});
     if (!name.isEmpty()) Edit3->setText(name);

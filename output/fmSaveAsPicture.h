@@ -31,8 +31,9 @@ protected:
     void Deliver(const QImage& picture, TPictureFormat format) override;
 
 private:
+    // "bmp" or "emf", after the format.
+    QString Extension() const;
+
     std::unique_ptr<QtFileChooser> ownChooser_;
     FileChooser* chooser_ = nullptr;
-    QString defaultExt_ = QStringLiteral(".bmp");
-    QString filter_ = QStringLiteral("*.bmp|*.bmp");
 };

@@ -228,33 +228,20 @@ void TFormSlideShow::GoToSlide(int Index) {
     Timer1.start();
 }
 
-void TFormSlideShow::NextSlide() {
-    if (!IsSlide(SlideIndex + 1)) return;
-    ++SlideIndex;
+void TFormSlideShow::StepToSlide(qsizetype Index) {
+    if (!IsSlide(Index)) return;
+    SlideIndex = static_cast<std::int32_t>(Index);
     GoToSlide(SlideIndex);
     UpdateSlideNavigation();
 }
 
-void TFormSlideShow::PreviousSlide() {
-    if (!IsSlide(SlideIndex - 1)) return;
-    --SlideIndex;
-    GoToSlide(SlideIndex);
-    UpdateSlideNavigation();
-}
+void TFormSlideShow::NextSlide() { StepToSlide(qsizetype(SlideIndex) + 1); }
 
-void TFormSlideShow::FirstSlide() {
-    if (!SlideList || SlideList->isEmpty()) return;
-    SlideIndex = 0;
-    GoToSlide(SlideIndex);
-    UpdateSlideNavigation();
-}
+void TFormSlideShow::PreviousSlide() { StepToSlide(qsizetype(SlideIndex) - 1); }
 
-void TFormSlideShow::LastSlide() {
-    if (!SlideList || SlideList->isEmpty()) return;
-    SlideIndex = static_cast<std::int32_t>(SlideList->size() - 1);
-    GoToSlide(SlideIndex);
-    UpdateSlideNavigation();
-}
+void TFormSlideShow::FirstSlide() { StepToSlide(0); }
+
+void TFormSlideShow::LastSlide() { StepToSlide(SlideList ? SlideList->size() - 1 : -1); }
 
 void TFormSlideShow::UpdateSlideNavigation() {
     const qsizetype count = SlideList ? SlideList->size() : 0;
@@ -335,19 +322,25 @@ void TFormSlideShow::ToggleGraph(int Index) {
     Redraw();
 }
 
+std::uint8_t TCoordinateSettings::* TFormSlideShow::SwitchFlag(Switch Which) {
+    using S = TCoordinateSettings;
+    switch (Which) {
+    case Switch::GridHor: return &S::GridHorEnabled;
+    case Switch::GridVer: return &S::GridVerEnabled;
+    case Switch::GridRadial: return &S::GridRadialEnabled;
+    case Switch::GridAngular: return &S::GridAngularEnabled;
+    case Switch::EqualScale: return &S::EqualScaleEnabled;
+    case Switch::Legend: return &S::LegendEnabled;
+    case Switch::Crossed:
+    case Switch::Boxed: break;
+    }
+    return nullptr;
+}
+
 void TFormSlideShow::PlaneSwitchClick(Switch Which) {
     TCoordinateSettings& s = Coordinate1->Settings;
-    const auto flip = [](std::uint8_t& v) { v = v ? 0 : 1; };
-    switch (Which) {
-    case Switch::GridHor: flip(s.GridHorEnabled); break;
-    case Switch::GridVer: flip(s.GridVerEnabled); break;
-    case Switch::GridRadial: flip(s.GridRadialEnabled); break;
-    case Switch::GridAngular: flip(s.GridAngularEnabled); break;
-    case Switch::EqualScale: flip(s.EqualScaleEnabled); break;
-    case Switch::Crossed: s.AxesStyle = 0; break;
-    case Switch::Boxed: s.AxesStyle = 1; break;
-    case Switch::Legend: flip(s.LegendEnabled); break;
-    }
+    if (const auto flag = SwitchFlag(Which)) s.*flag = s.*flag ? 0 : 1;
+    else s.AxesStyle = Which == Switch::Boxed ? 1 : 0;
     Redraw();
 }
 
@@ -357,18 +350,8 @@ void TFormSlideShow::PlaneSwitchClick(Switch Which) {
 void TFormSlideShow::PopupMenuMainPopup() {
     const TCoordinateSettings& s = Coordinate1->Settings;
     for (const auto& [item, which] : switchItems_) {
-        bool on = false;
-        switch (which) {
-        case Switch::GridHor: on = s.GridHorEnabled != 0; break;
-        case Switch::GridVer: on = s.GridVerEnabled != 0; break;
-        case Switch::GridRadial: on = s.GridRadialEnabled != 0; break;
-        case Switch::GridAngular: on = s.GridAngularEnabled != 0; break;
-        case Switch::EqualScale: on = s.EqualScaleEnabled != 0; break;
-        case Switch::Crossed: on = s.AxesStyle == 0; break;
-        case Switch::Boxed: on = s.AxesStyle != 0; break;
-        case Switch::Legend: on = s.LegendEnabled != 0; break;
-        }
-        item->setChecked(on);
+        const auto flag = SwitchFlag(which);
+        item->setChecked(flag ? s.*flag != 0 : (s.AxesStyle != 0) == (which == Switch::Boxed));
     }
     Arrow1->setChecked(PointerMode == 0);
     Hide1->setChecked(PointerMode == 1);

@@ -188,12 +188,16 @@ private:
     void AddCoordinateStyleItems(QMenu* menu, const char* suffix);
     QMenu* AddGraphListMenu(QMenu* menu, const char* name);
     void AddSwitch(QMenu* menu, const char* name, const char* suffix, const QString& caption, Switch which);
+    // The setting a switch flips; null for the two axes styles, which set AxesStyle.
+    static std::uint8_t TCoordinateSettings::* SwitchFlag(Switch Which);
     void PlaneSwitchClick(Switch Which);
     // Hides and shows the control panel, which leaves it shown and the focus with the viewer.
     void ReshowControlPanel();
     void FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
     // Index lies in the slide list.
     bool IsSlide(qsizetype Index) const;
+    // Makes Index, when it lies in the slide list, the slide shown and loaded next.
+    void StepToSlide(qsizetype Index);
     // The panel's place and colours; the tick and a late resize of the window use it.
     void PlaceControlPanel();
 
