@@ -1,6 +1,6 @@
 #include "shell/fmSetOption.h"
 
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMIniFile.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMProgramDir.h"
@@ -46,8 +46,8 @@ TFormSetOption::TFormSetOption(QWidget* parent) : QDialog(parent) {
     AddButtonRow(top, {Button1, Button2});
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button2Click(); }); });
+    onClick(Button1, this, &TFormSetOption::Button1Click);
+    onClick(Button2, this, &TFormSetOption::Button2Click);
 }
 
 bool TFormSetOption::Execute() {

@@ -1,6 +1,6 @@
 #include "shell/fmShowTips.h"
 
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMIniFile.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMProgramDir.h"
@@ -76,8 +76,8 @@ TFormShowTips::TFormShowTips(QWidget* parent) : QDialog(parent) {
     top->addLayout(bottom);
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button2Click(); }); });
+    onClick(Button1, this, &TFormShowTips::Button1Click);
+    onClick(Button2, this, &TFormShowTips::Button2Click);
 }
 
 bool TFormShowTips::Execute(const QString& FileName) {
