@@ -202,7 +202,7 @@ void TFormMain::ActionIntersectionExecute() {
 }
 
 // ------------------------------------------------------------------------------------------------
-// Stubs for commands whose dialogs are not built yet
+// Commands that open a dialog or a viewer
 
 void TFormMain::ActionSaveAsPictureExecute() {
     TFormMainSub* doc = ActiveDocument();
