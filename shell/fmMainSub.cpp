@@ -706,10 +706,8 @@ void TFormMainSub::ActionImportTableExecute() {
     table->ShowEnabled = 1;
     Memory->AddTable(*table);
     GraphAdded();
-    if (MemoryListBox1->count() > 0) {
-        SelectRow(MemoryListBox1->count() - 1);
-        ActionEditGraphExecute();
-    }
+    SelectRow(MemoryListBox1->count() - 1);
+    ActionEditGraphExecute();
 }
 
 void TFormMainSub::ActionExportTableExecute() {
