@@ -32,14 +32,8 @@ UpDownEdit::UpDownEdit(int min, int max, QWidget* parent)
     row->addLayout(arrows);
     edit_->setText(QString::number(position_));
     edit_->installEventFilter(this);
-    connect(up_, &QToolButton::clicked, this, [this] {
-        Step(1);
-        emit stepped();
-    });
-    connect(down_, &QToolButton::clicked, this, [this] {
-        Step(-1);
-        emit stepped();
-    });
+    connect(up_, &QToolButton::clicked, this, [this] { UserStep(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { UserStep(-1); });
 }
 
 void UpDownEdit::SetValue(int value) {
@@ -55,12 +49,16 @@ void UpDownEdit::Step(int delta) {
     edit_->setText(QString::number(position_));
 }
 
+void UpDownEdit::UserStep(int delta) {
+    Step(delta);
+    emit stepped();
+}
+
 bool UpDownEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            Step(key == Qt::Key_Up ? 1 : -1);
-            emit stepped();
+            UserStep(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
     }

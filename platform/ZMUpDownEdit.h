@@ -35,6 +35,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A step by an arrow button or key, announced by `stepped`.
+    void UserStep(int delta);
+
     int min_;
     int max_;
     int position_;

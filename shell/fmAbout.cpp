@@ -1,6 +1,7 @@
 #include "shell/fmAbout.h"
 
 #include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMLinkLabel.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMWindowPlace.h"
@@ -44,7 +45,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     top->setSizeConstraint(QLayout::SetFixedSize);
     CentreOnFirstShow(*this);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
+    onClick(Button1, this, &TFormAbout::Button1Click);
     connect(Label6, &TLinkLabel::clicked, this, [this] { guarded(this, [this] { Label6Click(); }); });
 }
 

@@ -7,11 +7,11 @@
 #include "output/fmSlideShow.h"
 #include "platform/ZMFileChooser.h"
 #include "platform/ZMGuard.h"
-#include "platform/ZMIniFile.h"
 #include "platform/ZMMessage.h"
 #include "platform/ZMProgramDir.h"
 #include "platform/ZMPrinterService.h"
 #include "shell/fmMainIcons.h"
+#include "shell/ZMOptionFiles.h"
 #include "shell/fmMainSub.h"
 #include "tools/fmAnalyzeFunction.h"
 #include "tools/fmDerivative.h"
@@ -124,8 +124,7 @@ void TFormMain::Timer1Timer() {
 
 void TFormMain::SetAllOption() {
     try {
-        IniFile ini(programFile(QStringLiteral("ZMUser.ini")));
-        ConfirmDelete = ini.readBool(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), false);
+        ConfirmDelete = ConfirmDeleteOption();
     } catch (...) {
         message(this, MsgKind::Warning, QStringLiteral("Read file error - ZMUser.ini"));
     }
@@ -133,7 +132,7 @@ void TFormMain::SetAllOption() {
 
 void TFormMain::ShowTipOfTheDay() {
     // The tips dialog shows itself only when tips are switched on.
-    if (OptionDialogs.ShowTips) OptionDialogs.ShowTips(*this, QStringLiteral("ZMTips.ini"));
+    if (OptionDialogs.ShowTips) OptionDialogs.ShowTips(*this, TipsFileName());
 }
 
 
@@ -203,7 +202,7 @@ void TFormMain::ActionIntersectionExecute() {
 }
 
 // ------------------------------------------------------------------------------------------------
-// Stubs for commands whose dialogs are not built yet
+// Commands that open a dialog or a viewer
 
 void TFormMain::ActionSaveAsPictureExecute() {
     TFormMainSub* doc = ActiveDocument();
@@ -273,8 +272,7 @@ void TFormMain::ActionCustomSlideShowExecute() {
 }
 
 void TFormMain::ActionShowTipsExecute() {
-    IniFile tips(programFile(QStringLiteral("ZMTips.ini")));
-    tips.writeBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), true);
+    SetTipsEnabled(TipsIni(), true);
     ShowTipOfTheDay();
 }
 

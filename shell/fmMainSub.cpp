@@ -33,11 +33,9 @@
 #include "engine/ZMNumber.h"
 #include "platform/ZMColorBox.h"
 #include "platform/ZMGuard.h"
-#include "platform/ZMIniFile.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMMenuText.h"
 #include "platform/ZMMessage.h"
-#include "platform/ZMProgramDir.h"
 #include "platform/ZMXmlDocument.h"
 #include "plot/ComboboxBrushStyle.h"
 #include "plot/ComboboxLineStyle.h"
@@ -48,6 +46,7 @@
 #include "plot/ZMMemoryListBox.h"
 #include "shell/ZMCalcPanel.h"
 #include "shell/ZMCommandMemo.h"
+#include "shell/ZMOptionFiles.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMXML.h"
 
@@ -707,10 +706,8 @@ void TFormMainSub::ActionImportTableExecute() {
     table->ShowEnabled = 1;
     Memory->AddTable(*table);
     GraphAdded();
-    if (MemoryListBox1->count() > 0) {
-        SelectRow(MemoryListBox1->count() - 1);
-        ActionEditGraphExecute();
-    }
+    SelectRow(MemoryListBox1->count() - 1);
+    ActionEditGraphExecute();
 }
 
 void TFormMainSub::ActionExportTableExecute() {
@@ -728,9 +725,7 @@ void TFormMainSub::ActionEditGraphExecute() {
 }
 
 void TFormMainSub::Delete1Click() {
-    const bool ask = IniFile(programFile(QStringLiteral("ZMUser.ini"))).readBool(QStringLiteral("Options"),
-                                                                              QStringLiteral("DeleteGraph"), false);
-    if (ask && message(this, MsgKind::Confirmation, QStringLiteral("Do you want to remove the graph?"),
+    if (ConfirmDeleteOption() && message(this, MsgKind::Confirmation, QStringLiteral("Do you want to remove the graph?"),
                        MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     DeleteGraphRow(SelectedRow());

@@ -1,9 +1,8 @@
 #include "shell/fmSetOption.h"
 
-#include "platform/ZMGuard.h"
-#include "platform/ZMIniFile.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMNamedControls.h"
-#include "platform/ZMProgramDir.h"
+#include "shell/ZMOptionFiles.h"
 #include "shell/ZMProductPictures.h"
 
 #include <QCheckBox>
@@ -13,9 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-IniFile UserIni() { return IniFile(programFile(QStringLiteral("ZMUser.ini"))); }
-IniFile TipsIni() { return IniFile(programFile(QStringLiteral("ZMTips.ini"))); }
 
 QGroupBox* Group(QWidget* parent, const char* name, const char* caption, QCheckBox* box) {
     auto* group = new QGroupBox(QString::fromLatin1(caption), parent);
@@ -46,8 +42,8 @@ TFormSetOption::TFormSetOption(QWidget* parent) : QDialog(parent) {
     AddButtonRow(top, {Button1, Button2});
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button2Click(); }); });
+    onClick(Button1, this, &TFormSetOption::Button1Click);
+    onClick(Button2, this, &TFormSetOption::Button2Click);
 }
 
 bool TFormSetOption::Execute() {
@@ -57,14 +53,14 @@ bool TFormSetOption::Execute() {
 }
 
 void TFormSetOption::FormShow() {
-    CheckBox1->setChecked(UserIni().readBool(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), false));
-    CheckBox2->setChecked(TipsIni().readBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), false));
+    CheckBox1->setChecked(ConfirmDeleteOption());
+    CheckBox2->setChecked(TipsEnabled(TipsIni()));
 }
 
 void TFormSetOption::Button1Click() {
     // A failed write leaves the dialog open; what was written before stays.
-    UserIni().writeBool(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), CheckBox1->isChecked());
-    TipsIni().writeBool(QStringLiteral("TipList"), QStringLiteral("Enabled"), CheckBox2->isChecked());
+    SetConfirmDeleteOption(CheckBox1->isChecked());
+    SetTipsEnabled(TipsIni(), CheckBox2->isChecked());
     accept();
 }
 

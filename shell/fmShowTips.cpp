@@ -1,9 +1,10 @@
 #include "shell/fmShowTips.h"
 
-#include "platform/ZMGuard.h"
+#include "platform/ZMGuardedClick.h"
 #include "platform/ZMIniFile.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMProgramDir.h"
+#include "shell/ZMOptionFiles.h"
 #include "shell/ZMProductPictures.h"
 
 #include <QCheckBox>
@@ -15,12 +16,6 @@
 #include <QVBoxLayout>
 
 #include <cstdint>
-
-namespace {
-
-const QString kSection = QStringLiteral("TipList");
-
-}  // namespace
 
 int NextTipNumber(int TipNum, int TipCount) {
     // In 64 bits: a stored 2147483647 must not overflow.
@@ -76,14 +71,14 @@ TFormShowTips::TFormShowTips(QWidget* parent) : QDialog(parent) {
     top->addLayout(bottom);
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { guarded(this, [this] { Button2Click(); }); });
+    onClick(Button1, this, &TFormShowTips::Button1Click);
+    onClick(Button2, this, &TFormShowTips::Button2Click);
 }
 
 bool TFormShowTips::Execute(const QString& FileName) {
     TipsPath = programFile(FileName);
     // Esc and the close box reject the dialog, which writes nothing.
-    if (IniFile(TipsPath).readBool(kSection, QStringLiteral("Enabled"), false)) {
+    if (TipsEnabled(IniFile(TipsPath))) {
         FormShow();
         exec();
     }
@@ -93,8 +88,8 @@ bool TFormShowTips::Execute(const QString& FileName) {
 void TFormShowTips::FormShow() {
     const IniFile tips(TipsPath);
     CheckBox1->setChecked(true);
-    TipCount = tips.readInt(kSection, QStringLiteral("TipCount"), 0);
-    TipNum = tips.readInt(kSection, QStringLiteral("TipNum"), 1);
+    TipCount = tips.readInt(TipsSection(), QStringLiteral("TipCount"), 0);
+    TipNum = tips.readInt(TipsSection(), QStringLiteral("TipNum"), 1);
     NextTipIndex();
     ShowTip();
     Button2->setFocus();
@@ -107,15 +102,15 @@ void TFormShowTips::Button1Click() {
 
 void TFormShowTips::Button2Click() {
     IniFile tips(TipsPath);
-    tips.writeBool(kSection, QStringLiteral("Enabled"), CheckBox1->isChecked());
-    tips.writeInt(kSection, QStringLiteral("TipNum"), TipNum);
+    SetTipsEnabled(tips, CheckBox1->isChecked());
+    tips.writeInt(TipsSection(), QStringLiteral("TipNum"), TipNum);
     accept();
 }
 
 void TFormShowTips::NextTipIndex() { TipNum = NextTipNumber(TipNum, TipCount); }
 
 void TFormShowTips::ShowTip() {
-    const QString tip = IniFile(TipsPath).readString(kSection, QStringLiteral("Tip") + QString::number(TipNum), QString());
+    const QString tip = IniFile(TipsPath).readString(TipsSection(), QStringLiteral("Tip") + QString::number(TipNum), QString());
     Memo1->clear();
     Memo1->setPlainText(tip);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/ZMNumber.h"
+#include "platform/ZMFileWrite.h"
 #include "platform/ZMLocale.h"
 #include "platform/ZMTextFile.h"
 #include "platform/ZMXmlDocument.h"
@@ -78,6 +79,5 @@ QByteArray TableFileBytes(TTableFileFormat format, const TTableObj& table) {
 }
 
 void WriteTableFile(TTableFileFormat format, const QString& path, const TTableObj& table) {
-    if (format == TTableFileFormat::Xml) TableDocument(table).SaveToFile(path.toStdString());
-    else WriteTextFile(path, TableLines(format, table));
+    writeWholeFile(path, TableFileBytes(format, table));
 }

@@ -1,5 +1,7 @@
 #include "platform/ZMFileBrowse.h"
 
+#include "support/ComboItems.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -91,8 +93,7 @@ TEST_F(FileBrowse, LinkedControlsFollowTheUsersChoices) {
     // "/" comes first, each mount point once; the box shows the one holding the folder.
     ASSERT_GE(drive.count(), 1);
     EXPECT_EQ(drive.itemText(0), QStringLiteral("/"));
-    QStringList roots;
-    for (int i = 0; i < drive.count(); ++i) roots << drive.itemText(i);
+    QStringList roots = ComboItems(drive);
     EXPECT_EQ(roots.removeDuplicates(), 0);
     EXPECT_TRUE(drive.Drive() == QStringLiteral("/") || docs.startsWith(drive.Drive() + QLatin1Char('/')));
     EXPECT_EQ(Texts(files), (QStringList{QStringLiteral("a.xml"), QStringLiteral("B.XML")}));

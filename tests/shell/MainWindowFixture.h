@@ -3,6 +3,8 @@
 // scripted file dialogs.
 
 #include "shell/fmMain.h"
+#include "plot/ZMFunTabObj.h"
+#include "plot/ZMMemoryListBox.h"
 #include "shell/fmMainSub.h"
 #include "support/MessageRecorder.h"
 #include "support/ScopedProgramDir.h"
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -36,6 +39,14 @@ protected:
         a->trigger();
     }
     TFormMainSub* Active() const { return frame->ActiveDocument(); }
+    // Appends the function graph `exp` to the active document's graph list; `listed` adds its
+    // row to the list box too.
+    void AddFunction(const std::string& exp, bool listed = false) const {
+        TFunctionObj graph;
+        graph.Exp = exp;
+        Active()->Memory->AddFunction(graph);
+        if (listed) Active()->MemoryListBox1->AddRow();
+    }
     QString Path(const QString& name) const { return dir.filePath(name); }
     void WriteFile(const QString& name, const QByteArray& bytes) const {
         QFile f(Path(name));

@@ -2,6 +2,7 @@
 // through the command window.
 #include "editors/fmAddGraph.h"
 #include "shell/ZMCalcPanel.h"
+#include "support/ComboItems.h"
 #include "support/MessageRecorder.h"
 #include "support/ModalWatch.h"
 #include "tests/shell/LinkedDocument.h"
@@ -23,11 +24,7 @@ struct Document : LinkedDocument {
     Document() : panel(&memo) { panel.show(); }
     QLineEdit* box() { return panel.CalComboBox->lineEdit(); }
     void click(int key) { QTest::mouseClick(panel.ToolButtons[static_cast<std::size_t>(key)], Qt::LeftButton); }
-    QStringList history() {
-        QStringList items;
-        for (int i = 0; i < panel.CalComboBox->count(); ++i) items << panel.CalComboBox->itemText(i);
-        return items;
-    }
+    QStringList history() { return ComboItems(*panel.CalComboBox); }
     // The action of a menu or one of its sub-menus by caption.
     static QAction* find(QMenu* menu, const QString& caption) {
         for (QAction* action : menu->actions()) {

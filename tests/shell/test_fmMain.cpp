@@ -14,6 +14,7 @@
 #include "shell/fmShowTips.h"
 #include "storage/ZMAddLabel.h"
 #include "support/AddGraphPreset.h"
+#include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 #include "support/FakePrinterService.h"
 #include "support/ModalWatch.h"
@@ -879,9 +880,7 @@ TEST_F(MainWindowTest, HelpLinksOpenTheHelpIndexPage) {
 }
 
 TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWithoutADocument) {
-    TFunctionObj graph;
-    graph.Exp = "x^2";
-    Active()->Memory->AddFunction(graph);
+    AddFunction("x^2");
     const QString report = Path(QStringLiteral("table.txt"));
     files.answer(report);
 
@@ -891,7 +890,7 @@ TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWith
         whenModal([&](QWidget* modal) {
             if (auto* d = qobject_cast<TFormValueTable*>(modal)) {
                 auto* combo = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-                for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
+                offered = ComboItems(*combo);
                 combo->setEditText(QStringLiteral("x"));
                 d->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
                 d->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
@@ -917,9 +916,7 @@ TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWith
 }
 
 TEST_F(MainWindowTest, AnalyzeFunctionWorksOnTheActiveDocumentsContextOrOnItsOwn) {
-    TFunctionObj graph;
-    graph.Exp = "x^2-1";
-    Active()->Memory->AddFunction(graph);
+    AddFunction("x^2-1");
     const QString report = Path(QStringLiteral("analysis.txt"));
     files.answer(report);
 
@@ -966,10 +963,7 @@ TEST_F(MainWindowTest, AnalyzeFunctionWorksOnTheActiveDocumentsContextOrOnItsOwn
 TEST_F(MainWindowTest, IntegrationAddGraphOpensTheAddGraphDialogWithTheRegion) {
     TFormMainSub* doc = Active();
     ASSERT_NE(doc, nullptr);
-    TFunctionObj graph;
-    graph.Exp = "x^2";
-    doc->Memory->AddFunction(graph);
-    doc->MemoryListBox1->AddRow();
+    AddFunction("x^2", true);
     std::size_t count = 1;
     for (bool ok : {false, true}) {
         SCOPED_TRACE(ok ? "add-graph OK" : "add-graph Cancel");
@@ -1026,9 +1020,7 @@ TEST_F(MainWindowTest, IntegrationWithoutADocumentOrCancelledOpensNothingMore) {
 }
 
 TEST_F(MainWindowTest, IntersectionsListTheGraphsOfTheActiveDocumentOrNone) {
-    TFunctionObj graph;
-    graph.Exp = "x^2";
-    Active()->Memory->AddFunction(graph);
+    AddFunction("x^2");
     const QString report = Path(QStringLiteral("points.txt"));
     files.answer(report);
 
@@ -1038,8 +1030,7 @@ TEST_F(MainWindowTest, IntersectionsListTheGraphsOfTheActiveDocumentOrNone) {
         whenModal([&](QWidget* modal) {
             auto* d = qobject_cast<TFormIntersection*>(modal);
             ASSERT_NE(d, nullptr);
-            auto* y1 = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
-            for (int i = 0; i < y1->count(); ++i) offered << y1->itemText(i);
+            offered = ComboItems(*d->findChild<QComboBox*>(QStringLiteral("ComboBox1")));
             Apply(*d, {{"ComboBox1", QStringLiteral("x^2")}, {"ComboBox2", QStringLiteral("x")}});
             whenModal([](QWidget* shown) {
                 auto* r = qobject_cast<TFormIntersectionResult*>(shown);

@@ -63,6 +63,16 @@ bool AddsShownGraphX(TFormMainSub& doc) {
     return true;
 }
 
+// Answers the next font dialog with colour row `color`, confirmed.
+void AnswerFontDialogWithColor(int color) {
+    whenModal([color](QWidget* fonts) {
+        auto* chooser = qobject_cast<TFontColorDialog*>(fonts);
+        ASSERT_NE(chooser, nullptr);
+        chooser->ColorBox()->setCurrentIndex(color);
+        chooser->accept();
+    });
+}
+
 // A window whose plot rectangle is 400 x 400 pixels at (30, 30): 0.05 world units per pixel
 // on the default view [-10, 10] x [-10, 10].
 class DocWindow : public ::testing::Test {
@@ -893,12 +903,7 @@ TEST_F(DocWindow, CoordinatePropertiesEditsThePlaneAndRedrawsOnOkOnly) {
             title = dialog->windowTitle();
             dialog->findChild<QLineEdit*>(QStringLiteral("EditXMin"))->setText(QStringLiteral("-5"));
             if (ok) return dialog->Button1Click();
-            whenModal([](QWidget* fonts) {
-                auto* chooser = qobject_cast<TFontColorDialog*>(fonts);
-                ASSERT_NE(chooser, nullptr);
-                chooser->ColorBox()->setCurrentIndex(9);
-                chooser->accept();
-            });
+            AnswerFontDialogWithColor(9);
             dialog->findChild<QPushButton*>(QStringLiteral("ButtonFontTop"))->click();
             dialog->Button2Click();
         });
@@ -931,12 +936,7 @@ TEST_F(DocWindow, LabelDialogsPlaceAndEditALabelWithItsLook) {
         memo(dialog)->setPlainText(QStringLiteral("  Peak\nvalue \n"));
         dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
         dialog->findChild<TColorBox*>(QStringLiteral("ColorBox1"))->setCurrentIndex(11);
-        whenModal([](QWidget* fonts) {
-            auto* chooser = qobject_cast<TFontColorDialog*>(fonts);
-            ASSERT_NE(chooser, nullptr);
-            chooser->ColorBox()->setCurrentIndex(9);
-            chooser->accept();
-        });
+        AnswerFontDialogWithColor(9);
         dialog->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
         dialog->Button1Click();
     });

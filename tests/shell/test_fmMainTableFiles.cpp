@@ -20,10 +20,7 @@ using Points = std::vector<TTableElemObj>;
 
 TEST_F(MainWindowTest, ImportTableAppendsTheTableShownAndOpensTheEditorOnIt) {
     TFormMainSub* doc = Active();
-    TFunctionObj graph;
-    graph.Exp = "x";
-    doc->Memory->AddFunction(graph);
-    doc->MemoryListBox1->AddRow();
+    AddFunction("x", true);
     WriteFile(QStringLiteral("points.txt"), "1  2\r\n3  4\r\n");
 
     std::vector<int> edited;
