@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/ZMMath.h"
+#include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 
 namespace {
@@ -52,9 +53,7 @@ TEST(UpdateVarMem, RowsAndNamesFollowTheMemory) {
             EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Value"));
             EXPECT_EQ(Cells(grid), c.cells);
             auto* list = Control<QComboBox>(dialog, "ComboBox1");
-            QStringList listed;
-            for (int i = 0; i < list->count(); ++i) listed << list->itemText(i);
-            EXPECT_EQ(listed, names);
+            EXPECT_EQ(ComboItems(*list), names);
             EXPECT_EQ(list->currentText(), names.value(0));  // the first name, if any
             EXPECT_EQ(TextOf(dialog, "Label1"), QStringLiteral("Const"));
             EXPECT_EQ(dialog.focusWidget(), Control<QLineEdit>(dialog, "Edit1"));

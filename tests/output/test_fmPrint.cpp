@@ -3,6 +3,7 @@
 #include "output/fmPrint.h"
 
 #include "platform/ZMPrinterService.h"
+#include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 #include "support/FakePrinterService.h"
 #include "support/MessageRecorder.h"
@@ -332,9 +333,7 @@ TEST_F(PrintTest, ControlsCaptionsAndHelp) {
           "3/4 of Paper Width"}},
     };
     for (const auto& c : combos) {
-        QStringList items;
-        for (int i = 0; i < c.box->count(); ++i) items << c.box->itemText(i);
-        EXPECT_EQ(items, c.items) << c.text;
+        EXPECT_EQ(ComboItems(*c.box), c.items) << c.text;
         EXPECT_EQ(c.box->currentText().toStdString(), c.text);
         EXPECT_TRUE(c.box->isEditable());
         EXPECT_EQ(c.box->insertPolicy(), QComboBox::NoInsert);

@@ -3,6 +3,7 @@
 
 #include "tools/fmAnalyzeFunction.h"
 
+#include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
 #include "support/ShownWatch.h"
@@ -246,7 +247,7 @@ TEST_F(AnalyzeFunctionTest, TheFormulaBoxOffersTheYOfXGraphsAndStartsWithTheFirs
     Run(
         [&] {
             auto* combo = Control<QComboBox>(dialog, "ComboBox1");
-            for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
+            offered = ComboItems(*combo);
             text = combo->currentText();
             focused = dialog.focusWidget() == combo || dialog.focusWidget() == combo->lineEdit();
         },

@@ -15,6 +15,7 @@
 
 #include "platform/ZMHelpViewer.h"
 #include "plot/ZMFunTabObj.h"
+#include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
 
@@ -33,12 +34,7 @@ const Tool kTools[] = {
     {"Tangent or Normal", [] { return std::make_unique<TFormTangentNormal>(); }, "y^3", "0*y+0", "46"},
 };
 
-QStringList Items(QDialog& d) {
-    QStringList items;
-    auto* box = Control<QComboBox>(d, "ComboBox1");
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-    return items;
-}
+QStringList Items(QDialog& d) { return ComboItems(*Control<QComboBox>(d, "ComboBox1")); }
 
 void AddFunction(TMemory& memory, const char* exp, std::uint8_t type, std::uint8_t shown = 1) {
     TFunctionObj f;

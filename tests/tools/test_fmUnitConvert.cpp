@@ -23,6 +23,7 @@
 #include <functional>
 
 #include "platform/ZMHelpViewer.h"
+#include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
 #include "support/ScopedLocale.h"
@@ -39,11 +40,6 @@ protected:
     QStringList Record() {
         const QString text = Control<QPlainTextEdit>(dialog, "Memo1")->toPlainText();
         return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    }
-    static QStringList Items(QComboBox* box) {
-        QStringList out;
-        for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
-        return out;
     }
     // One conversion as a user makes it: value, units by row, "Go !".
     void Go(const QString& value, int from, int to) {
@@ -95,10 +91,10 @@ TEST_F(UnitConvertTest, OpensOnTheNamedCategoryOrTheFirst) {
             ExpectReset(chosen.Name.c_str(), c.description, chosen.Count());
             QStringList names;
             for (int i = 0; i < chosen.Count(); ++i) names << QString::fromStdString(chosen.GetUnit(i)->Name);
-            EXPECT_EQ(Items(From()), names);
-            EXPECT_EQ(Items(To()), names);
+            EXPECT_EQ(ComboItems(*From()), names);
+            EXPECT_EQ(ComboItems(*To()), names);
             if (!c.units.isEmpty()) {
-                EXPECT_EQ(Items(From()), c.units);
+                EXPECT_EQ(ComboItems(*From()), c.units);
             }
             EXPECT_EQ(Tree()->topLevelItemCount(), 12) << c.given;
         });

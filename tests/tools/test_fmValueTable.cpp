@@ -3,6 +3,7 @@
 
 #include "tools/fmValueTable.h"
 
+#include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 #include "support/FailedSave.h"
 #include "support/MessageRecorder.h"
@@ -270,7 +271,7 @@ TEST_F(ValueTableTest, TheFormulaBoxOffersEveryFunctionGraphOfTheList) {
     Run(
         [&] {
             auto* combo = Control<QComboBox>(dialog, "ComboBox1");
-            for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
+            offered = ComboItems(*combo);
             text = combo->currentText();
         },
         &ctx.memory);
