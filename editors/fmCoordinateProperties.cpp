@@ -448,25 +448,25 @@ QWidget* TFormCoordinateProperties::BuildGridsPage(std::size_t first, bool group
     QVBoxLayout* column = nullptr;
     QWidget* page = Page(this, column);
     for (std::size_t i = first; i < first + 2; ++i) {
-        const GridLayout& spec = kGrids[i];
+        const GridLayout& layout = kGrids[i];
         GridControls& g = grids_[i];
-        const QString name = QString::fromLatin1(spec.name);
-        g.Enabled = new QCheckBox(QString::fromLatin1(spec.check), page);
+        const QString name = QString::fromLatin1(layout.name);
+        g.Enabled = new QCheckBox(QString::fromLatin1(layout.check), page);
         g.Enabled->setObjectName(QStringLiteral("Check") + name);
         column->addWidget(g.Enabled);
         QGridLayout* grid = nullptr;
         QLabel* suffix = nullptr;
         if (grouped) {
-            column->addWidget(Group(page, spec.check, grid));
+            column->addWidget(Group(page, layout.check, grid));
             // Both groups keep room for the caption after the step, so their controls line up.
-            suffix = new QLabel(QString::fromLatin1(spec.stepSuffix), page);
+            suffix = new QLabel(QString::fromLatin1(layout.stepSuffix), page);
             suffix->setMinimumWidth(suffix->fontMetrics().horizontalAdvance(QStringLiteral("Pi")));
         } else {
             grid = new QGridLayout;
             grid->setContentsMargins(20, 0, 0, 0);
             column->addLayout(grid);
         }
-        g.Step = new QLineEdit(QString::fromLatin1(spec.step), page);
+        g.Step = new QLineEdit(QString::fromLatin1(layout.step), page);
         g.Step->setObjectName(QStringLiteral("Edit%1Step").arg(name));
         AddRow(grid, page, "Step", g.Step, suffix);
         g.Pen = new TPenPickers(page, name);
