@@ -1,6 +1,7 @@
 #include "output/ZMPictureDialog.h"
 
 #include "engine/ZMNumber.h"
+#include "output/ZMDrawingPicture.h"
 #include "platform/ZMGuardedClick.h"
 #include "platform/ZMNamedControls.h"
 #include "platform/ZMRadioGroup.h"
@@ -77,7 +78,7 @@ void TPictureDialog::Button1Click() {
     if (!Coordinate) return;
     const int width = PictureSizeField(Edit1->text());
     const int height = PictureSizeField(Edit2->text());
-    Deliver(StretchedPicture(Coordinate->Picture(), width, height), Format());
+    Deliver(StretchedPicture(DrawingPicture(*Coordinate), width, height), Format());
     Result = 1;
     accept();
 }

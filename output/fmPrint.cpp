@@ -1,6 +1,7 @@
 #include "output/fmPrint.h"
 
 #include "engine/ZMNumber.h"
+#include "output/ZMDrawingPicture.h"
 #include "platform/ZMCanvas.h"
 #include "platform/ZMError.h"
 #include "platform/ZMGuard.h"
@@ -245,19 +246,20 @@ void TFormPrint::Button2Click() {
     Panel1->repaint();
     ShowPaperSize();
     bool failed = false;
+    QString refusal;  // the picture dialogs' text for a picture size they refuse
     if (Width > 0 && Height > 0) {
-        // A picture the bound refuses is a failed print.
         QImage picture;
         try {
-            if (Coordinate) picture = StretchedPicture(Coordinate->Picture(), Width, Height);
-        } catch (const ZmError&) {
+            if (Coordinate) picture = StretchedPicture(DrawingPicture(*Coordinate), Width, Height);
+        } catch (const ZmError& e) {
+            refusal = QString::fromUtf8(e.what());
         }
         failed = picture.isNull() || printer_.PrintPage(this, picture, Left, Top) == TPrintOutcome::Failed;
     } else {
         // An empty rectangle: an empty page.
         failed = printer_.PrintPage(this, QImage(), Left, Top) == TPrintOutcome::Failed;
     }
-    if (failed) message(this, MsgKind::Warning, PrinterWarning());
+    if (failed) message(this, MsgKind::Warning, refusal.isEmpty() ? PrinterWarning() : refusal);
     Panel1->hide();
     Result = 1;
     accept();

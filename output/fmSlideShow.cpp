@@ -20,6 +20,7 @@
 #include "editors/fmPenProperties.h"
 #include "engine/ZMMath.h"
 #include "output/ZMCapScreen.h"
+#include "output/ZMDrawingPicture.h"
 #include "output/ZMPanelImage.h"
 #include "output/fmSetCaptureJob.h"
 #include "platform/ZMFileChooser.h"
@@ -33,6 +34,7 @@
 #include "plot/ZMFunTabObj.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMDocumentFile.h"
+#include "storage/ZMLabelLimit.h"
 #include "storage/ZMXML.h"
 
 namespace {
@@ -260,10 +262,22 @@ std::vector<TAddLabel*> TFormSlideShow::Labels() const {
     return {found.begin(), found.end()};
 }
 
-void TFormSlideShow::LoadDocument(const QString& FileName) {
-    if (!QFileInfo(FileName).isFile()) return;
+void TFormSlideShow::RemoveLabels() {
     // A snapshot: freeing while walking the children by index would skip every second one.
     for (TAddLabel* label : Labels()) delete label;
+}
+
+void TFormSlideShow::LoadDocument(const QString& FileName) {
+    if (!QFileInfo(FileName).isFile()) return;
+    TZMXML doc;
+    try {
+        doc.LoadFromFile(FileName.toUtf8().toStdString());
+    } catch (...) {
+        RemoveLabels();  // a file that cannot be read still takes the labels away
+        throw;
+    }
+    CheckLabelRoom(doc, 0);  // a slide with too many labels changes nothing
+    RemoveLabels();
 
     TDocumentReader reader;
     reader.Memory = [this](std::unique_ptr<TMemory> list) {
@@ -272,7 +286,7 @@ void TFormSlideShow::LoadDocument(const QString& FileName) {
     };
     reader.Coordinate = [this](TXMLNode node) { TZMXML::ReadCoordinate(node, Coordinate1->Settings); };
     reader.AddLabels = [this](TXMLNode node) { ReadAddLabels(node); };
-    if (!LoadDocumentFile(FileName.toUtf8().toStdString(), reader)) return;
+    if (!ReadDocument(doc, reader)) return;
     Redraw();
 }
 
@@ -456,7 +470,7 @@ void TFormSlideShow::Help1Click() {
 }
 
 void TFormSlideShow::CaptureScreen1Click() {
-    const QImage picture = StretchedPicture(Coordinate1->Picture(), Coordinate1->width(), Coordinate1->height());
+    const QImage picture = StretchedPicture(DrawingPicture(*Coordinate1), Coordinate1->width(), Coordinate1->height());
     SavePicture(CapScreen->FilePath(), picture, CapScreen->Format == 1 ? TPictureFormat::Emf : TPictureFormat::Bmp);
     CapScreen->NextIndex();
 }

@@ -67,7 +67,8 @@ public:
     void UpdateSlideNavigation();
 
     // A missing file changes nothing; a foreign root only removes the labels. A graph list
-    // replaces the current one only when it was read without error.
+    // replaces the current one only when it was read without error. A file with more labels than
+    // a drawing can hold raises and changes nothing.
     void LoadDocument(const QString& FileName);
     void ReadAddLabels(const TXMLNode& AddLabelsElement);
     // Moves every label to the pixel of its world anchor.
@@ -174,6 +175,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void RemoveLabels();
     // A plane switch of the grid and coordinate-style menus.
     enum class Switch { GridHor, GridVer, GridRadial, GridAngular, EqualScale, Crossed, Boxed, Legend };
 

@@ -725,3 +725,17 @@ void TCanvas::StretchDraw(int x1, int y1, int x2, int y2, const QImage& image) {
     }
     d->modeDirty = true;
 }
+
+void TCanvas::Draw(int x, int y, const QImage& image) {
+    d->flushLines();
+    if (image.isNull() || !d->begin()) return;
+    // Only the part on the target is handed to the painter, so far-away points stay small.
+    const int64_t x1 = std::max<int64_t>(x, 0), y1 = std::max<int64_t>(y, 0);
+    const int64_t x2 = std::min<int64_t>(int64_t(x) + image.width(), d->target->width());
+    const int64_t y2 = std::min<int64_t>(int64_t(y) + image.height(), d->target->height());
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter& p = d->painter;
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(QPoint(int(x1), int(y1)), image, QRect(int(x1 - x), int(y1 - y), int(x2 - x1), int(y2 - y1)));
+    d->modeDirty = true;
+}

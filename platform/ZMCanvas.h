@@ -119,6 +119,9 @@ public:
     // image's colours appear, and a box of the image's size copies it exactly. The pen mode does
     // not apply. An empty or reversed box draws nothing.
     void StretchDraw(int x1, int y1, int x2, int y2, const QImage& image);
+    // Draws `image` unscaled with its top-left corner at (x, y), blended by its alpha: its
+    // transparent pixels leave the canvas as it was. The pen mode does not apply.
+    void Draw(int x, int y, const QImage& image);
 
     // Appends every primitive to *sink while set; nullptr stops recording.
     void SetRecording(std::vector<TCanvasRecord>* sink);

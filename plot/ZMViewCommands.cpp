@@ -42,10 +42,18 @@ void Center(TInterval& i) {
     }
 }
 
-// An axis the change made infinite or empty; one that was so before does not count.
+// More pixels than a plot can span on an axis.
+constexpr double kPlotPixels = 2147483648.0;
+
+// True when the plot's pixels per unit along the axis are a finite number, however wide the plot.
+bool FiniteScale(const TInterval& i) { return std::isfinite(kPlotPixels / std::abs(i.Max - i.Min)); }
+
+// An axis the change made infinite, empty or too narrow for a finite scale; one that was so
+// before does not count.
 bool UsableAxis(const TInterval& before, const TInterval& after) {
     const bool wasFinite = std::isfinite(before.Min) && std::isfinite(before.Max);
     if (wasFinite && !(std::isfinite(after.Min) && std::isfinite(after.Max))) return false;
+    if (FiniteScale(before) && !FiniteScale(after)) return false;
     return before.Min == before.Max || after.Min != after.Max;
 }
 

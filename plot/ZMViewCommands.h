@@ -18,8 +18,9 @@ enum class TViewCommand {
 // The view after the command, computed without any check.
 TCoordinateSettings ApplyViewCommand(const TCoordinateSettings& view, TViewCommand command);
 
-// True unless the change made an interval infinite or NaN or its Min equal to its Max, or
-// made a step that was finite and above 0 infinite or not above 0. A mirrored axis (Min > Max) is fine.
+// True unless the change made an interval infinite or NaN, its Min equal to its Max, or so
+// narrow that the plane's scale along it is no longer a finite number, or made a step that was
+// finite and above 0 infinite or not above 0. A mirrored axis (Min > Max) is fine.
 bool IsUsableView(const TCoordinateSettings& before, const TCoordinateSettings& after);
 
 // round(v x 1000) / 1000 with halves to even; a value too large to scale stays as it is.

@@ -11,6 +11,7 @@
 #include "shell/fmMainSub.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMDocumentFile.h"
+#include "storage/ZMLabelLimit.h"
 #include "storage/ZMXML.h"
 
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -50,13 +52,14 @@ struct DocumentContents {
 };
 
 // Loads `path` and reads the children asked for ("Memory", "Coordinate", "AddLabels"), the
-// plane on top of a copy of `plane`. Null for a foreign root; raises when the file cannot be read or
-// a value does not convert.
+// plane on top of a copy of `plane`. Null for a foreign root; raises when the file cannot be read, a
+// value does not convert, or its labels and the `heldLabels` of the window would be too many.
 std::unique_ptr<DocumentContents> ReadContents(const QString& path, const TCoordinateSettings& plane, bool memory,
-                                               bool coordinate, bool labels) {
+                                               bool coordinate, bool labels, std::size_t heldLabels) {
     auto contents = std::make_unique<DocumentContents>();
     contents->plane = plane;
     contents->doc.LoadFromFile(Utf8(path));
+    if (labels) CheckLabelRoom(contents->doc, heldLabels);
     TDocumentReader reader;
     DocumentContents* c = contents.get();
     if (memory) reader.Memory = [c](std::unique_ptr<TMemory> list) { c->lists.push_back(std::move(list)); };
@@ -135,7 +138,7 @@ void TFormMain::ActionDocOpenExecute() {
     TFormMainSub* doc = NewDocumentWindow();
     // Everything is read before the window changes, so an error leaves it an empty untitled
     // document; so does a foreign root.
-    const std::unique_ptr<DocumentContents> file = ReadContents(path, doc->Coordinate1->Settings, true, true, true);
+    const std::unique_ptr<DocumentContents> file = ReadContents(path, doc->Coordinate1->Settings, true, true, true, 0);
     if (!file) return;
 
     if (!file->lists.empty()) doc->ReplaceMemory(std::move(file->lists.back()));
@@ -157,7 +160,8 @@ void TFormMain::ActionImportGraphsExecute() {
     if (path.isEmpty()) return;
 
     // Read completely first: an error adds nothing to the window. The plane is not read.
-    const std::unique_ptr<DocumentContents> file = ReadContents(path, doc->Coordinate1->Settings, true, false, true);
+    const std::unique_ptr<DocumentContents> file =
+        ReadContents(path, doc->Coordinate1->Settings, true, false, true, doc->Labels().size());
     if (!file) return;
 
     for (const std::unique_ptr<TMemory>& list : file->lists) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,9 +21,17 @@
 #include "platform/ZMXmlDocument.h"
 #include "plot/ZMCoordinate.h"
 #include "plot/ZMFunTabObj.h"
+#include "storage/ZMLabelLimit.h"
 #include "tests/output/SlideShowFixture.h"
 
 namespace {
+
+// A document of `labels` labels and a graph.
+std::string CrowdedDocument(std::size_t labels) {
+    std::string s = "<ZorvikMendalDocument>" + GraphsElement({"x*x"}) + "<AddLabels>";
+    for (std::size_t i = 0; i < labels; ++i) s += "<AddLabel><Caption>a</Caption></AddLabel>";
+    return s + "</AddLabels></ZorvikMendalDocument>";
+}
 
 TEST_F(SlideShow, LabelsAreReplacedFromSlideToSlideAndLoadOnlyInTheTick) {
     ShowSlides(0, {Document("a.xml", LabelsElement({"a1", "a2"})), Document("b.xml", LabelsElement({"b1", "b2", "b3"})),
@@ -77,7 +86,7 @@ TEST_F(SlideShow, AFailingSlideKeepsTheGraphsAndSaysSoOnceAtMost) {
         const char* name;
         std::string text;  // empty: no file at all
         bool foreignRoot;
-        const char* error;  // "" for no box; "reader" for the XML reader's own text
+        std::string error;  // "" for no box; "reader" for the XML reader's own text
         bool labelsGone;
     } cases[] = {
         {"missing file", "", false, "", false},
@@ -87,6 +96,8 @@ TEST_F(SlideShow, AFailingSlideKeepsTheGraphsAndSaysSoOnceAtMost) {
          "<ZorvikMendalDocument><Memory><FunctionObj><Exp>x</Exp></FunctionObj>"
          "<FunctionObj><ShowEnabled>yes</ShowEnabled></FunctionObj></Memory></ZorvikMendalDocument>",
          false, "'yes' is not a valid integer value", true},
+        {"more labels than a drawing can hold", CrowdedDocument(kMaxLabels + 1), false,
+         TooManyLabelsText(kMaxLabels + 1).toStdString(), false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -265,6 +276,22 @@ TEST_F(SlideShow, KeysChangeTheViewByTheirRuleUnlessTheResultIsUnusable) {
         EXPECT_EQ(viewer->Coordinate1->Settings, expected);
         EXPECT_TRUE(viewer->isVisible());
     }
+}
+
+TEST_F(SlideShow, ZoomingInStopsWhileThePlaneStillDraws) {
+    ShowDocument(Document("line.xml", GraphsElement({"x"})));
+    TCoordinateSettings& view = viewer->Coordinate1->Settings;
+    view.XInterval = view.YInterval = TInterval::CreateRange(1, -1e-290, 1e-290);
+    view.XAxesTicksStep = view.YAxesTicksStep = view.XAxesLabelsStep = view.YAxesLabelsStep = 1e-291;
+    for (int i = 0; i < 100; ++i) Key(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_LT(view.XInterval.Max, 1e-297);  // it did zoom in, and then stopped
+    const TCoordinateSettings last = view;
+    Key(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(view, last);
+    viewer->Coordinate1->EvaluationCount = 0;
+    Key(Qt::Key_F5);
+    EXPECT_GT(viewer->Coordinate1->EvaluationCount, 0u);  // the graph is still drawn
+    EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(SlideShow, F5RedrawsAndEscCloses) {

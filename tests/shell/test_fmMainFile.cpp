@@ -6,6 +6,7 @@
 #include "plot/ZMMemoryListBox.h"
 #include "storage/ZMAddLabel.h"
 #include "storage/ZMDocumentFile.h"
+#include "storage/ZMLabelLimit.h"
 #include "storage/ZMXML.h"
 #include "support/SmallFileLimit.h"
 #include "support/ViewerWatch.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -456,6 +458,37 @@ TEST_F(MainWindowTest, ADamagedFileShowsTheErrorAndLeavesTheWindowAsItWas) {
     Trigger(QStringLiteral("ActionDocOpen"));
     ASSERT_EQ(boxes.count(), 1);
     EXPECT_TRUE(boxes.last().text.startsWith(QStringLiteral("Cannot open file \"") + Path(QStringLiteral("missing.xml"))));
+}
+
+TEST_F(MainWindowTest, MoreLabelsThanADrawingCanHoldAreRefusedBeforeAnythingIsRead) {
+    const auto crowded = [](std::size_t labels) {
+        QByteArray children = "<Memory><FunctionObj><Exp>x</Exp></FunctionObj></Memory><AddLabels>";
+        for (std::size_t i = 0; i < labels; ++i) children += "<AddLabel><Caption>a</Caption></AddLabel>";
+        return DocumentWith(children + "</AddLabels>");
+    };
+    // Open: the error box, and the new window stays an empty untitled document.
+    WriteFile(QStringLiteral("crowded.xml"), crowded(kMaxLabels + 1));
+    files.answer(Path(QStringLiteral("crowded.xml")));
+    Trigger(QStringLiteral("ActionDocOpen"));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().kind, MsgKind::Error);
+    EXPECT_EQ(boxes.last().text, TooManyLabelsText(kMaxLabels + 1));
+    TFormMainSub* doc = Active();
+    EXPECT_EQ(doc->IsNew, 1);
+    EXPECT_EQ(doc->Memory->Count(), 0u);
+    EXPECT_TRUE(doc->Labels().empty());
+
+    // Import counts the labels the window holds already.
+    AddLabels(*doc, {{"one", 0, true, 9, 0, 0, 0}, {"two", 0, true, 9, 0, 1, 1}});
+    WriteFile(QStringLiteral("nearly.xml"), crowded(kMaxLabels - 1));
+    boxes.clear();
+    files.answer(Path(QStringLiteral("nearly.xml")));
+    Trigger(QStringLiteral("ActionImportGraphs"));
+    ASSERT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.last().text, TooManyLabelsText(kMaxLabels + 1));
+    EXPECT_EQ(doc->Labels().size(), 2u);
+    EXPECT_EQ(doc->Memory->Count(), 0u);
+    EXPECT_EQ(doc->MemoryListBox1->count(), 0);
 }
 
 TEST_F(MainWindowTest, AFailedSaveShowsTheErrorAndKeepsThePreviousFile) {
