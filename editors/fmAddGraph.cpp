@@ -1,5 +1,6 @@
 #include "editors/fmAddGraph.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -38,11 +39,13 @@ bool TFormAddGraph::ExecuteWithKind(TMemory& memory, zm::TOperatorLib& operatorL
 
 bool TFormAddGraph::ExecuteWithExpressions(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                                            zm::TVarMemory& constMemory, const std::string& exp,
-                                           const std::string& addExp, std::uint8_t functionObjType) {
+                                           const std::string& addExp, std::uint8_t functionObjType,
+                                           const TInterval& xInterval) {
     Memory = &memory;
     PresetExp = exp;
     PresetAddExp = addExp;
     PresetKind = functionObjType;
+    PresetInterval = xInterval;
     return RunModal(operatorLib, varMemory, constMemory);
 }
 
@@ -59,6 +62,14 @@ void TFormAddGraph::FormShow() {
         if (PresetKind == 4) {
             SelectRelation(PresetAddExp);
             ComboBox2Change();
+            if (PresetInterval.Restricts()) {
+                CheckBox4->setChecked(true);
+                CheckBox4Click();
+                Edit8->setText(NumberText(PresetInterval.Min));
+                Edit9->setText(NumberText(PresetInterval.Max));
+                Edit10->clear();
+                Edit11->clear();
+            }
         }
     } else if (PresetKind == 0) {
         ComboBox1->setCurrentIndex(0);

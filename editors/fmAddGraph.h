@@ -23,14 +23,17 @@ public:
                                zm::TVarMemory& constMemory, const std::string& exp);
     bool ExecuteWithKind(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                          zm::TVarMemory& constMemory, const std::string& exp, std::uint8_t functionObjType);
+    // An x interval that restricts (Min < Max) presets an f(x,y) graph's box to it, with y
+    // unrestricted (both y fields empty).
     bool ExecuteWithExpressions(TMemory& memory, zm::TOperatorLib& operatorLib, zm::TVarMemory& varMemory,
                                 zm::TVarMemory& constMemory, const std::string& exp, const std::string& addExp,
-                                std::uint8_t functionObjType);
+                                std::uint8_t functionObjType, const TInterval& xInterval = {});
 
     TMemory* Memory = nullptr;
     std::string PresetExp;
     std::string PresetAddExp;
     std::uint8_t PresetKind = 0;
+    TInterval PresetInterval;
 
     // Picks the starting colour: returns an index in 0 .. count - 1. Empty: a generator seeded
     // from the clock at every showing.

@@ -7,17 +7,13 @@
 #include <cstdint>
 
 #include "editors/ZMGraphKindRows.h"
-#include "engine/ZMNumber.h"
 #include "platform/ZMColorBox.h"
-#include "platform/ZMLocale.h"
 #include "plot/ComboboxBrushStyle.h"
 #include "plot/ComboboxLineStyle.h"
 #include "plot/ComboboxLineWidth.h"
 #include "plot/ZMFunTabObj.h"
 
 namespace {
-
-QString NumberText(double v) { return QString::fromStdString(zm::FloatToStr(v, decimalSeparator())); }
 
 QString CountText(std::int32_t v) { return QString::number(v); }
 

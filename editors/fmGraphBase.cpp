@@ -97,6 +97,10 @@ void SetPanelEnabled(QWidget* panel, bool enabled) {
 
 }  // namespace
 
+QString TFormGraphBase::NumberText(double value) {
+    return QString::fromStdString(zm::FloatToStr(value, decimalSeparator()));
+}
+
 QString TFormGraphBase::MessageOfCode(int code) {
     switch (code) {
         case 1: return QStringLiteral("Expression cannot be null.");
@@ -438,7 +442,11 @@ int TFormGraphBase::ReadGraph(TFunctionObj& g) const {
     } else {
         if (CheckBox4->isChecked()) {
             if (!ReadRange(Edit8, Edit9, g.Interval)) code = 3;
-            if (!ReadRange(Edit10, Edit11, g.AddInterval)) code = 5;
+            // Both y fields empty: x alone is restricted.
+            if (IsBlankText(Edit10->text()) && IsBlankText(Edit11->text()))
+                g.AddInterval = TInterval::CreateRange(0, 0, 0);
+            else if (!ReadRange(Edit10, Edit11, g.AddInterval))
+                code = 5;
         } else {
             g.Interval = TInterval::CreateRange(0, 0, 0);
             g.AddInterval = TInterval::CreateRange(0, 0, 0);

@@ -71,6 +71,8 @@ protected:
     int ReadGraph(TFunctionObj& g) const;
     // Shows the warning of a failed OK.
     void ShowCodeMessage(int code);
+    // A number as a field shows it: 15 digits, the locale's decimal separator.
+    static QString NumberText(double value);
 
     QComboBox* ComboBox1 = nullptr;
     QLabel* Label1 = nullptr;

@@ -323,8 +323,9 @@ void TFormMain::ActionIntegrationExecute() {
     const QPointer<TFormMainSub> doc = ActiveDocument();
     TFormIntegration dialog(this);
     if (dialog.Execute(doc ? doc->Memory.get() : nullptr) != 1 || !doc) return;
-    // The region strictly between the two curves, as a shaded f(x,y) graph.
-    doc->AddPresetGraph(dialog.RegionText, "<0", 4);
+    // The region strictly between the two curves over the range integrated, as a shaded f(x,y)
+    // graph.
+    doc->AddPresetGraph(dialog.RegionText, "<0", 4, dialog.RegionInterval);
 }
 
 // ------------------------------------------------------------------------------------------------

@@ -686,10 +686,12 @@ void TFormMainSub::ActionAddGraphExecute() {
     if (Dialogs.AddGraph && Dialogs.AddGraph(*this)) GraphAdded();
 }
 
-bool TFormMainSub::AddPresetGraph(const std::string& Exp, const std::string& AddExp, uint8_t Kind) {
+bool TFormMainSub::AddPresetGraph(const std::string& Exp, const std::string& AddExp, uint8_t Kind,
+                                  const TInterval& XInterval) {
     if (!Memory) return false;
     TFormAddGraph dialog(this);
-    if (!dialog.ExecuteWithExpressions(*Memory, *OperatorLib, *VarMemory, *ConstMemory, Exp, AddExp, Kind))
+    if (!dialog.ExecuteWithExpressions(*Memory, *OperatorLib, *VarMemory, *ConstMemory, Exp, AddExp, Kind,
+                                       XInterval))
         return false;
     GraphAdded();
     return true;

@@ -113,9 +113,11 @@ public:
     // Graph commands.
     void ActionAddGraphExecute();
     // Opens the add-graph dialog on this window's context preset with a formula, a second
-    // formula and a FunctionObjType (as the tools hand them on); on OK adds the row, redraws and
-    // refreshes the style pickers. True when the graph was added.
-    bool AddPresetGraph(const std::string& Exp, const std::string& AddExp, uint8_t Kind);
+    // formula, a FunctionObjType and, for an f(x,y) region, an x interval (as the tools hand them
+    // on); on OK adds the row, redraws and refreshes the style pickers. True when the graph was
+    // added.
+    bool AddPresetGraph(const std::string& Exp, const std::string& AddExp, uint8_t Kind,
+                        const TInterval& XInterval = {});
     void ActionAddTableExecute();
     // Appends the table a table file gave, shown, then opens the table editor on it.
     void ActionImportTableExecute();

@@ -3,6 +3,7 @@
 // the numbers they report. Plain C++.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace zm {
@@ -39,6 +40,33 @@ private:
 
 // The midpoint of a and b, also where a + b would overflow.
 double Midpoint(double a, double b);
+
+// A function of a scan at one point.
+struct TScanPoint {
+    double X = 0;
+    double Y = 0;
+    bool Ok = false;  // the function evaluated there
+};
+
+// Whether a and b both evaluated and their values lie on different sides of 0 (-0 counts as
+// below, +0 as above).
+bool SignsDiffer(const TScanPoint& a, const TScanPoint& b);
+
+// Where a change of sign between a and b ends when the step is halved again and again, keeping
+// the half whose ends differ in sign, until the halves no longer shrink or a value is 0.
+struct TBisection {
+    TScanPoint Lo;          // the end on a's side
+    TScanPoint Hi;          // the end on b's side
+    bool Failed = false;    // the function failed at a midpoint: no end was found
+
+    // Of the two ends, the one with the smaller magnitude (Lo on a tie).
+    const TScanPoint& Best() const;
+    // The magnitude at both ends exceeds that at both a and b: the sign changes across a pole.
+    bool Grew(const TScanPoint& a, const TScanPoint& b) const;
+};
+
+// Bisects the step from a to b (SignsDiffer(a, b)) with `at`, which evaluates the function.
+TBisection Bisect(const std::function<TScanPoint(double)>& at, const TScanPoint& a, const TScanPoint& b);
 
 // The text of a result: with 1 <= Accuracy <= 15, Value * 10^Accuracy rounded to the nearest
 // integer (exact halves to the even one) and divided by 10^Accuracy again, in the 15-digit

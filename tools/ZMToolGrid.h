@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 class QTableView;
@@ -18,6 +20,18 @@ inline constexpr int kToolGridMaxRows = 100000;
 
 // The information box that a result was cut at kToolGridMaxRows rows.
 void TellRowLimit(QWidget* parent);
+
+// Appends a row to a scan's run (its Rows and Limited) unless it already holds kToolGridMaxRows;
+// false, with Limited set, when it does.
+template <class Run, class Row>
+bool AddRow(Run& run, Row&& row) {
+    if (run.Rows.size() == static_cast<std::size_t>(kToolGridMaxRows)) {
+        run.Limited = true;
+        return false;
+    }
+    run.Rows.push_back(std::forward<Row>(row));
+    return true;
+}
 
 class TToolGrid final : public QAbstractTableModel {
     Q_OBJECT

@@ -1,10 +1,13 @@
 #include "tools/ZMUnitConvert.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "engine/ZMMath.h"
 #include "engine/ZMNumber.h"
+#include "tools/ZMRounding.h"
 
 namespace {
 
@@ -13,27 +16,82 @@ struct TUnitRow {
     double factor;  // units in one base unit
 };
 
-// Factor categories; the first unit of each is its base unit. Factors defined by exact
-// constants are written as the shortest decimal of the double.
+// Sizes of units in SI units (m, m2, m3, kg, s, N, J, Pa), as NIST SP 811 and the Debian units
+// tables define them; each is exact unless it says otherwise.
+constexpr double kInch = 0.0254;
+constexpr double kFoot = 0.3048;
+constexpr double kYard = 3 * kFoot;
+constexpr double kMile = 5280 * kFoot;
+constexpr double kRod = 16.5 * kFoot;
+constexpr double kAcre = 43560 * kFoot * kFoot;
+constexpr double kSurveyFoot = 1200.0 / 3937;
+constexpr double kUkNauticalMile = 6080 * kFoot;
+constexpr double kAstronomicalUnit = 149597870700;
+constexpr double kSpeedOfLight = 299792458;
+constexpr double kLightYear = kSpeedOfLight * 365.25 * 86400;  // a Julian year of light
+constexpr double kCubicInch = kInch * kInch * kInch;
+constexpr double kCubicFoot = kFoot * kFoot * kFoot;
+constexpr double kCubicYard = kYard * kYard * kYard;
+constexpr double kUsGallon = 231 * kCubicInch;
+constexpr double kUkGallon = 4.54609e-3;
+// The same in liters, the base unit of volume.
+constexpr double kCubicInchL = 1000 * kCubicInch;
+constexpr double kUsGallonL = 1000 * kUsGallon;
+constexpr double kUkGallonL = 1000 * kUkGallon;
+constexpr double kUsDryGallonL = 268.8025 * kCubicInchL;
+constexpr double kPound = 0.45359237;
+constexpr double kOunce = kPound / 16;
+constexpr double kGrain = kPound / 7000;
+constexpr double kTroyOunce = 480 * kGrain;
+constexpr double kLongTon = 2240 * kPound;
+constexpr double kShortTon = 2000 * kPound;
+// Measured: the gravitational parameters over the constant of gravitation 6.67430E-11.
+constexpr double kEarthMass = 398600.435507e9 / 6.67430e-11;
+constexpr double kSolarMass = 132712440041.279419e9 / 6.67430e-11;
+constexpr double kGravity = 9.80665;  // standard acceleration: a kilogram-force is kGravity N
+constexpr double kPoundForce = kPound * kGravity;
+constexpr double kPoundal = kPound * kFoot;
+constexpr double kSlug = kPoundForce / kFoot;
+constexpr double kMinute = 60;
+constexpr double kHour = 3600;
+constexpr double kCalIT = 4.1868;
+constexpr double kCalTh = 4.184;
+// Measured calories: the mean one and those at 15 and 20 degrees Celsius.
+constexpr double kCalMean = 4.19002;
+constexpr double kCal15 = 4.18580;
+constexpr double kCal20 = 4.18190;
+// A British thermal unit is the calorie of its kind times a pound in grams over 1.8.
+constexpr double kBtuIT = kCalIT * 453.59237 / 1.8;
+constexpr double kBtuTh = kCalTh * 453.59237 / 1.8;
+constexpr double kBtuMean = kCalMean * 453.59237 / 1.8;
+constexpr double kElectronVolt = 1.602176634e-19;
+constexpr double kHorsepower = 550 * kFoot * kPoundForce;
+// Pa per metre of head: conventional water (1000 kg/m3) and mercury (13595.1 kg/m3).
+constexpr double kWaterHead = 1000 * kGravity;
+constexpr double kMercuryHead = 13595.1 * kGravity;
+
+constexpr double Per(double size) { return 1 / size; }
+
+// Factor categories; the first unit of each is its base unit.
 const TUnitRow kArea[] = {
     {"square meters", 1},
-    {"acres", 0.000247},
-    {"ares", 0.01},
-    {"circular inches", 1973.525242},
-    {"hectares", 0.0001},
-    {"hides", 2e-06},
-    {"roods", 0.000988},
-    {"square centimeters", 10000},
-    {"square feet(UK&US)", 10.76391},
-    {"square feet(US survey)", 10.763867},
-    {"square inches", 1550.0031},
-    {"square kilometers", 1e-06},
-    {"square miles", 3.8610215854244587e-07},
-    {"square millimeters", 1000000},
-    {"squares(of timber)", 0.107639},
-    {"square rods(or poles)", 0.039537},
-    {"square yards", 1.19599},
-    {"townships", 1.0725059959523427e-08},
+    {"acres", Per(kAcre)},
+    {"ares", Per(100)},
+    {"circular inches", Per(std::numbers::pi / 4 * kInch * kInch)},
+    {"hectares", Per(1e4)},
+    {"hides", Per(120 * kAcre)},
+    {"roods", Per(kAcre / 4)},
+    {"square centimeters", Per(1e-4)},
+    {"square feet(UK&US)", Per(kFoot * kFoot)},
+    {"square feet(US survey)", Per(kSurveyFoot * kSurveyFoot)},
+    {"square inches", Per(kInch * kInch)},
+    {"square kilometers", Per(1e6)},
+    {"square miles", Per(kMile * kMile)},
+    {"square millimeters", Per(1e-6)},
+    {"squares(of timber)", Per(100 * kFoot * kFoot)},
+    {"square rods(or poles)", Per(kRod * kRod)},
+    {"square yards", Per(kYard * kYard)},
+    {"townships", Per(36 * kMile * kMile)},
 };
 
 const TUnitRow kBitsBytes[] = {
@@ -55,244 +113,244 @@ const TUnitRow kBitsBytes[] = {
 
 const TUnitRow kDensity[] = {
     {"kilograms/cubic meters", 1},
-    {"grains/gallon (UK)", 70.156},
-    {"grains/gallon (US)", 58.418},
-    {"grams/cubic centimeters", 0.001},
+    {"grains/gallon (UK)", Per(kGrain / kUkGallon)},
+    {"grains/gallon (US)", Per(kGrain / kUsGallon)},
+    {"grams/cubic centimeters", Per(1000)},
     {"grams/liter", 1},
-    {"grams/milliliters", 0.001},
-    {"kilogram/liter", 0.001},
-    {"megagrams/cubic meter", 0.001},
+    {"grams/milliliters", Per(1000)},
+    {"kilogram/liter", Per(1000)},
+    {"megagrams/cubic meter", Per(1000)},
     {"milligrams/milliliter", 1},
-    {"milligrams/liter", 1000},
-    {"ounces/cubic inch", 0.000578},
-    {"ounces/gallon (UK)", 0.160359},
-    {"ounces/gallon (US)", 0.133526},
-    {"pounds/cubic inch", 3.612729200008369e-05},  // 0.45359237 kg per 0.0254^3 m3
-    {"pounds/cubic foot", 0.062428},
-    {"pounds/gallon (UK)", 0.010022},
-    {"pounds/gallon (US)", 0.008345},
-    {"slugs/cubic foot", 0.001941},
-    {"tonnes/cubic meter", 0.001},
+    {"milligrams/liter", Per(1e-3)},
+    {"ounces/cubic inch", Per(kOunce / kCubicInch)},
+    {"ounces/gallon (UK)", Per(kOunce / kUkGallon)},
+    {"ounces/gallon (US)", Per(kOunce / kUsGallon)},
+    {"pounds/cubic inch", Per(kPound / kCubicInch)},
+    {"pounds/cubic foot", Per(kPound / kCubicFoot)},
+    {"pounds/gallon (UK)", Per(kPound / kUkGallon)},
+    {"pounds/gallon (US)", Per(kPound / kUsGallon)},
+    {"slugs/cubic foot", Per(kSlug / kCubicFoot)},
+    {"tonnes/cubic meter", Per(1000)},
     {"kilograms/cubic meters", 1},
-    {"tons (UK)/cubic yard", 0.000752},
-    {"tons (US/cubic yard", 0.000843},
+    {"tons (UK)/cubic yard", Per(kLongTon / kCubicYard)},
+    {"tons (US/cubic yard", Per(kShortTon / kCubicYard)},
 };
 
 const TUnitRow kEnergy[] = {
     {"joules [J]", 1},
-    {"Btu (IT)", 0.000948},
-    {"Btu (th)", 0.000948},
-    {"Btu (mean)", 0.000947},
-    {"calories (IT)", 0.238846},
-    {"calories (th)", 0.239006},
-    {"calories (mean)", 0.238662},
-    {"calories (15C)", 0.238903},
-    {"calories (20C)", 0.239126},
-    {"calories (food)", 0.000239},
-    {"centigrade heat units", 0.0005265650668407317},  // 1.8 Btu (IT)
-    {"electron volts [eV]", 6.241457005723417e+18},
-    {"ergs", 10000000},
-    {"foot pound-force [ft lbf]", 0.737562},
-    {"foot poundals", 23.730422},
-    {"gigajoules [GJ]", 1e-09},
-    {"horsepower hours", 3.7250607184897115e-07},
-    {"inch pound-force [in lbf]", 8.850746},
-    {"kilocalories (IT)", 0.00023884589662749594},
-    {"kilocalories (th)", 0.0002390057361376673},
-    {"kilogram-force meters", 0.101972},
-    {"kilojoules [kJ]", 0.001},
-    {"kilowatt hours [kWh]", 2.7777777777777776e-07},
-    {"megajoules [MJ]", 1e-06},
+    {"Btu (IT)", Per(kBtuIT)},
+    {"Btu (th)", Per(kBtuTh)},
+    {"Btu (mean)", Per(kBtuMean)},
+    {"calories (IT)", Per(kCalIT)},
+    {"calories (th)", Per(kCalTh)},
+    {"calories (mean)", Per(kCalMean)},
+    {"calories (15C)", Per(kCal15)},
+    {"calories (20C)", Per(kCal20)},
+    {"calories (food)", Per(1000 * kCalTh)},
+    {"centigrade heat units", Per(1.8 * kBtuIT)},
+    {"electron volts [eV]", Per(kElectronVolt)},
+    {"ergs", Per(1e-7)},
+    {"foot pound-force [ft lbf]", Per(kFoot * kPoundForce)},
+    {"foot poundals", Per(kFoot * kPoundal)},
+    {"gigajoules [GJ]", Per(1e9)},
+    {"horsepower hours", Per(kHorsepower * kHour)},
+    {"inch pound-force [in lbf]", Per(kInch * kPoundForce)},
+    {"kilocalories (IT)", Per(1000 * kCalIT)},
+    {"kilocalories (th)", Per(1000 * kCalTh)},
+    {"kilogram-force meters", Per(kGravity)},
+    {"kilojoules [kJ]", Per(1e3)},
+    {"kilowatt hours [kWh]", Per(1000 * kHour)},
+    {"megajoules [MJ]", Per(1e6)},
     {"newton meters [Nm]", 1},
-    {"therms", 9.478171203551089e-09},
+    {"therms", Per(1e5 * kBtuIT)},
     {"watt seconds [Ws]", 1},
-    {"watt hours [Wh]", 0.0002777777777777778},
+    {"watt hours [Wh]", Per(kHour)},
 };
 
 const TUnitRow kForce[] = {
     {"newtons [N]", 1},
-    {"dynes", 100000},
-    {"kilograms force", 0.101972},
-    {"kilonewtons [kN]", 0.001},
-    {"kips", 0.000225},
-    {"nmeganewtons [MN]", 1e-06},
-    {"pounds force", 0.224809},
-    {"poundals", 7.233011},
-    {"sthenes =[kN]", 0.001},
-    {"tonnes force", 0.000102},
-    {"tons force (UK)", 0.00010036113531237075},  // 2240 lbf
-    {"tons force (US)", 0.00011240447154985524},  // 2000 lbf
+    {"dynes", Per(1e-5)},
+    {"kilograms force", Per(kGravity)},
+    {"kilonewtons [kN]", Per(1e3)},
+    {"kips", Per(1000 * kPoundForce)},
+    {"nmeganewtons [MN]", Per(1e6)},
+    {"pounds force", Per(kPoundForce)},
+    {"poundals", Per(kPoundal)},
+    {"sthenes =[kN]", Per(1e3)},
+    {"tonnes force", Per(1000 * kGravity)},
+    {"tons force (UK)", Per(2240 * kPoundForce)},
+    {"tons force (US)", Per(2000 * kPoundForce)},
 };
 
 const TUnitRow kLength[] = {
     {"meters [m]", 1},
-    {"astronomical units [AU]", 6.684556768765473e-12},
-    {"barleycorn", 118.105586},
-    {"cables", 0.005468},
-    {"centimeters [cm]", 100},
-    {"chains [surveyors]", 0.04971},
-    {"decimeters", 10},
-    {"ells (UK)", 0.8748906386701663},  // 45 in = 1.143 m
-    {"ems (pica)", 236.222332},
-    {"fathoms", 0.546807},
-    {"feet (UK and US)", 3.28084},
-    {"feet (US survey)", 3.280833},
-    {"furlongs", 0.004971},
-    {"hands", 9.84252},
-    {"hectometer", 0.01},
-    {"inches [in]", 39.370079},
-    {"kilometers [km]", 0.001},
-    {"light years", 1.0570234105227022e-16},
-    {"micrometers", 1000000},
-    {"mil", 39370.07874},
-    {"miles (UK and US)", 0.000621},
-    {"miles (nautical,international)", 0.00054},
-    {"miles (nautical,UK)", 0.00054},
-    {"millimeters [mm]", 1000},
-    {"nanometers", 1000000000},
-    {"parsecs", 3.240779270005395e-17},
-    {"picometers", 1000000000000},
-    {"yards", 1.093613},
+    {"astronomical units [AU]", Per(kAstronomicalUnit)},
+    {"barleycorn", Per(kInch / 3)},
+    {"cables", Per(600 * kFoot)},
+    {"centimeters [cm]", Per(1e-2)},
+    {"chains [surveyors]", Per(66 * kFoot)},
+    {"decimeters", Per(1e-1)},
+    {"ells (UK)", Per(45 * kInch)},
+    {"ems (pica)", Per(kInch / 6)},
+    {"fathoms", Per(6 * kFoot)},
+    {"feet (UK and US)", Per(kFoot)},
+    {"feet (US survey)", Per(kSurveyFoot)},
+    {"furlongs", Per(660 * kFoot)},
+    {"hands", Per(4 * kInch)},
+    {"hectometer", Per(1e2)},
+    {"inches [in]", Per(kInch)},
+    {"kilometers [km]", Per(1e3)},
+    {"light years", Per(kLightYear)},
+    {"micrometers", Per(1e-6)},
+    {"mil", Per(kInch / 1000)},
+    {"miles (UK and US)", Per(kMile)},
+    {"miles (nautical,international)", Per(1852)},
+    {"miles (nautical,UK)", Per(kUkNauticalMile)},
+    {"millimeters [mm]", Per(1e-3)},
+    {"nanometers", Per(1e-9)},
+    {"parsecs", Per(648000 / std::numbers::pi * kAstronomicalUnit)},
+    {"picometers", Per(1e-12)},
+    {"yards", Per(kYard)},
 };
 
 const TUnitRow kMass[] = {
     {"kilograms [kg]", 1},
-    {"carats (metric)", 5000},
-    {"cental", 0.022046},
-    {"Earth masses", 1.6722408026755854e-25},
-    {"grains", 15432.358353},
-    {"grams", 1000},
-    {"hundredweights", 0.019684130722705813},
-    {"ounces (avoirdupois)", 35.273962},
-    {"ounces (troy)", 32.150747},
-    {"pounds (avoirdupois)", 2.204623},
-    {"pounds (troy)", 2.679229},
-    {"Solar masses", 5.027652086475616e-31},
-    {"slugs (g-pounds)", 0.068522},
-    {"stone", 0.157473},
-    {"tons (UK or long)", 0.0009842065274173282},
-    {"tons (US or short)", 0.001102311310924388},
-    {"tonnes", 0.001},
+    {"carats (metric)", Per(2e-4)},
+    {"cental", Per(100 * kPound)},
+    {"Earth masses", Per(kEarthMass)},
+    {"grains", Per(kGrain)},
+    {"grams", Per(1e-3)},
+    {"hundredweights", Per(112 * kPound)},
+    {"ounces (avoirdupois)", Per(kOunce)},
+    {"ounces (troy)", Per(kTroyOunce)},
+    {"pounds (avoirdupois)", Per(kPound)},
+    {"pounds (troy)", Per(12 * kTroyOunce)},
+    {"Solar masses", Per(kSolarMass)},
+    {"slugs (g-pounds)", Per(kSlug)},
+    {"stone", Per(14 * kPound)},
+    {"tons (UK or long)", Per(kLongTon)},
+    {"tons (US or short)", Per(kShortTon)},
+    {"tonnes", Per(1e3)},
 };
 
 const TUnitRow kPower[] = {
     {"watts [W]", 1},
-    {"Btu/hour", 3.412142},
-    {"Btu/minute", 0.05686901819677784},
-    {"Btu/second", 0.0009478169879134378},
-    {"calories(th)/hour", 860.42065},
-    {"calories(th)/minute", 14.340344},
-    {"calories(th)/second", 0.239006},
-    {"foot pounds-force/minute", 44.253662},
-    {"foot pounds-force/second", 0.737561},
-    {"gigawatts [GW]", 1e-09},
-    {"horsepowers (electric)", 0.0013404825737265416},
-    {"horsepowers (international)", 0.0013410220888438076},
-    {"horsepowers (water)", 0.0013404053117581694},
-    {"horsepowers (metric)", 0.0013596215248753635},
-    {"joules/hour", 3600},
-    {"joules/minute", 60},
+    {"Btu/hour", Per(kBtuIT / kHour)},
+    {"Btu/minute", Per(kBtuIT / kMinute)},
+    {"Btu/second", Per(kBtuIT)},
+    {"calories(th)/hour", Per(kCalTh / kHour)},
+    {"calories(th)/minute", Per(kCalTh / kMinute)},
+    {"calories(th)/second", Per(kCalTh)},
+    {"foot pounds-force/minute", Per(kFoot * kPoundForce / kMinute)},
+    {"foot pounds-force/second", Per(kFoot * kPoundForce)},
+    {"gigawatts [GW]", Per(1e9)},
+    {"horsepowers (electric)", Per(746)},
+    {"horsepowers (international)", Per(kHorsepower)},
+    {"horsepowers (water)", Per(746.043)},
+    {"horsepowers (metric)", Per(75 * kGravity)},
+    {"joules/hour", Per(1 / kHour)},
+    {"joules/minute", Per(1 / kMinute)},
     {"joules/second", 1},
-    {"kilocalories(th)/hour", 0.860421},
-    {"kilocalories(th)/minute", 0.014340344236808529},
-    {"kilogram-force meters/hour", 367.107195},
-    {"kilogram-force meters/minute", 6.118304},
-    {"kilowatts [kW]", 0.001},
-    {"megawatts [MW]", 1e-06},
+    {"kilocalories(th)/hour", Per(1000 * kCalTh / kHour)},
+    {"kilocalories(th)/minute", Per(1000 * kCalTh / kMinute)},
+    {"kilogram-force meters/hour", Per(kGravity / kHour)},
+    {"kilogram-force meters/minute", Per(kGravity / kMinute)},
+    {"kilowatts [kW]", Per(1e3)},
+    {"megawatts [MW]", Per(1e6)},
 };
 
 const TUnitRow kPressure[] = {
     {"pascals [Pa]", 1},
-    {"atmosphere", 9.869232667160129e-06},  // 101325 Pa
-    {"bars", 1e-05},
-    {"centimeters mercury", 0.00075},
-    {"centimeters water", 0.010197},
-    {"feet of water", 0.0003345525633129686},  // 0.3048 m of water at 1000 kg/m3 and 9.80665 m/s2
-    {"hectopascals [hPa]", 0.01},
-    {"inches of water", 0.004015},
-    {"inches of mercury", 0.0002952998330101009},  // 0.0254 m of mercury at 13595.1 kg/m3 and 9.80665 m/s2
-    {"kilogram-forces/sq.centimeter", 1.0197162129779282e-05},  // 9.80665 N per 1E-4 m2
-    {"kilogram-forces/sq.meter", 0.101972},
-    {"kilonewtons/sq.meter", 0.001},
-    {"kilonewtons/sq.millimeter", 1e-09},
-    {"kilopascals [kPa]", 0.001},
-    {"kips/sq.inch", 1.450376807894691e-07},
-    {"meganewtons/sq.meter", 1e-06},
-    {"meganewtons/sq.millimeter", 1e-12},
-    {"meters of water", 0.000102},
-    {"millibars", 0.01},
-    {"millimeters of mercury", 0.007501},
-    {"millimeters of water", 0.101972},
-    {"newtons/sq.centimeter", 0.0001},
+    {"atmosphere", Per(101325)},
+    {"bars", Per(1e5)},
+    {"centimeters mercury", Per(0.01 * kMercuryHead)},
+    {"centimeters water", Per(0.01 * kWaterHead)},
+    {"feet of water", Per(kFoot * kWaterHead)},
+    {"hectopascals [hPa]", Per(1e2)},
+    {"inches of water", Per(kInch * kWaterHead)},
+    {"inches of mercury", Per(kInch * kMercuryHead)},
+    {"kilogram-forces/sq.centimeter", Per(kGravity / 1e-4)},
+    {"kilogram-forces/sq.meter", Per(kGravity)},
+    {"kilonewtons/sq.meter", Per(1e3)},
+    {"kilonewtons/sq.millimeter", Per(1e9)},
+    {"kilopascals [kPa]", Per(1e3)},
+    {"kips/sq.inch", Per(1000 * kPoundForce / (kInch * kInch))},
+    {"meganewtons/sq.meter", Per(1e6)},
+    {"meganewtons/sq.millimeter", Per(1e12)},
+    {"meters of water", Per(kWaterHead)},
+    {"millibars", Per(1e2)},
+    {"millimeters of mercury", Per(0.001 * kMercuryHead)},
+    {"millimeters of water", Per(0.001 * kWaterHead)},
+    {"newtons/sq.centimeter", Per(1e4)},
     {"newtons/sq.meter", 1},
-    {"newtons/sq.millimeter", 1e-06},
-    {"pounds-force/sq.foot", 0.020886},
-    {"pounds-force/sq.inch [psi]", 0.000145},
-    {"poundals/sq.foot", 0.6719689751395068},  // 0.138254954376 N per 0.09290304 m2
-    {"tons (UK)-force/sq.inch", 6.474880700323096e-08},
-    {"tons (US)-force/sq.foot", 1.0442773600668338e-05},
-    {"tons (US)-force/sq.inch", 7.251894557453135e-08},
-    {"tonnes-force/sq.cm", 1.0197162129779282e-08},
-    {"tonnes-force/sq.meter", 0.00010197162129779283},
-    {"toor (mm Hg 0C)", 0.007500637554192106},
+    {"newtons/sq.millimeter", Per(1e6)},
+    {"pounds-force/sq.foot", Per(kPoundForce / (kFoot * kFoot))},
+    {"pounds-force/sq.inch [psi]", Per(kPoundForce / (kInch * kInch))},
+    {"poundals/sq.foot", Per(kPoundal / (kFoot * kFoot))},
+    {"tons (UK)-force/sq.inch", Per(2240 * kPoundForce / (kInch * kInch))},
+    {"tons (US)-force/sq.foot", Per(2000 * kPoundForce / (kFoot * kFoot))},
+    {"tons (US)-force/sq.inch", Per(2000 * kPoundForce / (kInch * kInch))},
+    {"tonnes-force/sq.cm", Per(1000 * kGravity / 1e-4)},
+    {"tonnes-force/sq.meter", Per(1000 * kGravity)},
+    {"toor (mm Hg 0C)", Per(101325.0 / 760)},
 };
 
 const TUnitRow kSpeed[] = {
     {"meters/second [m/s]", 1},
-    {"centimeters/minute", 6000},
-    {"centimeters/second", 100},
-    {"feet/hour", 11811},
-    {"feet/minute", 196.850394},
-    {"feet/second", 3.28084},
-    {"inches/minute", 2362.2},
-    {"inches/second", 39.370079},
-    {"kilometers/hour", 3.6},
-    {"kilometers/second", 0.001},
-    {"knots", 1.943844},
-    {"knots (UK)", 1.942615},
-    {"Mach number (ISA/SL)", 0.002939},
-    {"meters/hour", 3600},
-    {"meters/minute", 60},
-    {"miles/hour", 2.236936},
-    {"miles/minute", 0.037282},
-    {"miles/second", 0.000621},
-    {"speed of light", 3.335668301144134e-09},
-    {"yards/hour", 3937},
-    {"yards/minute", 65.616798},
-    {"yards/second", 1.093613},
+    {"centimeters/minute", Per(0.01 / kMinute)},
+    {"centimeters/second", Per(0.01)},
+    {"feet/hour", Per(kFoot / kHour)},
+    {"feet/minute", Per(kFoot / kMinute)},
+    {"feet/second", Per(kFoot)},
+    {"inches/minute", Per(kInch / kMinute)},
+    {"inches/second", Per(kInch)},
+    {"kilometers/hour", Per(1000 / kHour)},
+    {"kilometers/second", Per(1000)},
+    {"knots", Per(1852 / kHour)},
+    {"knots (UK)", Per(kUkNauticalMile / kHour)},
+    {"Mach number (ISA/SL)", Per(340.294)},
+    {"meters/hour", Per(1 / kHour)},
+    {"meters/minute", Per(1 / kMinute)},
+    {"miles/hour", Per(kMile / kHour)},
+    {"miles/minute", Per(kMile / kMinute)},
+    {"miles/second", Per(kMile)},
+    {"speed of light", Per(kSpeedOfLight)},
+    {"yards/hour", Per(kYard / kHour)},
+    {"yards/minute", Per(kYard / kMinute)},
+    {"yards/second", Per(kYard)},
 };
 
 const TUnitRow kVolume[] = {
     {"liters [I or L]", 1},
-    {"barrels (oil)", 0.00629},
-    {"bushels (UK)", 0.027496},
-    {"bushels (US)", 0.028378},
-    {"centiliters", 100},
-    {"cubic centimeters", 1000},
+    {"barrels (oil)", Per(42 * kUsGallonL)},
+    {"bushels (UK)", Per(8 * kUkGallonL)},
+    {"bushels (US)", Per(2150.42 * kCubicInchL)},
+    {"centiliters", Per(1e-2)},
+    {"cubic centimeters", Per(1e-3)},
     {"cubic decimeters", 1},
-    {"cubic decameters", 1e-06},
-    {"cubic feet", 0.035315},
-    {"cubic inches", 61.023744},
-    {"cubic meters", 0.001},
-    {"cubic millimeters", 1000000},
-    {"cubic yards", 0.001308},
-    {"cups", 4.226753},
-    {"deciliters", 10},
-    {"fluid ounces (UK)", 35.19508},
-    {"fluid ounces (US)", 33.814023},
-    {"gallons (UK)", 0.219969},
-    {"gallons,dry (US)", 0.227021},
-    {"gallons,liquid (US)", 0.264172},
-    {"liters (1901-1964)", 0.999972},
-    {"milliliters", 1000},
-    {"pints (UK)", 1.759754},
-    {"pints, dry (US)", 1.816166},
-    {"pints, liquid (US)", 2.113376},
-    {"quarts (UK)", 0.879877},
-    {"quarts, dry (US)", 0.908083},
-    {"quarts, liquid (US)", 1.056688},
-    {"table spoons", 67.628045},
-    {"tea spoons", 202.884136},
+    {"cubic decameters", Per(1e6)},
+    {"cubic feet", Per(1728 * kCubicInchL)},
+    {"cubic inches", Per(kCubicInchL)},
+    {"cubic meters", Per(1e3)},
+    {"cubic millimeters", Per(1e-6)},
+    {"cubic yards", Per(46656 * kCubicInchL)},
+    {"cups", Per(kUsGallonL / 16)},
+    {"deciliters", Per(1e-1)},
+    {"fluid ounces (UK)", Per(kUkGallonL / 160)},
+    {"fluid ounces (US)", Per(kUsGallonL / 128)},
+    {"gallons (UK)", Per(kUkGallonL)},
+    {"gallons,dry (US)", Per(kUsDryGallonL)},
+    {"gallons,liquid (US)", Per(kUsGallonL)},
+    {"liters (1901-1964)", Per(1.000028)},
+    {"milliliters", Per(1e-3)},
+    {"pints (UK)", Per(kUkGallonL / 8)},
+    {"pints, dry (US)", Per(kUsDryGallonL / 8)},
+    {"pints, liquid (US)", Per(kUsGallonL / 8)},
+    {"quarts (UK)", Per(kUkGallonL / 4)},
+    {"quarts, dry (US)", Per(kUsDryGallonL / 4)},
+    {"quarts, liquid (US)", Per(kUsGallonL / 4)},
+    {"table spoons", Per(kUsGallonL / 256)},
+    {"tea spoons", Per(kUsGallonL / 768)},
 };
 
 struct TFactorCategory {
@@ -307,8 +365,14 @@ constexpr TFactorCategory Category(const char* name, const char* description, co
     return {name, description, rows, rows + N};
 }
 
-// A result smaller than this share of the base value is rounding noise.
-constexpr double kNoise = 1E-13;
+// `result` rounded to the place of the 15th significant digit of `largest`, the largest magnitude
+// of a conversion: the formulas round at each step, so 0 Celsius would otherwise come out as
+// 31.99999999999997 Fahrenheit. Where that place lies beyond 15 decimals or before the decimal
+// point, the result stays as it is.
+double DropRoundingNoise(double result, double largest) {
+    if (!(largest > 0) || !std::isfinite(largest)) return result;
+    return RoundToDecimals(result, 14 - static_cast<int>(std::floor(std::log10(largest))));
+}
 
 // The value of `formula` at x, or 0 when it does not evaluate.
 double Evaluate(const std::string& formula, zm::TOperatorLib& ops, zm::TVarMemory& vars, zm::TVarMemory& consts) {
@@ -370,9 +434,7 @@ double TUnitClass::ConvertByFormula(std::string_view fromName, std::string_view 
     const double base = from ? Evaluate(from->ToBaseFormula, ops, vars, consts) : 0;
     vars.SetValue("x", base);
     const double result = to ? Evaluate(to->FromBaseFormula, ops, vars, consts) : 0;
-    // 32 Fahrenheit to Celsius is 0, not the last bits of 273.15 - 273.15.
-    if (std::fabs(result) < kNoise * std::fabs(base)) return 0;
-    return result;
+    return DropRoundingNoise(result, std::max({std::fabs(value), std::fabs(base), std::fabs(result)}));
 }
 
 double TUnitClass::Convert(std::string_view fromName, std::string_view toName, double value) const {

@@ -37,8 +37,9 @@ public:
 
     // Factor(To) / Factor(From); 0 when a unit is missing or has factor 0.
     double GetFactor(std::string_view fromName, std::string_view toName) const;
-    // Through the base unit's formulas; a formula that fails gives 0 for its step. A result
-    // that is only rounding noise against the base value gives 0.
+    // Through the base unit's formulas; a formula that fails gives 0 for its step. The result is
+    // rounded to the place of the 15th significant digit of the largest of the value, the base
+    // value and the result, so the rounding of the steps does not show.
     double ConvertByFormula(std::string_view fromName, std::string_view toName, double value) const;
     // By formulas or by factors, as the category converts.
     double Convert(std::string_view fromName, std::string_view toName, double value) const;

@@ -21,76 +21,62 @@
 
 namespace {
 
-// f at one point.
-struct TPoint {
-    double X = 0;
-    double Y = 0;
-    bool Ok = false;
-};
-
-TPoint At(zm::TExpCal& f, zm::TVarMemory& vars, double x) {
-    TPoint p;
+TScanPoint At(zm::TExpCal& f, zm::TVarMemory& vars, double x) {
+    TScanPoint p;
     p.X = x;
     p.Ok = EvaluateAt(f, vars, x, p.Y);
     return p;
 }
 
-bool IsZero(const TPoint& p) { return p.Ok && std::fabs(p.Y) < kZeroLimit; }
-
-// Whether the sign change of f from a to b (both evaluated, neither a zero) is a pole: bisects
-// the step, keeping the half whose ends differ in sign.
-bool IsPole(zm::TExpCal& f, zm::TVarMemory& vars, const TPoint& a, const TPoint& b) {
-    TPoint lo = a;
-    TPoint hi = b;
-    for (int halving = 0; halving < 100; ++halving) {
-        const double m = Midpoint(lo.X, hi.X);
-        if (m == lo.X || m == hi.X) break;
-        const TPoint mid = At(f, vars, m);
-        if (!mid.Ok) return true;
-        if (std::fabs(mid.Y) < kZeroLimit) return false;
-        (std::signbit(mid.Y) == std::signbit(lo.Y) ? lo : hi) = mid;
-    }
-    return std::min(std::fabs(lo.Y), std::fabs(hi.Y)) > std::max(std::fabs(a.Y), std::fabs(b.Y));
-}
-
-// Appends a row unless the table is full; false (and Limited) when it is.
-template <class Run, class Row>
-bool AddRow(Run& run, Row row) {
-    if (run.Rows.size() == static_cast<std::size_t>(kToolGridMaxRows)) {
-        run.Limited = true;
-        return false;
-    }
-    run.Rows.push_back(row);
-    return true;
-}
+bool IsZero(const TScanPoint& p) { return p.Ok && std::fabs(p.Y) < kZeroLimit; }
 
 }  // namespace
 
 TZerosRun FindZeros(zm::TExpCal& f, zm::TVarMemory& vars, const TScanGrid& grid) {
     TZerosRun run;
     if (!grid.Usable()) return run;
-    TPoint p = At(f, vars, grid.At(0));
-    for (std::int64_t k = 0;; ++k) {
-        const bool zero = IsZero(p);
-        if (zero && !AddRow(run, p.X)) break;
-        if (!grid.HasNext(k)) break;
-        const TPoint next = At(f, vars, grid.At(k + 1));
-        // A zero at either grid point is listed there; no test from or to a point where f fails.
-        const bool signChange = p.Ok && !zero && next.Ok && !IsZero(next) && std::signbit(p.Y) != std::signbit(next.Y);
-        if (signChange && !IsPole(f, vars, p, next) && !AddRow(run, Midpoint(p.X, next.X))) break;
+    const auto at = [&f, &vars](double x) { return At(f, vars, x); };
+    // The best point of the run of zeros that is open, if one is.
+    bool inRun = false;
+    TScanPoint best;
+    const auto join = [&inRun, &best](const TScanPoint& p) {
+        if (!inRun || std::fabs(p.Y) < std::fabs(best.Y)) best = p;
+        inRun = true;
+    };
+    TScanPoint p = at(grid.At(0));
+    if (IsZero(p)) join(p);
+    for (std::int64_t k = 0; grid.HasNext(k); ++k) {
+        const TScanPoint next = at(grid.At(k + 1));
+        if (IsZero(next)) join(next);
+        if (inRun) {
+            // A step into, within or out of the run: where f changes sign in it, the crossing may
+            // beat the grid points.
+            if (best.Y != 0 && SignsDiffer(p, next)) {
+                const TBisection b = Bisect(at, p, next);
+                if (!b.Failed) join(b.Best());
+            }
+            if (!IsZero(next)) {
+                if (!AddRow(run, best.X)) return run;
+                inRun = false;
+            }
+        } else if (SignsDiffer(p, next)) {
+            const TBisection b = Bisect(at, p, next);
+            if (!b.Failed && !b.Grew(p, next) && !AddRow(run, b.Best().X)) return run;
+        }
         p = next;
     }
+    if (inRun) AddRow(run, best.X);
     return run;
 }
 
 TExtremaRun FindExtrema(zm::TExpCal& f, zm::TVarMemory& vars, const TScanGrid& grid) {
     TExtremaRun run;
     if (!grid.Usable()) return run;
-    TPoint left = At(f, vars, grid.Min() - grid.H());
-    TPoint mid = At(f, vars, grid.At(0));
+    TScanPoint left = At(f, vars, grid.Min() - grid.H());
+    TScanPoint mid = At(f, vars, grid.At(0));
     for (std::int64_t k = 0;; ++k) {
         const bool more = grid.HasNext(k);
-        const TPoint right = At(f, vars, more ? grid.At(k + 1) : mid.X + grid.H());
+        const TScanPoint right = At(f, vars, more ? grid.At(k + 1) : mid.X + grid.H());
         if (left.Ok && mid.Ok && right.Ok) {
             const bool isMin = left.Y > mid.Y && right.Y > mid.Y;
             const bool isMax = left.Y < mid.Y && right.Y < mid.Y;

@@ -29,10 +29,12 @@ struct TZerosRun {
     bool Limited = false;  // a zero beyond kToolGridMaxRows ended the scan
 };
 
-// Walks the grid. A grid point where |f| < kZeroLimit is a zero. Between two grid points where f
-// evaluates and is not a zero, a change of sign gives the midpoint of the two, unless bisecting
-// the step shows a pole: f fails at a midpoint, or the bisection ends without |f| < kZeroLimit
-// and |f| at both final ends exceeds |f| at both grid points. Points where f fails are skipped.
+// Walks the grid and lists each zero once, in grid order. Neighbouring grid points where
+// |f| < kZeroLimit form one zero, listed at the best of them or, where f changes sign in a step
+// into, within or out of them, at the crossing found by bisecting that step if it is closer to 0.
+// Between two other grid points where f evaluates, a change of sign gives the crossing found by
+// bisecting the step, unless the bisection shows a pole: f fails at a midpoint, or |f| at both
+// final ends exceeds |f| at both grid points. Points where f fails are skipped.
 TZerosRun FindZeros(zm::TExpCal& f, zm::TVarMemory& vars, const TScanGrid& grid);
 
 struct TExtremum {

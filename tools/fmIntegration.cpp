@@ -111,6 +111,7 @@ std::uint8_t TFormIntegration::Execute(const TMemory* memory) {
     Memory = memory;
     Result = 0;
     RegionText.clear();
+    RegionInterval = {};
     FormShow();
     exec();
     Memory = nullptr;
@@ -130,6 +131,15 @@ TIntegrationFields TFormIntegration::Fields() const {
             Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString()};
 }
 
+TInterval TFormIntegration::Range(const TIntegrationFields& fields) const {
+    // The checks passed, so both limits read.
+    double min = -10;
+    double max = 10;
+    zm::TryStrToFloat(fields.Min, min, decimalSeparator());
+    zm::TryStrToFloat(fields.Max, max, decimalSeparator());
+    return TInterval::CreateRange(1, min, max);
+}
+
 std::string TFormIntegration::Refusal(bool addGraph) const {
     const TIntegrationFields fields = Fields();
     const std::string failed = CheckIntegrationFields(fields, addGraph, decimalSeparator());
@@ -144,6 +154,7 @@ void TFormIntegration::Button1Click() {
     }
     const TIntegrationFields fields = Fields();
     RegionText = ::RegionText(fields.Y1, fields.Y2);
+    RegionInterval = Range(fields);
     Result = 1;
     accept();
 }
@@ -156,11 +167,7 @@ void TFormIntegration::Button2Click() {
     }
     const char sep = decimalSeparator();
     const TIntegrationFields fields = Fields();
-    // The checks above passed, so both limits read.
-    double min = -10;
-    double max = 10;
-    zm::TryStrToFloat(fields.Min, min, sep);
-    zm::TryStrToFloat(fields.Max, max, sep);
+    const TInterval range = Range(fields);
     // N is read as a real; the checks leave only whole numbers of steps, but a hex count passes
     // them without reading as a real and counts as 500.
     double n = 500;
@@ -168,7 +175,7 @@ void TFormIntegration::Button2Click() {
     std::int32_t steps = 0;
     zm::TryRoundToInt32(n, steps);
     TCurvePair curves(fields.Y1, fields.Y2);
-    const double sum = Integrate(curves, TScanGrid(min, max, steps), CheckBox1->isChecked());
+    const double sum = Integrate(curves, TScanGrid(range.Min, range.Max, steps), CheckBox1->isChecked());
     Edit4->setText(QString::fromStdString(zm::FloatToStr(sum, sep)));
 }
 

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "plot/ZMComClass01.h"
+
 #include <cstdint>
 #include <string>
 
@@ -41,8 +43,8 @@ public:
     explicit TFormIntegration(QWidget* parent = nullptr);
 
     // Memory: the graph list whose Y(x) formulas both boxes offer, or null. Shows the dialog
-    // modally and returns Result: 1 when "Add Graph" closed it (RegionText then holds the region),
-    // else 0.
+    // modally and returns Result: 1 when "Add Graph" closed it (RegionText then holds the region
+    // and RegionInterval the x range it covers), else 0.
     std::uint8_t Execute(const TMemory* memory);
 
     // Handlers; public so that tests drive them while the dialog is shown.
@@ -60,11 +62,14 @@ public:
     const TMemory* Memory = nullptr;
     std::uint8_t Result = 0;
     std::string RegionText;
+    TInterval RegionInterval;  // enabled, [Minimum of X, Maximum of X]
 
 private:
     // The message of the first failed check or formula; "" when the fields are fine.
     std::string Refusal(bool addGraph) const;
     TIntegrationFields Fields() const;
+    // The x range of fields that passed the checks.
+    TInterval Range(const TIntegrationFields& fields) const;
 
     QComboBox* ComboBox1 = nullptr;  // "Y1(x) = "
     QComboBox* ComboBox2 = nullptr;  // "Y2(x) = "

@@ -15,22 +15,48 @@
 
 #include <cmath>
 #include <cstddef>
+#include <utility>
+
+namespace {
+
+// Y1 - Y2 at one point, with Y1 for its row.
+struct TGapPoint {
+    TScanPoint Gap;
+    double Y1 = 0;
+};
+
+TGapPoint GapAt(TCurvePair& curves, double x) {
+    TGapPoint p;
+    p.Gap.X = x;
+    double y2 = 0;
+    p.Gap.Ok = curves.At(x, p.Y1, y2);
+    p.Gap.Y = p.Y1 - y2;
+    return p;
+}
+
+}  // namespace
 
 TIntersectionRun FindIntersections(TCurvePair& curves, const TScanGrid& grid) {
     TIntersectionRun run;
     if (!grid.Usable()) return run;
-    for (std::int64_t k = 0; k < grid.Steps(); ++k) {
+    const auto gap = [&curves](double x) { return GapAt(curves, x).Gap; };
+    TScanPoint previous;  // the grid point before, when it made no row
+    for (std::int64_t k = 0;; ++k) {
         const double x = grid.At(k);
-        if (!(x < grid.Max())) break;
-        double y1 = 0, y2 = 0;
-        if (curves.At(x, y1, y2) && std::fabs(y1 - y2) < kIntersectionLimit) {
-            if (run.Rows.size() == static_cast<std::size_t>(kToolGridMaxRows)) {
-                run.Limited = true;
-                break;
+        const bool below = k < grid.Steps() && x < grid.Max();
+        const TGapPoint p = GapAt(curves, x);
+        const bool row = below && p.Gap.Ok && std::fabs(p.Gap.Y) < kIntersectionLimit;
+        if (!row && SignsDiffer(previous, p.Gap)) {
+            const TBisection b = Bisect(gap, previous, p.Gap);
+            if (!b.Failed && !b.Grew(previous, p.Gap) && b.Best().X < grid.Max()) {
+                const TGapPoint crossing = GapAt(curves, b.Best().X);
+                if (crossing.Gap.Ok && !AddRow(run, std::make_pair(crossing.Gap.X, crossing.Y1))) break;
             }
-            run.Rows.emplace_back(x, y1);
         }
-        if (!grid.HasNext(k)) break;
+        if (row && !AddRow(run, std::make_pair(x, p.Y1))) break;
+        // Max itself only closes the step up to it.
+        if (!below || !grid.HasNext(k)) break;
+        previous = row ? TScanPoint{} : p.Gap;
     }
     return run;
 }

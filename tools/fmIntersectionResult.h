@@ -23,8 +23,11 @@ struct TIntersectionRun {
     bool Limited = false;                         // a row beyond kToolGridMaxRows ended the scan
 };
 
-// Tests the grid points x_k for k < Steps that lie below Max, never Max itself. Points where a
-// formula fails are skipped; there is no refinement and no merging of neighbouring rows.
+// Tests the grid points x_k for k < Steps that lie below Max, never Max itself; each within the
+// limit is a row. Where Y1 - Y2 changes sign between two neighbouring grid points (Max included)
+// and neither is a row, the crossing found by bisecting the step is one more row, unless it lies
+// at Max or the bisection shows a pole (a formula fails at a midpoint, or |Y1 - Y2| grows).
+// Points where a formula fails are skipped; neighbouring rows are not merged.
 TIntersectionRun FindIntersections(TCurvePair& curves, const TScanGrid& grid);
 
 class TFormIntersectionResult final : public TReportWindow {

@@ -120,6 +120,45 @@ TEST_F(AddGraphTest, EntriesPresetKindFormulaAndRelation) {
     }
 }
 
+TEST_F(AddGraphTest, APresetXIntervalShowsInTheRegionBoxWithYUnrestricted) {
+    const TInterval none = TInterval::CreateRange(0, 0, 0);
+    const struct {
+        const char* what;
+        std::uint8_t kind;
+        TInterval preset;
+        bool boxChecked;
+        QStringList fields;  // minimum and maximum of X, then of Y
+        TInterval interval;  // of the graph added on OK
+        TInterval addInterval;
+    } cases[] = {
+        {"a region over [0, 1.5]", 4, TInterval::CreateRange(1, 0, 1.5), true, {"0", "1.5", "", ""},
+         TInterval::CreateRange(1, 0, 1.5), none},
+        {"no interval", 4, TInterval{}, false, {"-10", "10", "-10", "10"}, none, none},
+        {"an interval that does not restrict", 4, TInterval::CreateRange(1, 2, 2), false,
+         {"-10", "10", "-10", "10"}, none, none},
+        {"a Y(x) graph", 0, TInterval::CreateRange(1, 0, 1.5), false, {"-10", "10", "-10", "10"}, none, none},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        GraphContext fresh;
+        TFormAddGraph d;
+        WhileShown(d, [&] {
+            EXPECT_EQ(Control<QCheckBox>(d, "CheckBox4")->isChecked(), c.boxChecked);
+            EXPECT_EQ(Control<QLineEdit>(d, "Edit8")->isEnabled(), c.boxChecked);
+            QStringList fields;
+            for (const char* name : {"Edit8", "Edit9", "Edit10", "Edit11"}) fields << TextOf(d, name);
+            EXPECT_EQ(fields, c.fields);
+            d.Button1Click();
+        });
+        EXPECT_TRUE(d.ExecuteWithExpressions(fresh.memory, fresh.ops, fresh.vars, fresh.consts, "((x^2)-y)*((x)-y)",
+                                             "<0", c.kind, c.preset));
+        ASSERT_EQ(fresh.memory.Count(), 1u);
+        EXPECT_EQ(fresh.memory.GetFunction(0)->Interval, c.interval);
+        EXPECT_EQ(fresh.memory.GetFunction(0)->AddInterval, c.addInterval);
+    }
+    EXPECT_EQ(boxes.count(), 0);
+}
+
 struct KindCase {
     int row;
     const char* label1;
@@ -358,6 +397,10 @@ TEST_F(AddGraphTest, OkAppendsTheGraphOfEachKind) {
           {"Edit13", "30"}, {"Edit14", "20"}},
          4, "x-y", "<0", TInterval::CreateRange(1, -3, 3), TInterval::CreateRange(1, -2, 2),
          TPlotParameter::CreateAll(800, 40, 30, 20)},
+        {"f(x,y) region with both y fields empty: x alone restricted",
+         {{"ComboBox1", "4"}, {"Edit1", "x-y"}, {"ComboBox2", "2"}, {"CheckBox4", "1"}, {"Edit8", "-3"},
+          {"Edit9", "3"}, {"Edit10", ""}, {"Edit11", " "}},
+         4, "x-y", "<0", TInterval::CreateRange(1, -3, 3), none, defaults},
     };
     for (const PassCase& c : cases) {
         SCOPED_TRACE(c.what);

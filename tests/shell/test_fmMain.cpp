@@ -973,7 +973,9 @@ TEST_F(MainWindowTest, IntegrationAddGraphOpensTheAddGraphDialogWithTheRegion) {
             auto* tool = qobject_cast<TFormIntegration*>(modal);
             ASSERT_NE(tool, nullptr);
             EXPECT_EQ(tool->Memory, doc->Memory.get());
-            Apply(*tool, {{"ComboBox2", QStringLiteral("1")}});  // Y1 is x^2, the first Y(x) graph
+            // Y1 is x^2, the first Y(x) graph.
+            Apply(*tool, {{"ComboBox2", QStringLiteral("1")}, {"Edit1", QStringLiteral("0")},
+                          {"Edit2", QStringLiteral("1.5")}});
             AnswerAddGraph(seen, ok);
             tool->Button1Click();
         });
@@ -982,6 +984,9 @@ TEST_F(MainWindowTest, IntegrationAddGraphOpensTheAddGraphDialogWithTheRegion) {
         EXPECT_EQ(seen.AddExp, "<0");
         EXPECT_EQ(seen.Kind, 4);
         EXPECT_EQ(seen.Row, 4);
+        // The region covers the range integrated, at every y.
+        EXPECT_TRUE(seen.RegionBoxChecked);
+        EXPECT_EQ(seen.RegionBox, (QStringList{"0", "1.5", "", ""}));
         if (ok) ++count;
         ASSERT_EQ(doc->Memory->Count(), count);
         EXPECT_EQ(doc->MemoryListBox1->count(), static_cast<int>(count));
@@ -992,6 +997,8 @@ TEST_F(MainWindowTest, IntegrationAddGraphOpensTheAddGraphDialogWithTheRegion) {
     EXPECT_EQ(added->Exp, "((x^2)-y)*((1)-y)");
     EXPECT_EQ(added->AddExp, "<0");
     EXPECT_EQ(added->FunctionObjType, 4);
+    EXPECT_EQ(added->Interval, TInterval::CreateRange(1, 0, 1.5));
+    EXPECT_EQ(added->AddInterval, TInterval::CreateRange(0, 0, 0));
     EXPECT_EQ(boxes.count(), 0);
 }
 

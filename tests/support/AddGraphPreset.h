@@ -2,6 +2,10 @@
 // For tests of the commands that open the add-graph dialog preset: records what the next add-graph
 // dialog opens with and answers it with OK or Cancel (see ModalWatch.h).
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +18,8 @@ struct AddGraphPreset {
     std::string AddExp = "-";
     int Kind = -1;
     int Row = -1;  // the kind row shown
+    bool RegionBoxChecked = false;  // the f(x,y) "Interval" box
+    QStringList RegionBox;          // its fields: minimum and maximum of X, then of Y
 };
 
 // `seen` must outlive the dialog.
@@ -25,6 +31,9 @@ inline void AnswerAddGraph(AddGraphPreset& seen, bool ok) {
         seen.AddExp = dialog->PresetAddExp;
         seen.Kind = dialog->PresetKind;
         seen.Row = dialog->KindRow();
+        seen.RegionBoxChecked = dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox4"))->isChecked();
+        for (const char* name : {"Edit8", "Edit9", "Edit10", "Edit11"})
+            seen.RegionBox << dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
         ok ? dialog->Button1Click() : dialog->Button2Click();
     });
 }

@@ -51,7 +51,7 @@ TEST(AnalysisScans, FindZerosAndExtremaOnTheGrid) {
     const Case cases[] = {
         // One root on a grid point gives one row, not a second one from the step before it.
         {"root on an exact grid point", "x", -4, 4, 8, {"0"}, {}},
-        {"roots between grid points", "x^2-2", -10, 10, 500, {"-1.42", "1.42"}, {"Min 0 -2"}},
+        {"roots between grid points", "x^2-2", -10, 10, 500, {"-1.414213562", "1.414213562"}, {"Min 0 -2"}},
         {"root on a decimal grid point", "x-0.3", 0, 1, 10, {"0.3"}, {}},
         {"root between decimal grid points", "x-0.25", 0, 1, 10, {"0.25"}, {}},
         {"root at Min", "x+4", -4, 4, 8, {"-4"}, {}},
@@ -61,7 +61,7 @@ TEST(AnalysisScans, FindZerosAndExtremaOnTheGrid) {
         {"grid zeros of x^2 with their extremum", "x^2", -1, 1, 4, {"0"}, {"Min 0 0"}},
         {"extremum at Min with a neighbour outside", "x^2", 0, 1, 4, {"0"}, {"Min 0 0"}},
         {"extremum at Max with a neighbour outside", "(x-1)^2+1", 0, 1, 4, {}, {"Min 1 1"}},
-        {"maximum and minimum", "x^3-3*x", -3, 3, 6, {"-1.5", "0", "1.5"}, {"Max -1 2", "Min 1 -2"}},
+        {"maximum and minimum", "x^3-3*x", -3, 3, 6, {"-1.732050808", "0", "1.732050808"}, {"Max -1 2", "Min 1 -2"}},
         // Extrema next to a pole between grid points are kept.
         {"pole with a sign change at a midpoint", "1/x", -1, 1, 3, {}, {"Min -0.333333333 -3", "Max 0.333333333 3"}},
         {"pole with a sign change between midpoints", "1/(x-0.1)", -1, 1, 4, {}, {"Min 0 -10", "Max 0.5 2.5"}},
@@ -70,8 +70,14 @@ TEST(AnalysisScans, FindZerosAndExtremaOnTheGrid) {
         {"no zero across a gap where f fails", "x/sqrt(x^2-1)", -3, 3, 6, {}, {}},
         {"f fails at Min", "ln(x)", 0, 2, 2, {"1"}, {}},
         {"constant", "2", -1, 1, 4, {}, {}},
-        {"zero function", "0", -1, 1, 4, {"-1", "-0.5", "0", "0.5", "1"}, {}},
-        {"small positive function", "0.00005", 0, 2, 2, {"0", "1", "2"}, {}},
+        // Neighbouring grid zeros are one zero, at the first of the best.
+        {"zero function", "0", -1, 1, 4, {"-1"}, {}},
+        {"small positive function", "0.00005", 0, 2, 2, {"0"}, {}},
+        {"grid zeros at the best of the run", "abs(x-0.5)/100000", 0, 1, 4, {"0.5"}, {"Min 0.5 0"}},
+        // A sign change within the run is closer to 0 than its grid points.
+        {"sign change within a run of grid zeros", "(x-0.3)/10000", 0, 1, 5, {"0.3"}, {}},
+        {"sign change out of a run of grid zeros", "(x-0.26)/1000", 0, 1, 4, {"0.26"}, {}},
+        {"two runs of grid zeros", "(x^2-1)/10000", -2, 2, 8, {"-1", "1"}, {"Min 0 -0.0001"}},
         {"every point fails", "ln(x-100)", -10, 10, 500, {}, {}},
         {"range near 1E16 ends", "x-10000000000000000", 1e16, 1e16 + 10, 500, {"1E16"}, {}},
         {"h not finite", "x", -1e308, 1e308, 500, {}, {}},
@@ -90,31 +96,63 @@ TEST(AnalysisScans, FindZerosAndExtremaOnTheGrid) {
     }
 }
 
-TEST(AnalysisScans, EachTableStopsAtTheRowCap) {
+TEST(AnalysisScans, EachZeroOnceAtItsCrossingOnACoarseAndAFineGrid) {
     struct Case {
         const char* formula;
-        int steps;  // on [0, steps]: steps + 1 grid points
+        int steps;  // on [-10, 10]
+        std::vector<std::string> accuracy3;
+        std::vector<std::string> accuracy6;
+    };
+    const std::vector<std::string> cubic3 = {"-1.732", "0", "1.732"};
+    const std::vector<std::string> cubic6 = {"-1.732051", "0", "1.732051"};
+    const std::vector<std::string> sine3 = {"-9.371", "-6.362", "-2.973", "-0.741", "0.741", "2.973", "6.362", "9.371"};
+    const std::vector<std::string> sine6 = {"-9.371399", "-6.36186",  "-2.972585", "-0.740841",
+                                            "0.740841",  "2.972585", "6.36186",   "9.371399"};
+    const Case cases[] = {
+        {"x^3-3*x", 500, cubic3, cubic6},
+        {"x^3-3*x", 1000000, cubic3, cubic6},
+        {"sin(x)*x-0.5", 500, sine3, sine6},
+        {"sin(x)*x-0.5", 1000000, sine3, sine6},
+    };
+    for (const Case& c : cases) {
+        TToolContext ctx({"x", "y"});
+        zm::TExpCal f(c.formula, ctx.OperatorLib, ctx.VarMemory, ctx.ConstMemory);
+        const TZerosRun run = FindZeros(f, ctx.VarMemory, TScanGrid(-10, 10, c.steps));
+        std::vector<std::string> rounded3, rounded6;
+        for (double x : run.Rows) {
+            rounded3.push_back(FormatRounded(x, 3, '.'));
+            rounded6.push_back(FormatRounded(x, 6, '.'));
+        }
+        EXPECT_EQ(rounded3, c.accuracy3) << c.formula << " " << c.steps;
+        EXPECT_EQ(rounded6, c.accuracy6) << c.formula << " " << c.steps;
+    }
+}
+
+TEST(AnalysisScans, EachTableStopsAtTheRowCap) {
+    // On [0, steps] cos(PI*x) is 1 and -1 in turn at the grid points: a zero in every step and an
+    // extremum at every grid point.
+    struct Case {
+        int steps;
         std::size_t zeros;
         bool zerosLimited;
         std::size_t extrema;
         bool extremaLimited;
     };
     const Case cases[] = {
-        {"0", 99999, 100000, false, 0, false},
-        {"0", 100000, 100000, true, 0, false},
-        {"cos(PI*x)+2", 99999, 0, false, 100000, false},  // 1 and 3 in turn: each point an extremum
-        {"cos(PI*x)+2", 100000, 0, false, 100000, true},
+        {99999, 99999, false, 100000, false},
+        {100000, 100000, false, 100000, true},
+        {100001, 100000, true, 100000, true},
     };
     for (const Case& c : cases) {
         TToolContext ctx({"x", "y"});
         const TScanGrid grid(0, c.steps, c.steps);
-        zm::TExpCal f(c.formula, ctx.OperatorLib, ctx.VarMemory, ctx.ConstMemory);
+        zm::TExpCal f("cos(PI*x)", ctx.OperatorLib, ctx.VarMemory, ctx.ConstMemory);
         const TZerosRun zeros = FindZeros(f, ctx.VarMemory, grid);
-        EXPECT_EQ(zeros.Rows.size(), c.zeros) << c.formula << " " << c.steps;
-        EXPECT_EQ(zeros.Limited, c.zerosLimited) << c.formula << " " << c.steps;
+        EXPECT_EQ(zeros.Rows.size(), c.zeros) << c.steps;
+        EXPECT_EQ(zeros.Limited, c.zerosLimited) << c.steps;
         const TExtremaRun extrema = FindExtrema(f, ctx.VarMemory, grid);
-        EXPECT_EQ(extrema.Rows.size(), c.extrema) << c.formula << " " << c.steps;
-        EXPECT_EQ(extrema.Limited, c.extremaLimited) << c.formula << " " << c.steps;
+        EXPECT_EQ(extrema.Rows.size(), c.extrema) << c.steps;
+        EXPECT_EQ(extrema.Limited, c.extremaLimited) << c.steps;
     }
 }
 
@@ -216,14 +254,18 @@ TEST_F(AnalyzeResultTest, TheCopiedAndSavedReportsDifferInTheirEmptyLines) {
 
 TEST_F(AnalyzeResultTest, ResultsAreRoundedToTheAccuracyInTheLocaleFormat) {
     Run run;
-    run.formula = "x^2-2";
+    run.formula = "x^3-3*x";
     run.min = -10;
     run.max = 10;
     run.steps = 500;
-    QStringList zeros3, zeros1;
+    QStringList zeros3, zeros6, zeros1;
     Show(run, [&] { zeros3 = report.Zeros().Lines(QString()); });
-    EXPECT_EQ(zeros3, (QStringList{" X", "-1.42", "1.42"}));
-    EXPECT_EQ(report.Extrema().Lines(QStringLiteral("/")), (QStringList{"/ X/ Y", "Min/0/-2"}));
+    EXPECT_EQ(zeros3, (QStringList{" X", "-1.732", "0", "1.732"}));
+    EXPECT_EQ(TextOf(report, "Label6"), QStringLiteral("Zeros of function : 3"));
+    EXPECT_EQ(report.Extrema().Lines(QStringLiteral("/")), (QStringList{"/ X/ Y", "Max/-1/2", "Min/1/-2"}));
+    run.accuracy = 6;
+    Show(run, [&] { zeros6 = report.Zeros().Lines(QString()); });
+    EXPECT_EQ(zeros6, (QStringList{" X", "-1.732051", "0", "1.732051"}));
 
     const ScopedLocale german(QLocale::German);
     run.formula = "x-0.26";
@@ -233,37 +275,41 @@ TEST_F(AnalyzeResultTest, ResultsAreRoundedToTheAccuracyInTheLocaleFormat) {
     run.steps = 8;  // h = 0.25: the root lies between 0.25 and 0.5
     run.extrema = 0;
     Show(run, [&] { zeros1 = report.Zeros().Lines(QString()); });
-    EXPECT_EQ(zeros1, (QStringList{" X", "0,4"}));  // 0.375 to one decimal
+    EXPECT_EQ(zeros1, (QStringList{" X", "0,3"}));  // 0.26 to one decimal
     EXPECT_EQ(TextOf(report, "Label2"), QStringLiteral("Minimum of X = -0,5"));
     EXPECT_EQ(TextOf(report, "Label3"), QStringLiteral("Maximum of X =1,5"));
     EXPECT_EQ(boxes.count(), 0);
 }
 
 TEST_F(AnalyzeResultTest, ACutTableGivesOneBoxAlsoWhenBothAreCut) {
+    // On [0, steps] cos(PI*x) has a zero in every step and an extremum at every grid point.
     struct Case {
-        const char* formula;
         std::int32_t steps;
+        std::uint8_t extrema;
         const char* zerosLabel;
         const char* extremaLabel;
+        int zerosRows;
         int boxes;
     };
     const Case cases[] = {
-        {"0", 100000, "Zeros of function : 100000", "Extrema of function : 0", 1},
-        {"cos(PI*x)/100000", 100000, "Zeros of function : 100000", "Extrema of function : 100000", 1},
-        {"cos(PI*x)/100000", 99999, "Zeros of function : 100000", "Extrema of function : 100000", 0},
+        {100001, 0, "Zeros of function : 100000", "Extrema of function : ", 100001, 1},
+        {100000, 1, "Zeros of function : 100000", "Extrema of function : 100000", 100001, 1},
+        {100001, 1, "Zeros of function : 100000", "Extrema of function : 100000", 100001, 1},
+        {99999, 1, "Zeros of function : 99999", "Extrema of function : 100000", 100000, 0},
     };
     for (const Case& c : cases) {
         boxes.clear();
         Run run;
-        run.formula = c.formula;
+        run.formula = "cos(PI*x)";
         run.min = 0;
         run.max = c.steps;
         run.steps = c.steps;
+        run.extrema = c.extrema;
         Show(run);
-        EXPECT_EQ(TextOf(report, "Label6"), QString::fromLatin1(c.zerosLabel)) << c.formula << " " << c.steps;
-        EXPECT_EQ(TextOf(report, "Label7"), QString::fromLatin1(c.extremaLabel)) << c.formula << " " << c.steps;
-        EXPECT_EQ(report.Zeros().RowCount(), 100001) << c.formula;
-        ASSERT_EQ(boxes.count(), c.boxes) << c.formula << " " << c.steps;
+        EXPECT_EQ(TextOf(report, "Label6"), QString::fromLatin1(c.zerosLabel)) << c.steps;
+        EXPECT_EQ(TextOf(report, "Label7"), QString::fromLatin1(c.extremaLabel)) << c.steps;
+        EXPECT_EQ(report.Zeros().RowCount(), c.zerosRows) << c.steps;
+        ASSERT_EQ(boxes.count(), c.boxes) << c.steps;
         if (c.boxes) {
             EXPECT_EQ(boxes.last().kind, MsgKind::Information);
             EXPECT_EQ(boxes.last().text, QStringLiteral("The table is limited to 100000 rows."));

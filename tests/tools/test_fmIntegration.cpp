@@ -191,18 +191,31 @@ TEST_F(IntegrationTest, CalculateShowsTheSumAndStaysOpen) {
     EXPECT_EQ(boxes.count(), 0);
 }
 
-TEST_F(IntegrationTest, AddGraphHandsBackTheRegionAndCloses) {
-    const std::uint8_t result = Run([&] {
-        Enter("sin(x)", "0");
-        Click("Button1");
-    });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(dialog.RegionText, "((sin(x))-y)*((0)-y)");
+TEST_F(IntegrationTest, AddGraphHandsBackTheRegionOverTheRangeAndCloses) {
+    const struct {
+        const char* min;
+        const char* max;
+        TInterval range;
+    } cases[] = {
+        {"-10", "10", TInterval::CreateRange(1, -10, 10)},
+        {"0", "1.5", TInterval::CreateRange(1, 0, 1.5)},
+        {"-1E-3", "2.5e2", TInterval::CreateRange(1, -0.001, 250)},
+    };
+    for (const auto& c : cases) {
+        const std::uint8_t result = Run([&] {
+            Enter("sin(x)", "0", c.min, c.max);
+            Click("Button1");
+        });
+        EXPECT_EQ(result, 1) << c.min;
+        EXPECT_EQ(dialog.RegionText, "((sin(x))-y)*((0)-y)") << c.min;
+        EXPECT_EQ(dialog.RegionInterval, c.range) << c.min;
+    }
     EXPECT_EQ(boxes.count(), 0);
 
     // A second use starts afresh; Cancel hands back nothing.
     EXPECT_EQ(Run([&] { Click("Button3"); }), 0);
     EXPECT_EQ(dialog.RegionText, "");
+    EXPECT_EQ(dialog.RegionInterval, TInterval());
 }
 
 TEST_F(IntegrationTest, Y1ShowsTheFirstYOfXGraphAndY2KeepsItsText) {

@@ -24,7 +24,7 @@
 
 namespace {
 
-TEST(IntersectionScan, ListsTheGridPointsBelowMaxWhereTheCurvesComeCloserThanTheLimit) {
+TEST(IntersectionScan, ListsTheGridPointsWithinTheLimitAndTheCrossingsBetweenOthers) {
     struct Case {
         const char* what;
         const char* y1;
@@ -35,7 +35,11 @@ TEST(IntersectionScan, ListsTheGridPointsBelowMaxWhereTheCurvesComeCloserThanThe
     };
     const Case cases[] = {
         {"crossing on a grid point", "x", "0", -10, 10, 5000, {"-0.008 -0.008", "-0.004 -0.004", "0 0", "0.004 0.004", "0.008 0.008"}},
-        {"steep crossing between grid points", "10*x", "0.05", -1, 1, 4, {}},
+        {"steep crossing between grid points", "10*x", "0.05", -1, 1, 4, {"0.005 0.05"}},
+        {"steep crossing in the last step", "10*x", "9.5", -1, 1, 4, {"0.95 9.5"}},
+        {"a crossing next to a row adds nothing", "x", "0.255", 0, 1, 4, {"0.25 0.25"}},
+        {"a pole is not a crossing", "1/(x-0.1)", "0", -1, 1, 4, {}},
+        {"no crossing across a gap where a formula fails", "x/sqrt(x^2-1)", "0", -3, 3, 6, {}},
         {"crossing between grid points", "x", "0.305", 0.2, 0.4, 20, {"0.3 0.3", "0.31 0.31"}},
         {"parallel curves closer than 0.01", "x", "x+0.005", 0, 1, 4, {"0 0", "0.25 0.25", "0.5 0.5", "0.75 0.75"}},
         {"crossing at Max is not listed", "x", "1", 0, 1, 4, {}},
@@ -54,6 +58,25 @@ TEST(IntersectionScan, ListsTheGridPointsBelowMaxWhereTheCurvesComeCloserThanThe
         for (const auto& [x, y] : run.Rows) rows.push_back(FormatRounded(x, 3, '.') + " " + FormatRounded(y, 3, '.'));
         EXPECT_EQ(rows, c.rows) << c.what;
         EXPECT_FALSE(run.Limited) << c.what;
+    }
+}
+
+TEST(IntersectionScan, FindsTheSteepCrossingsThatJumpOverTheLimit) {
+    struct Case {
+        const char* y1;
+        const char* y2;
+        std::vector<std::string> rows;  // "x y", rounded to 3 decimals, on [-10, 10] in 5000 steps
+    };
+    const Case cases[] = {
+        {"x^3-3*x", "x^2", {"-1.304 1.695", "0 0", "2.303 5.303"}},
+        {"10*x", "1.02", {"0.102 1.02"}},
+    };
+    for (const Case& c : cases) {
+        TCurvePair curves(c.y1, c.y2);
+        const TIntersectionRun run = FindIntersections(curves, TScanGrid(-10, 10, 5000));
+        std::vector<std::string> rows;
+        for (const auto& [x, y] : run.Rows) rows.push_back(FormatRounded(x, 3, '.') + " " + FormatRounded(y, 3, '.'));
+        EXPECT_EQ(rows, c.rows) << c.y1 << " / " << c.y2;
     }
 }
 
