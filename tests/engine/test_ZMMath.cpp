@@ -470,6 +470,21 @@ TEST(TExpCal, ProductsJoinedWithSumsKeepEveryFault) {
     CheckEvaluations(c, std::begin(cases), std::end(cases));
 }
 
+// Sines and cosines of one operand are computed in pairs; every one keeps its own value.
+TEST(TExpCal, SinesAndCosinesOfOneOperandKeepTheirValues) {
+    Context c;
+    c.vars.SetValue("y", 2);
+    const double s1 = std::sin(1), c1 = std::cos(1), s2 = std::sin(2), c2 = std::cos(2);
+    const EvalCase cases[] = {
+        {"sin x+2*cos x", 1, 1, true, s1 + 2 * c1},
+        {"cos x+2*sin x+3*cos x+4*sin x", 1, 1, true, 4 * c1 + 6 * s1},
+        {"sin x+2*sin x+3*cos x+4*cos x+5*sin x", 1, 1, true, 8 * s1 + 7 * c1},
+        {"sin x+2*cos y+3*cos x+4*sin y", 1, 1, true, s1 + 2 * c2 + 3 * c1 + 4 * s2},
+        {"sin(sin x)+2*cos(sin x)+3*cos x", 1, 1, true, std::sin(s1) + 2 * std::cos(s1) + 3 * c1},
+    };
+    CheckEvaluations(c, std::begin(cases), std::end(cases));
+}
+
 TEST(TExpCal, RandomDrawsIntegersBelowItsOperand) {
     Context c;
     TExpCal e("random 10", c.ops, c.vars, c.consts);
