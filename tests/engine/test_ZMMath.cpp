@@ -317,6 +317,51 @@ TEST(TExpCal, RunsOfDigitsAndPointsThatDoNotConvert) {
     EXPECT_EQ(TokenValues(big), NumbersByTheRule(std::string(308, '9')));
 }
 
+TEST(TExpCal, NumbersWithAnExponent) {
+    struct Case {
+        const char* variable;  // added to the variables when not empty
+        const char* constant;  // added to the constants when not empty
+        const char* formula;
+        const char* tokens;
+    };
+    const Case cases[] = {
+        {"", "", "1E-3", "0.001"},
+        {"", "", "2.5e2", "250"},
+        {"", "", "1E15", "1000000000000000"},
+        {"", "", "1E3", "1000"},
+        {"", "", "1e+3", "1000"},
+        {"", "", "5.E-1", "0.5"},
+        {"", "", ".5E1", "5"},
+        {"", "", "1E-20", "0.00000000000000000001"},
+        {"", "", "1E-400", "0"},
+        {"", "", "x-1E-3", "x - 0.001"},
+        {"", "", "2E3x", "2000 * x"},
+        {"", "", "1.5.2E3", "5200"},
+        {"", "", "1E-5*1E5", "0.00001 * 100000"},
+        // no digit after the letter: the letter is dropped as before
+        {"", "", "2E", "2"},
+        {"", "", "3e+", "3 +"},
+        {"", "", "2E+x", "2 + x"},
+        {"", "", "e3", "3"},
+        // a name at the letter is read as the name
+        {"e", "", "1e-3", "1 * e - 3"},
+        {"e", "", "1E-3", "0.001"},
+        {"E2", "", "1E2", "1 * E2"},
+        {"E2", "", "1E-2", "0.01"},
+        {"E2", "", "1E25", "1 * E2 5"},
+        {"", "E", "2E3", "2 * E 3"},
+        {"", "e5", "1e5", "1 * e5"},
+        {"", "e5", "1e6", "1000000"},
+    };
+    for (const Case& cs : cases) {
+        Context c;
+        if (*cs.variable) c.vars.AddVar(cs.variable, 0);
+        if (*cs.constant) c.consts.AddVar(cs.constant, 0);
+        TExpCal e(cs.formula, c.ops, c.vars, c.consts);
+        EXPECT_EQ(Dump(e.Tokens()), cs.tokens) << cs.formula << " with " << cs.variable << cs.constant;
+    }
+}
+
 TEST(TExpCal, TokenKindsAndValues) {
     Context c;
     c.vars.SetValue("x", 4);
@@ -401,6 +446,18 @@ TEST(TExpCal, EvaluatesTheLanguage) {
         {"PI x", 2, 1, true, 2 * pi},     {"neg x", 2, 1, true, -2},       {"pos(x)", 2, 1, true, 2},
         {"x>0 and x<1", 0.5, 1, true, 1}, {"not x>0", 0.5, 1, true, 0},    {"(-2)^3", 0, 1, true, -8},
         {"-(x)", 5, 1, true, -5},         {"2*x+sin x", 1, 1, true, 2 + std::sin(1)},
+    };
+    CheckEvaluations(c, std::begin(cases), std::end(cases));
+}
+
+TEST(TExpCal, NumbersWithAnExponentEvaluate) {
+    Context c;
+    const double max = std::numeric_limits<double>::max();
+    const EvalCase cases[] = {
+        {"1E-3*1000", 0, 1, true, 1},       {"2.5e2", 0, 1, true, 250},     {"1E15/1e14", 0, 1, true, 10},
+        {"x*1E-5", 3, 1, true, 3e-5},       {"1E308*10", 0, 1, false, 0},    {"1.79769313486232E308", 0, 1, true, max},
+        {"1E400", 0, 0, false, 0},          {"-1E400", 0, 0, false, 0},      {"x+1E400*0", 1, 0, false, 0},
+        {"1.5.2E400", 0, 0, false, 0},      {"1E-400*x", 2, 1, true, 0},
     };
     CheckEvaluations(c, std::begin(cases), std::end(cases));
 }

@@ -138,6 +138,12 @@ const DerivativeCase kDerivatives[] = {
     {"x^(2*x)", "x", "((2*x)*x^((2*x)-1))*1", "(2*x)*(x^((2*x)-1))", ""},
     // a word operator copied into a rule keeps its blanks
     {"x^(x or 2)", "a", "((x or 2)*x^((x or 2)-1))*0", "0", "0"},
+    // numbers typed with an exponent are written out in full
+    {"1E-3*x^2", "x", "0.001*((2*x^(2-1))*1)", "0.001*(2*x)", "0.001*(2*x)"},
+    {"x/1E15", "x", "(1*1000000000000000-x*0)/(1000000000000000)^2", "0.000000000000001", "0.000000000000001"},
+    {"sin(1E-7*x)", "x", "(cos(0.0000001*x))*(0.0000001)", "(cos((0.0000001*x)))*0.0000001",
+     "(cos((0.0000001*x)))*0.0000001"},
+    {"x^1E-3", "x", "(0.001*x^(0.001-1))*1", "0.001*(x^(-0.999))", "0.001*(x^(-0.999))"},
 };
 
 TEST(TExpCalDerivative, RawSimplifiedAndChosenTexts) {
@@ -363,6 +369,9 @@ const SimplifyCase kSimplifications[] = {
     {"(0-3)^2", "(-(3))^2"},
     {"-(2)^2", "-4"},
     {"sin(-1)*x", "-0.841470984807897*x"},
+    // numbers typed with an exponent
+    {"1E-3*1E-3*x", "0.000001*x"},
+    {"1E-5*x+1E20", "(0.00001*x)+100000000000000000000"},
     // invalid formulas come back trimmed
     {"x+(", "x+("},
     {"  x*-1  ", "x*-1"},
