@@ -172,6 +172,22 @@ void CompileMuParser(benchmark::State& state) {
 BENCHMARK(CompileMuParser);
 #endif
 
+// The shorter derivative text of sin(sin(...(x)...)) with range(0) sines: the text grows
+// with the square of the depth; past its bound (beyond about 265 levels) it is given up.
+void DerivativeOfAChain(benchmark::State& state) {
+    MathContext c;
+    std::string chain;
+    for (int64_t i = 0; i < state.range(0); ++i) chain += "sin(";
+    chain += 'x';
+    chain.append(static_cast<size_t>(state.range(0)), ')');
+    for (auto _ : state) {
+        std::string text;
+        benchmark::DoNotOptimize(zm::ShorterDerivativeText(chain, "x", c.ops, c.vars, c.consts, text));
+        benchmark::DoNotOptimize(text.size());
+    }
+}
+BENCHMARK(DerivativeOfAChain)->Arg(50)->Arg(100)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 // One curve: 500 samples, x set by name each time.
 void Samples500(benchmark::State& state) {
     MathContext c;

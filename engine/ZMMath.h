@@ -214,6 +214,7 @@ private:
     TExpFactorList Postfix_;
     TExpFactorList Quadruples_;
     bool PrefixFault_ = false;       // a prefix operator would pop the operator before it
+    bool NumberFault_ = false;       // a number with an exponent overflows a double
     std::vector<bool> Eliminated_;   // per quadruple, set by Simplify
     std::vector<std::vector<int>> Uses_;  // during Simplify: operand positions naming each temporary
     std::unique_ptr<TExpFactor> Final_;  // what the last quadruple was replaced by

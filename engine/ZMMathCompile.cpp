@@ -11,10 +11,30 @@ bool IsParen(const TExpFactor& t, char c) { return t.Kind == kParenthesis && t.T
 
 bool IsNumberChar(char c) { return c == '.' || (c >= '0' && c <= '9'); }
 
+// The length of an exponent at the start of s: "E" or "e", an optional sign and at least
+// one digit; 0 when there is none.
+size_t ExponentLength(std::string_view s) {
+    if (s.empty() || (s[0] != 'E' && s[0] != 'e')) return 0;
+    size_t i = 1;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const size_t digits = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    return i > digits ? i : 0;
+}
+
+// Digits with at most one ".": such a run converts, with an exponent after it too, unless
+// its value overflows.
+bool IsNumberShaped(std::string_view run) {
+    size_t dots = 0;
+    for (char c : run) dots += c == '.';
+    return dots <= 1 && run.size() > dots;
+}
+
 // Where the dropping rule ends in a run of digits and "." that does not convert: the
 // smallest k >= 1 whose rest run.substr(k) converts, or run.size(). Found in one pass so
-// that a long run that does not convert costs linear time, not quadratic.
-size_t FirstConvertingRest(std::string_view run) {
+// that a long run that does not convert costs linear time, not quadratic. With an exponent
+// after the run, the first rest of the shape of a number is taken.
+size_t FirstConvertingRest(std::string_view run, bool exponentFollows) {
     const size_t n = run.size();
     size_t dots = 0, digits = 0;
     for (char c : run) (c == '.' ? dots : digits) += 1;
@@ -23,6 +43,7 @@ size_t FirstConvertingRest(std::string_view run) {
         (run[k - 1] == '.' ? dots : digits) -= 1;
         if (digits == 0) return n;
         if (dots >= 2) continue;
+        if (exponentFollows) return k;
         if (nextDot < k) {
             nextDot = k;
             while (nextDot < n && run[nextDot] != '.') ++nextDot;
@@ -61,6 +82,7 @@ TExpCal::~TExpCal() = default;
 
 void TExpCal::Tokenize() {
     Tokens_.Clear();
+    NumberFault_ = false;
     auto& out = Tokens_.Items();
     std::string_view s = TrimView(Formula);
     // Inside a run that does not convert, the positions before failUntil are known to fail too.
@@ -88,14 +110,25 @@ void TExpCal::Tokenize() {
         } else {
             size_t n = 0;
             while (n < s.size() && IsNumberChar(s[n])) ++n;
+            // An exponent belongs to the number unless a variable or constant name starts at
+            // its letter: then the name is read, as it always was.
+            const std::string_view after = s.substr(n);
+            const size_t e = n > 0 ? ExponentLength(after) : 0;
+            const bool exponent = e > 0 && VarMemory_->MatchPrefix(after) < 0 && ConstMemory_->MatchPrefix(after) < 0;
             double v = 0;
-            if (n > 0 && TryStrToFloat(s.substr(0, n), v, '.')) {
+            if (exponent && IsNumberShaped(s.substr(0, n))) {
+                if (TryStrToFloat(s.substr(0, n + e), v, '.'))
+                    out.emplace_back(kNumber, FloatToFormulaText(v), v);
+                else
+                    NumberFault_ = true;
+                s.remove_prefix(n + e);
+            } else if (!exponent && n > 0 && TryStrToFloat(s.substr(0, n), v, '.')) {
                 out.emplace_back(kNumber, FloatToFormulaText(v), v);
                 s.remove_prefix(n);
             } else {
                 if (n > 1) {
                     runStart = at();
-                    failUntil = runStart + FirstConvertingRest(s.substr(0, n));
+                    failUntil = runStart + FirstConvertingRest(s.substr(0, n), exponent);
                 }
                 s.remove_prefix(1);
             }
@@ -206,7 +239,7 @@ void TExpCal::Compile() {
     Final_.reset();
     auto& quads = Quadruples_.Items();
     const auto& postfix = Postfix_.Items();
-    if (PrefixFault_) {
+    if (PrefixFault_ || NumberFault_) {
         Valid = 0;
         return;
     }

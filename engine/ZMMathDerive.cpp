@@ -36,8 +36,9 @@ std::string_view OperatorDisplay(const TExpFactor& op) {
 bool IsWordOperator(const TExpFactor& op) { return op.Text == "and" || op.Text == "or" || op.Text == "xor"; }
 
 // Derivative texts grow with the square of a product's or a chain's length; beyond
-// this size a formula counts as not derivable.
-constexpr size_t kMaxDerivativeText = 4'000'000;
+// this size a formula counts as not derivable. Everyday formulas stay below a few
+// thousand characters; a text of this size compiles and simplifies in well under a second.
+constexpr size_t kMaxDerivativeText = 250'000;
 
 // Derivative rules as templates: $u and $v stand for the operands' texts, $U and
 // $V for their derivatives, $o for the operator, $g for the first operand glued

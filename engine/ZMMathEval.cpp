@@ -185,20 +185,28 @@ void FuseProducts(std::vector<TInstr>& code, size_t registers, uint32_t tempBase
 
 // The sine and the cosine of one register come from one call (the same bits as the two
 // apart). Registers are written once, so the later one's operand holds the same value
-// where the earlier one stands.
-void FuseSinCos(std::vector<TInstr>& code) {
+// where the earlier one stands. Each sine or cosine pairs with the first unpaired one of
+// the other kind after it. The unpaired ones of a register are all of one kind, so a
+// queue per register finds the pairs in one pass.
+void FuseSinCos(std::vector<TInstr>& code, size_t registers) {
+    constexpr size_t kNone = SIZE_MAX;
+    std::vector<size_t> first(registers, kNone), last(registers, kNone);  // the queue of each register
+    std::vector<size_t> next(code.size(), kNone);
     std::vector<bool> gone(code.size(), false);
-    for (size_t i = 0; i < code.size(); ++i) {
-        TInstr& first = code[i];
-        if (gone[i] || (first.Op != TOpCode::Sin && first.Op != TOpCode::Cos)) continue;
-        const TOpCode other = first.Op == TOpCode::Sin ? TOpCode::Cos : TOpCode::Sin;
-        for (size_t j = i + 1; j < code.size(); ++j) {
-            if (gone[j] || code[j].Op != other || code[j].A != first.A) continue;
-            const uint32_t sine = first.Op == TOpCode::Sin ? first.Dst : code[j].Dst;
-            const uint32_t cosine = first.Op == TOpCode::Sin ? code[j].Dst : first.Dst;
-            first = {TOpCode::SinCos, sine, first.A, first.A, cosine};
+    for (size_t j = 0; j < code.size(); ++j) {
+        const TInstr& in = code[j];
+        if (in.Op != TOpCode::Sin && in.Op != TOpCode::Cos) continue;
+        const size_t i = first[in.A];
+        if (i != kNone && code[i].Op != in.Op) {
+            first[in.A] = next[i];
+            TInstr& earlier = code[i];
+            const uint32_t sine = earlier.Op == TOpCode::Sin ? earlier.Dst : in.Dst;
+            const uint32_t cosine = earlier.Op == TOpCode::Sin ? in.Dst : earlier.Dst;
+            earlier = {TOpCode::SinCos, sine, earlier.A, earlier.A, cosine};
             gone[j] = true;
-            break;
+        } else {
+            (i == kNone ? first[in.A] : next[last[in.A]]) = j;
+            last[in.A] = j;
         }
     }
     size_t kept = 0;
@@ -502,7 +510,7 @@ void TExpCal::BuildProgram() {
         p.Code.push_back(in);
     }
     FuseProducts(p.Code, p.Regs.size(), tempBase, reg(result));
-    FuseSinCos(p.Code);
+    FuseSinCos(p.Code, p.Regs.size());
     // An operand that the instruction before has just computed is taken from a register,
     // without the round trip through memory.
     for (size_t i = 1; i < p.Code.size(); ++i) {

@@ -7,10 +7,12 @@
 #include <cstdlib>
 #include <new>
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -260,14 +262,24 @@ TEST(TExpCal, TokensAfterFixUp) {
 }
 
 // The dropping rule applied literally: convert the longest run of digits and ".", or drop
-// one character.
-std::vector<double> NumbersByTheRule(std::string_view s) {
+// one character. A run of the shape of a number followed by "E" and digits converts with
+// that exponent; nullopt when such a number overflows.
+std::optional<std::vector<double>> NumbersByTheRule(std::string_view s) {
     std::vector<double> values;
     while (!s.empty()) {
         size_t n = 0;
         while (n < s.size() && (s[n] == '.' || (s[n] >= '0' && s[n] <= '9'))) ++n;
+        size_t e = n < s.size() && s[n] == 'E' ? 1 : 0;
+        while (e > 0 && n + e < s.size() && s[n + e] >= '0' && s[n + e] <= '9') ++e;
+        if (e == 1) e = 0;
+        const std::string_view run = s.substr(0, n);
+        const size_t dots = static_cast<size_t>(std::count(run.begin(), run.end(), '.'));
         double v = 0;
-        if (n > 0 && zm::TryStrToFloat(s.substr(0, n), v, '.')) {
+        if (e > 0 && n > dots && dots <= 1) {
+            if (!zm::TryStrToFloat(s.substr(0, n + e), v, '.')) return std::nullopt;
+            values.push_back(v);
+            s.remove_prefix(n + e);
+        } else if (e == 0 && n > 0 && zm::TryStrToFloat(run, v, '.')) {
             values.push_back(v);
             s.remove_prefix(n);
         } else {
@@ -294,17 +306,24 @@ TEST(TExpCal, RunsOfDigitsAndPointsThatDoNotConvert) {
         TExpCal e(cs.formula, c.ops, c.vars, c.consts);
         EXPECT_EQ(Dump(e.Tokens()), cs.tokens) << cs.formula;
     }
-    // Runs too large for a double lose digits until they fit; points and zeros mixed in at random.
+    // Runs too large for a double lose digits until they fit; points and zeros mixed in at
+    // random, and in the second round exponents.
     std::mt19937 random(7);
-    for (int i = 0; i < 400; ++i) {
-        std::string run;
-        const size_t length = random() % 700;
-        for (size_t k = 0; k < length; ++k) {
-            const unsigned r = random() % 100;
-            run += r < 2 ? '.' : (r < 40 ? '0' : (r < 50 ? '1' : '9'));
+    for (const unsigned exponents : {0u, 3u}) {
+        for (int i = 0; i < 400; ++i) {
+            std::string run;
+            const size_t length = random() % 700;
+            for (size_t k = 0; k < length; ++k) {
+                const unsigned r = random() % 100;
+                run += r < exponents ? 'E' : r < exponents + 2 ? '.' : (r < 40 ? '0' : (r < 50 ? '1' : '9'));
+            }
+            TExpCal e(run, c.ops, c.vars, c.consts);
+            const auto expected = NumbersByTheRule(run);
+            ASSERT_EQ(e.Valid, expected ? 1 : 0) << run;
+            if (expected) {
+                ASSERT_EQ(TokenValues(e), *expected) << run;
+            }
         }
-        TExpCal e(run, c.ops, c.vars, c.consts);
-        ASSERT_EQ(TokenValues(e), NumbersByTheRule(run)) << run;
     }
     // Long runs that never convert until their end cost linear time.
     std::string dots;
@@ -314,7 +333,52 @@ TEST(TExpCal, RunsOfDigitsAndPointsThatDoNotConvert) {
     std::string nines(400000, '9');
     TExpCal big(nines, c.ops, c.vars, c.consts);
     ASSERT_EQ(big.Tokens().Count(), 1);
-    EXPECT_EQ(TokenValues(big), NumbersByTheRule(std::string(308, '9')));
+    EXPECT_EQ(TokenValues(big), NumbersByTheRule(std::string(308, '9')).value());
+}
+
+TEST(TExpCal, NumbersWithAnExponent) {
+    struct Case {
+        const char* variable;  // added to the variables when not empty
+        const char* constant;  // added to the constants when not empty
+        const char* formula;
+        const char* tokens;
+    };
+    const Case cases[] = {
+        {"", "", "1E-3", "0.001"},
+        {"", "", "2.5e2", "250"},
+        {"", "", "1E15", "1000000000000000"},
+        {"", "", "1E3", "1000"},
+        {"", "", "1e+3", "1000"},
+        {"", "", "5.E-1", "0.5"},
+        {"", "", ".5E1", "5"},
+        {"", "", "1E-20", "0.00000000000000000001"},
+        {"", "", "1E-400", "0"},
+        {"", "", "x-1E-3", "x - 0.001"},
+        {"", "", "2E3x", "2000 * x"},
+        {"", "", "1.5.2E3", "5200"},
+        {"", "", "1E-5*1E5", "0.00001 * 100000"},
+        // no digit after the letter: the letter is dropped as before
+        {"", "", "2E", "2"},
+        {"", "", "3e+", "3 +"},
+        {"", "", "2E+x", "2 + x"},
+        {"", "", "e3", "3"},
+        // a name at the letter is read as the name
+        {"e", "", "1e-3", "1 * e - 3"},
+        {"e", "", "1E-3", "0.001"},
+        {"E2", "", "1E2", "1 * E2"},
+        {"E2", "", "1E-2", "0.01"},
+        {"E2", "", "1E25", "1 * E2 5"},
+        {"", "E", "2E3", "2 * E 3"},
+        {"", "e5", "1e5", "1 * e5"},
+        {"", "e5", "1e6", "1000000"},
+    };
+    for (const Case& cs : cases) {
+        Context c;
+        if (*cs.variable) c.vars.AddVar(cs.variable, 0);
+        if (*cs.constant) c.consts.AddVar(cs.constant, 0);
+        TExpCal e(cs.formula, c.ops, c.vars, c.consts);
+        EXPECT_EQ(Dump(e.Tokens()), cs.tokens) << cs.formula << " with " << cs.variable << cs.constant;
+    }
 }
 
 TEST(TExpCal, TokenKindsAndValues) {
@@ -405,6 +469,20 @@ TEST(TExpCal, EvaluatesTheLanguage) {
     CheckEvaluations(c, std::begin(cases), std::end(cases));
 }
 
+TEST(TExpCal, NumbersWithAnExponentEvaluate) {
+    Context c;
+    const double max = std::numeric_limits<double>::max();
+    // A run that does not convert loses characters until its rest converts with the exponent.
+    const std::string longRun = "1." + std::string(400, '9') + ".5E-300";
+    const EvalCase cases[] = {
+        {"1E-3*1000", 0, 1, true, 1},       {"2.5e2", 0, 1, true, 250},     {"1E15/1e14", 0, 1, true, 10},
+        {"x*1E-5", 3, 1, true, 3e-5},       {"1E308*10", 0, 1, false, 0},    {"1.79769313486232E308", 0, 1, true, max},
+        {"1E400", 0, 0, false, 0},          {"-1E400", 0, 0, false, 0},      {"x+1E400*0", 1, 0, false, 0},
+        {"1.5.2E400", 0, 0, false, 0},      {"1E-400*x", 2, 1, true, 0},     {longRun.c_str(), 0, 1, true, 1e100},
+    };
+    CheckEvaluations(c, std::begin(cases), std::end(cases));
+}
+
 TEST(TExpCal, EveryOperatorAndItsDomain) {
     Context c;
     const double pi = std::numbers::pi;
@@ -466,6 +544,21 @@ TEST(TExpCal, ProductsJoinedWithSumsKeepEveryFault) {
         {"x*x+1", 1e200, 1, false, 0},     {"1+x*x", 1e200, 1, false, 0},     {"x*x-x*x", 1e200, 1, false, 0},
         {"x*x*x/x+1", 1e150, 1, false, 0}, {"sqrt(x*x-1)", 0, 1, false, 0}, {"x*x+x*x", 1e154, 1, false, 0},
         {"x*x+x*x", 9e153, 1, true, 1.62e308},
+    };
+    CheckEvaluations(c, std::begin(cases), std::end(cases));
+}
+
+// Sines and cosines of one operand are computed in pairs; every one keeps its own value.
+TEST(TExpCal, SinesAndCosinesOfOneOperandKeepTheirValues) {
+    Context c;
+    c.vars.SetValue("y", 2);
+    const double s1 = std::sin(1), c1 = std::cos(1), s2 = std::sin(2), c2 = std::cos(2);
+    const EvalCase cases[] = {
+        {"sin x+2*cos x", 1, 1, true, s1 + 2 * c1},
+        {"cos x+2*sin x+3*cos x+4*sin x", 1, 1, true, 4 * c1 + 6 * s1},
+        {"sin x+2*sin x+3*cos x+4*cos x+5*sin x", 1, 1, true, 8 * s1 + 7 * c1},
+        {"sin x+2*cos y+3*cos x+4*sin y", 1, 1, true, s1 + 2 * c2 + 3 * c1 + 4 * s2},
+        {"sin(sin x)+2*cos(sin x)+3*cos x", 1, 1, true, std::sin(s1) + 2 * std::cos(s1) + 3 * c1},
     };
     CheckEvaluations(c, std::begin(cases), std::end(cases));
 }
