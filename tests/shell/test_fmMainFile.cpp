@@ -581,7 +581,7 @@ TEST_F(MainWindowTest, ViewCurrentDocumentShowsACopyAndDeletesTheTemporary) {
     QString shown;
     size_t graphs = 0;
     std::vector<std::string> labels;
-    whenViewerShows([&](TFormSlideShow& viewer) {
+    const NextModal viewerWatch = whenViewerShows([&](TFormSlideShow& viewer) {
         existed = QFileInfo(tmp).isFile();
         shown = viewer.CurrentFile;
         graphs = viewer.Memory->Count();

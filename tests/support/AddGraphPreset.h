@@ -1,13 +1,14 @@
 #pragma once
 // For tests of the commands that open the add-graph dialog preset: records what the next add-graph
-// dialog opens with and answers it with OK or Cancel (see ModalWatch.h).
+// dialog opens with and answers it with OK or Cancel (see NextModal.h).
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "editors/fmAddGraph.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 
 struct AddGraphPreset {
     std::string Exp = "-";
@@ -16,9 +17,9 @@ struct AddGraphPreset {
     int Row = -1;  // the kind row shown
 };
 
-// `seen` must outlive the dialog.
-inline void AnswerAddGraph(AddGraphPreset& seen, bool ok) {
-    whenModal([&seen, ok](QWidget* modal) {
+// The answer for a NextModal; `seen` must outlive the dialog.
+inline std::function<void(QWidget*)> AddGraphAnswer(AddGraphPreset& seen, bool ok) {
+    return [&seen, ok](QWidget* modal) {
         auto* dialog = qobject_cast<TFormAddGraph*>(modal);
         ASSERT_NE(dialog, nullptr);
         seen.Exp = dialog->PresetExp;
@@ -26,5 +27,5 @@ inline void AnswerAddGraph(AddGraphPreset& seen, bool ok) {
         seen.Kind = dialog->PresetKind;
         seen.Row = dialog->KindRow();
         ok ? dialog->Button1Click() : dialog->Button2Click();
-    });
+    };
 }
