@@ -27,7 +27,7 @@ for i in "${!names[@]}"; do
     echo "${names[$i]} passed run whole: $(grep -E '^\[==========\] [0-9]+ tests? from' "$log" | tail -n 1)"
   else
     echo "${names[$i]} failed run whole:"
-    grep -E '^\[  FAILED  \] [A-Za-z_]' "$log" | grep -v ', listed below' || tail -n 40 "$log"
+    grep -E '^\[  FAILED  \] [A-Za-z0-9_./]+ \([0-9]+ ms\)$' "$log" || tail -n 40 "$log"
     failed=1
   fi
   while read -r test; do
