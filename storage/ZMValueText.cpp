@@ -17,7 +17,8 @@ std::uint8_t ReadByteText(const std::string& text) {
 
 double ReadRealText(const std::string& text) {
     double v = 0;
-    if (!zm::TryStrToFloat(text, v, '.') && !zm::TryStrToFloat(text, v, ',')) throw ZmError("'" + text + "' is not a valid floating point value");
+    if (!zm::TryStrToFloat(text, v, '.') && !zm::TryStrToFloat(text, v, ','))
+        throw ZmError("'" + text + "' is not a valid floating point value");
     return v;
 }
 
