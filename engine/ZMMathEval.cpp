@@ -12,6 +12,10 @@
 
 #if defined(__x86_64__)
 #include <immintrin.h>
+// The batch loop is built for each vector width, chosen at run time.
+#define ZM_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#else
+#define ZM_VECTOR_CLONES
 #endif
 
 namespace zm {
@@ -375,9 +379,8 @@ template <bool Fails, bool Reuse, class F>
 
 // One block of points through a program without "random": col holds the column read for
 // each register, out the columns written by each instruction (Dst, then C).
-__attribute__((target_clones("arch=x86-64-v4", "avx2", "default"))) void RunBlock(const TInstr* in, const double* const* col,
-                                                                  double* const* out, double* fault,
-                                                                  size_t points) {
+ZM_VECTOR_CLONES void RunBlock(const TInstr* in, const double* const* col, double* const* out, double* fault,
+                               size_t points) {
     for (; in->Op != TOpCode::Stop; ++in, out += 2) {
         double* const r = out[0];
         const bool check = in->Check;

@@ -1,9 +1,13 @@
 #include "platform/ZMApplication.h"
 
+#include <csignal>
 #include <exception>
 
 ZMApplication::ZMApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kApplicationTitle));
+    // A write past the file size limit (ulimit -f) then fails with "File too large" instead of
+    // ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 ZMApplication::~ZMApplication() = default;

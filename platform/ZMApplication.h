@@ -17,7 +17,7 @@ inline constexpr const char* kApplicationTitle = "Zorvik Mendal";
 class ZMApplication : public QApplication {
     Q_OBJECT
 public:
-    // Sets the application name to the program's title.
+    // Sets the application name to the program's title and ignores SIGXFSZ for the process.
     ZMApplication(int& argc, char** argv);
     ~ZMApplication() override;
 

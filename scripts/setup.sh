@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
       libbenchmark-dev libmuparser-dev fonts-dejavu-core fonts-liberation2 xvfb xauth
-      clang libclang-rt-14-dev imagemagick poppler-utils)
+      clang libclang-rt-14-dev imagemagick poppler-utils libreoffice-draw-nogui)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -48,9 +48,9 @@ std::unique_ptr<TTableObj> ReadXml(const QByteArray& bytes) {
 std::unique_ptr<TTableObj> ReadLines(TTableFileFormat format, const QByteArray& bytes) {
     const bool csv = format == TTableFileFormat::Csv;
     const char split = csv ? ',' : ' ';
-    const char sep = decimalSeparator();
+    // Whatever the locale: "." or "," in a text file, only "." between the commas of a CSV file.
     const auto number = [&](std::string_view text, double& v) {
-        return IsNumericCell(text, sep, &v) || (csv && sep != '.' && IsNumericCell(text, '.', &v));
+        return IsNumericCell(text, '.', &v) || (!csv && IsNumericCell(text, ',', &v));
     };
     auto table = std::make_unique<TTableObj>();
     for (const QString& line : TextFileLines(bytes)) {

@@ -5,7 +5,9 @@
 //  - TEXT: one point a line, x, two blanks, y.
 //  - CSV: one point a line, x, a comma, y.
 // Numbers are written with 15 significant digits and the locale's decimal separator, except
-// that CSV writes "." where the separator is the comma it splits at (and reads either).
+// that CSV writes "." where the separator is the comma it splits at. Reading does not depend on
+// the locale: XML and TEXT take "." or "," as the decimal separator, CSV only ".", since a comma
+// there always splits the line.
 // Lines end in CR LF when written; reading takes the line rules of platform/ZMTextFile.h.
 
 #include <QByteArray>

@@ -15,9 +15,10 @@ std::uint8_t ReadByteText(const std::string& text) {
     return static_cast<std::uint8_t>(static_cast<std::uint32_t>(ReadIntegerText(text)));
 }
 
-double ReadRealText(const std::string& text, char decimalSep) {
+double ReadRealText(const std::string& text) {
     double v = 0;
-    if (!zm::TryStrToFloat(text, v, decimalSep)) throw ZmError("'" + text + "' is not a valid floating point value");
+    if (!zm::TryStrToFloat(text, v, '.') && !zm::TryStrToFloat(text, v, ','))
+        throw ZmError("'" + text + "' is not a valid floating point value");
     return v;
 }
 

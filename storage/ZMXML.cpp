@@ -16,7 +16,7 @@ void realLeaf(TXMLNode parent, const char* name, double v) { leaf(parent, name, 
 
 std::int32_t intOf(const TXMLNode& n) { return ReadIntegerText(n.Text()); }
 std::uint8_t byteOf(const TXMLNode& n) { return ReadByteText(n.Text()); }
-double realOf(const TXMLNode& n) { return ReadRealText(n.Text(), decimalSeparator()); }
+double realOf(const TXMLNode& n) { return ReadRealText(n.Text()); }
 
 // The font style flags and their element names, in the order they are written.
 constexpr std::pair<TFontStyleFlag, const char*> kFontStyleTags[] = {
@@ -275,15 +275,14 @@ TTableObj TZMXML::ReadTableObj(TXMLNode node) {
 }
 
 void TZMXML::ReadTableElemObjList(TXMLNode node, TTableObj& table) {
-    const char sep = decimalSeparator();
     eachChild(node, [&](const std::string& n, const TXMLNode& c) {
         if (n != "TableElemObj") return;
         const TXMLNode x = c.FirstChildElement();
         if (!x || x.NodeName() != "x") return;
         const TXMLNode y = x.NextSiblingElement();
         if (!y || y.NodeName() != "y") return;
-        const double vx = ReadRealText(x.Text(), sep);
-        const double vy = ReadRealText(y.Text(), sep);
+        const double vx = ReadRealText(x.Text());
+        const double vy = ReadRealText(y.Text());
         table.AddPoint(vx, vy);
     });
 }

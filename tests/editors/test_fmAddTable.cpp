@@ -27,7 +27,7 @@
 #include "platform/ZMRadioGroup.h"
 #include "plot/ComboboxLineWidth.h"
 #include "support/DialogFixture.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 #include "support/MessageRecorder.h"
 #include "support/TableGridInput.h"
 #include "support/TableGridRows.h"
@@ -278,7 +278,7 @@ TEST_F(AddTableTest, ImportTableReadsAFileThroughTheImportDialogIntoTheGrid) {
         f.write("0.5,-1\r\nnot a point\r\n2,1E-5\r\n");
     }
     const auto answerImport = [&](bool ok) {
-        whenModal([&, ok](QWidget* modal) {
+        return NextModal([&, ok](QWidget* modal) {
             auto* import = qobject_cast<TFormImportTable*>(modal);
             ASSERT_NE(import, nullptr);
             EXPECT_EQ(import->parentWidget(), &dialog);
@@ -294,11 +294,15 @@ TEST_F(AddTableTest, ImportTableReadsAFileThroughTheImportDialogIntoTheGrid) {
     WhileShown(dialog, [&] {
         TTableGridView* grid = dialog.Grid();
         TypeInCell(grid, 1, 3, QStringLiteral("9"));
-        answerImport(false);
-        Control<QPushButton>(dialog, "Button4")->click();
+        {
+            const NextModal cancel = answerImport(false);
+            Control<QPushButton>(dialog, "Button4")->click();
+        }
         EXPECT_EQ(CellText(grid, 1, 1), QString());
-        answerImport(true);
-        Control<QPushButton>(dialog, "Button4")->click();
+        {
+            const NextModal read = answerImport(true);
+            Control<QPushButton>(dialog, "Button4")->click();
+        }
         EXPECT_EQ(CellText(grid, 1, 1), QStringLiteral("0.5"));
         EXPECT_EQ(CellText(grid, 2, 1), QStringLiteral("-1"));
         EXPECT_EQ(CellText(grid, 2, 2), QStringLiteral("1E-5"));

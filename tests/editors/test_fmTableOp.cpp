@@ -28,7 +28,7 @@
 #include "editors/fmTableOpSwap.h"
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 #include "support/TableGridInput.h"
 #include "support/TableGridRows.h"
 
@@ -301,7 +301,7 @@ TEST(TableOpDialogs, ToolButtonsRunTheDialogsAndEnableWhatTheirResultsAllow) {
             PutRows(editor.Editor.Grid, {{"3", "1"}, {"", "x"}, {"2", "2"}});
             editor.Editor.Start();
             bool opened = false;
-            whenModal([&](QWidget* modal) {
+            const NextModal answer([&](QWidget* modal) {
                 opened = true;
                 c.inDialog(*qobject_cast<QDialog*>(modal));
             });
@@ -330,7 +330,7 @@ TEST(TableOpDialogs, FindThatFoundAValueGivesTheGridTheFocus) {
             editor.Editor.Start();
             auto* description = Control<QLineEdit>(editor, "Edit1");
             description->setFocus();
-            whenModal([value](QWidget* modal) {
+            const NextModal answer([value](QWidget* modal) {
                 auto& d = *qobject_cast<QDialog*>(modal);
                 Apply(d, {{"Edit1", QString::fromLatin1(value)}});
                 Control<QPushButton>(d, "Button1")->click();

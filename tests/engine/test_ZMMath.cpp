@@ -807,8 +807,8 @@ TEST(TExpCal, BatchesGiveTheBitsOfSingleEvaluations) {
         "x-y", "x>=y", "x<=y", "x<>y", "x=y", "x<y", "x>y", "not x", "x and y", "x or y", "x xor y", "x", "5", "PI",
         "x^0", "x^2", "x^3", "x^7", "x^(0-3)", "x^(-400)", "y^1000", "x*y+x", "x-x*y", "x*y-3", "x*x*x/x+1",
         "sin(x)*x^2+sqrt(abs(x))", "2*x+sin x", "x^2+3*x-1",
-        "(x+1)*(x-2)/(x+3)+(x-4)*(x+5)/(x-6)+(x+7)*(x-8)/(x+9)+(x-10)*(x+11)/(x-12)"
-        "+sin(x)*cos(x)+sqrt(x*x+1)-exp(x/10)+x^3-2*x^2+1",
+        ("(x+1)*(x-2)/(x+3)+(x-4)*(x+5)/(x-6)+(x+7)*(x-8)/(x+9)+(x-10)*(x+11)/(x-12)"
+         "+sin(x)*cos(x)+sqrt(x*x+1)-exp(x/10)+x^3-2*x^2+1"),
         "exp(x*y)/(1-x)", "ln(x)*y+arcsin(y)", "x^y^2", "tan(x*1e10)", "x*1e300*y", "sqrt(x-y)+ln(y-x)",
         "1/(x-y)", "(x>0)*sqrt(x)+(x<=0)*y", "arctan(ln x)+exp(cot y)", "x2", "", "q",
     };

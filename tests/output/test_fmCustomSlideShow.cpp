@@ -7,6 +7,7 @@
 #include "platform/ZMLinkLabel.h"
 #include "support/DialogFixture.h"
 #include "support/MessageRecorder.h"
+#include "support/NextModal.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/SmallFileLimit.h"
 #include "support/ViewerWatch.h"
@@ -266,7 +267,7 @@ TEST_F(CustomSlideShowTest, ViewSlideShowPlaysAListThatHasSlides) {
     const QStringList* shown = nullptr;
     int index = -2;
     Run([&] {
-        whenViewerShows([&](TFormSlideShow& viewer) {
+        const NextModal viewerWatch = whenViewerShows([&](TFormSlideShow& viewer) {
             shown = viewer.SlideList;
             index = viewer.SlideIndex;
         });
@@ -346,7 +347,7 @@ TEST_F(CustomSlideShowTest, OutputOpensTheExportOnTheListWithTheSameFileDialogs)
     files.answer(out);
     QString caption;
     Run([&] {
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             caption = modal->windowTitle();
             if (auto* output = qobject_cast<TFormOutputSlideShowFile*>(modal)) output->Button1->click();
             if (modal->isVisible()) modal->close();

@@ -23,6 +23,7 @@
 #include "platform/ZMUpDownEdit.h"
 #include "plot/ZMCoordinate.h"
 #include "support/EmfReader.h"
+#include "support/NextModal.h"
 #include "support/PictureChecks.h"
 #include "tests/output/SlideShowFixture.h"
 
@@ -186,7 +187,7 @@ TEST_F(SlideShowCapture, TheJobDialogChangesTheSeriesOfThisViewer) {
     viewer->CapScreen->Directory = shots;
     QTest::mouseClick(viewer->LabelHide, Qt::LeftButton);
     QString title;
-    whenModal([&](QWidget* modal) {
+    const NextModal answer([&](QWidget* modal) {
         auto* dialog = qobject_cast<TFormSetCaptureJob*>(modal);
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();

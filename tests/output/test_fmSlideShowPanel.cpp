@@ -27,6 +27,7 @@
 #include "platform/ZMHelpViewer.h"
 #include "plot/ZMCoordinate.h"
 #include "plot/ZMFunTabObj.h"
+#include "support/NextModal.h"
 #include "support/ScriptedFileChooser.h"
 #include "tests/output/SlideShowFixture.h"
 
@@ -469,7 +470,7 @@ TEST_F(SlideShowPanel, PenPropertiesSetThePenAndTurnItOn) {
         QTest::mouseClick(viewer->LabelHide, Qt::LeftButton);
         ASSERT_FALSE(PanelShown());
         QString title;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto* dialog = qobject_cast<TFormPenProperties*>(modal);
             ASSERT_NE(dialog, nullptr);
             title = dialog->windowTitle();
@@ -497,7 +498,7 @@ TEST_F(SlideShowPanel, CoordinatePropertiesRedrawOnlyWhenConfirmed) {
             viewer->Coordinate1->Settings.XInterval = TInterval::CreateRange(1, -10, 10);
             QTest::mouseClick(viewer->LabelHide, Qt::LeftButton);
             Mark();
-            whenModal([&](QWidget* modal) {
+            const NextModal answer([&](QWidget* modal) {
                 auto* dialog = qobject_cast<TFormCoordinateProperties*>(modal);
                 ASSERT_NE(dialog, nullptr);
                 dialog->findChild<QLineEdit*>(QStringLiteral("EditXMin"))->setText(QStringLiteral("-5"));

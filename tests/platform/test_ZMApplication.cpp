@@ -1,16 +1,21 @@
 #include "platform/ZMApplication.h"
 
 #include "platform/ZMError.h"
+#include "platform/ZMFileWrite.h"
 #include "platform/ZMGuard.h"
 #include "support/MessageRecorder.h"
+#include "support/SmallFileLimit.h"
+#include "support/XmlTestHelpers.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <stdexcept>
 
 namespace {
@@ -28,6 +33,18 @@ public:
 TEST(Application, IsTheRunningApplicationAndCarriesTheTitle) {
     ASSERT_NE(ZMApplication::instance(), nullptr);
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zorvik Mendal"));
+}
+
+// The test program's application object is the program's own, made at start-up as in main().
+TEST(Application, AWritePastTheFileSizeLimitFailsInsteadOfEndingTheProgram) {
+    struct sigaction now {};
+    ASSERT_EQ(sigaction(SIGXFSZ, nullptr, &now), 0);
+    ASSERT_EQ(now.sa_handler, SIG_IGN) << "the default action of SIGXFSZ ends the process";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.xml"));
+    const SmallFileLimit limit(10);
+    EXPECT_EQ(errorOf([&] { writeWholeFile(path, QByteArray(1000, 'z')); }),
+              "Cannot create file \"" + path.toStdString() + "\". File too large");
 }
 
 TEST(Application, ErrorBoxIsCriticalWithOkCaptionedWithTheTitleAndTheTextAsRaised) {

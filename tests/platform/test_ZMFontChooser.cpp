@@ -10,7 +10,7 @@
 
 #include "platform/ZMColorBox.h"
 #include "platform/ZMScreen.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ TEST(FontColorDialog, ChangesGiveFaceSizeFlagsAndColourKeepingCharsetAndPitch) {
 TEST(FontChooser, OkGivesTheChosenFontAndCancelLeavesTheFontAlone) {
     for (bool ok : {true, false}) {
         TFont font = Start();
-        whenModal([ok](QWidget* modal) {
+        const NextModal answer([ok](QWidget* modal) {
             auto* d = qobject_cast<TFontColorDialog*>(modal);
             ASSERT_NE(d, nullptr);
             d->ColorBox()->setCurrentIndex(12);

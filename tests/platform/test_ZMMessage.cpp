@@ -2,7 +2,7 @@
 
 #include "platform/ZMApplication.h"
 #include "support/MessageRecorder.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -43,7 +43,7 @@ struct Seen {
 // Shows a real box and answers it with `key` once it is up.
 MsgResult showAndPress(QWidget* parent, MsgKind kind, const QString& text, MsgButtons buttons, Qt::Key key,
                        Seen& seen) {
-    whenModal([&seen, key](QWidget* w) {
+    const NextModal answer([&seen, key](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         if (!box) {
             w->close();

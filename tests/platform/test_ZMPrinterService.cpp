@@ -2,7 +2,7 @@
 #include "platform/ZMPrinterService.h"
 
 #include "support/MessageRecorder.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -54,7 +54,7 @@ TEST(PrinterService, TheSetUpDialogAcceptsWithOkAndPrintsNothing) {
     const QString file = dir.filePath(QStringLiteral("never.pdf"));
     printer.setOutputFileName(file);
     QString accept;
-    whenModal([&](QWidget* modal) {
+    const NextModal answer([&](QWidget* modal) {
         if (auto* box = modal->findChild<QDialogButtonBox*>())
             if (QPushButton* ok = box->button(QDialogButtonBox::Ok)) {
                 accept = ok->text();

@@ -4,7 +4,7 @@
 #include "shell/ZMCalcPanel.h"
 #include "support/ComboItems.h"
 #include "support/MessageRecorder.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 #include "tests/shell/LinkedDocument.h"
 
 #include <QComboBox>
@@ -209,7 +209,7 @@ TEST(CalcPanel, AddGraphKeyRunsADrawCommandOfTheChosenKind) {
         Document doc;
         doc.panel.ComboBox1->setCurrentIndex(c.row);
         doc.box()->setText(QStringLiteral("  x^2 "));
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto* dialog = qobject_cast<TFormAddGraph*>(modal);
             if (c.ok) dialog->Button1Click();
             else dialog->Button2Click();

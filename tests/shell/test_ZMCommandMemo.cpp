@@ -2,7 +2,7 @@
 // the draw commands through the add-graph dialog.
 #include "editors/fmAddGraph.h"
 #include "engine/ZMNumber.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 #include "tests/shell/LinkedDocument.h"
 
 #include <QComboBox>
@@ -121,7 +121,7 @@ TEST(CommandMemo, WithoutLinksOnlyTheCommandsThatNeedNoDocumentAnswer) {
     TZMCommandMemo memo;
     memo.show();
     bool dialogOpened = false;
-    whenModal([&](QWidget* modal) { dialogOpened = true; modal->close(); }, 300);
+    const NextModal answer([&](QWidget* modal) { dialogOpened = true; modal->close(); }, 300);
     Type(memo, QStringLiteral("?1+2"));
     Type(memo, QStringLiteral("var k=1"));
     Type(memo, QStringLiteral("drawfx x"));
@@ -154,7 +154,7 @@ TEST(CommandMemo, DrawCommandsOpenThePresetDialogAndAddTheGraphOnOk) {
     for (const auto& c : cases) {
         int row = -1;
         QString formula;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto* dialog = qobject_cast<TFormAddGraph*>(modal);
             ASSERT_NE(dialog, nullptr);
             row = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex();
@@ -179,7 +179,7 @@ TEST(CommandMemo, DrawCommandsOpenThePresetDialogAndAddTheGraphOnOk) {
 
 TEST(CommandMemo, CancelledDrawAnswersAbortAndChangesNothing) {
     Document doc;
-    whenModal([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button2Click(); });
+    const NextModal answer([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button2Click(); });
     Type(doc.memo, QStringLiteral("DRAWRA 1"));
     EXPECT_EQ(doc.memo.Lines(), (QStringList{QStringLiteral("DRAWRA 1"), QStringLiteral("Abort."), QString()}));
     EXPECT_EQ(doc.memo.LastResult, QStringLiteral("Abort."));
@@ -196,7 +196,7 @@ TEST(CommandMemo, DrawIsIgnoredWhileAnyDocumentLinkIsMissing) {
         if (missing == NoListBox) doc.memo.ListBox = nullptr;
         if (missing == NoOperators) doc.memo.OperatorLib = nullptr;
         bool dialogOpened = false;
-        whenModal([&](QWidget* modal) { dialogOpened = true; modal->close(); }, 200);
+        const NextModal answer([&](QWidget* modal) { dialogOpened = true; modal->close(); }, 200);
         doc.memo.ExecuteCommand(QStringLiteral("drawfx x"));
         QTest::qWait(250);
         EXPECT_FALSE(dialogOpened) << missing;
@@ -207,7 +207,7 @@ TEST(CommandMemo, DrawIsIgnoredWhileAnyDocumentLinkIsMissing) {
 
 TEST(CommandMemo, EvaluationSeesTheLastSampleOfTheRedraw) {
     Document doc;
-    whenModal([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button1Click(); });
+    const NextModal answer([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button1Click(); });
     doc.memo.ExecuteCommand(QStringLiteral("drawfx x"));
     ASSERT_EQ(doc.memo.LastResult, QStringLiteral("OK."));
     const double sampled = doc.vars.GetValue("x");

@@ -17,7 +17,7 @@
 #include "support/ComboItems.h"
 #include "support/DialogFixture.h"
 #include "support/FakePrinterService.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 #include "support/UrlRecorder.h"
 #include "support/ViewerWatch.h"
 #include "tools/fmAnalyzeFunction.h"
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, WithoutSettingsFilesOptionsShowsBothClearedAndTipOfTheDay
     frame->Timer1->stop();
     bool deleteGraph = true;
     bool showTips = true;
-    whenModal([&](QWidget* modal) {
+    const NextModal optionsDialog([&](QWidget* modal) {
         auto* options = qobject_cast<TFormSetOption*>(modal);
         if (!options) return modal->close(), void();
         deleteGraph = options->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked();
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, WithoutSettingsFilesOptionsShowsBothClearedAndTipOfTheDay
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("ZMTips.ini"))));
 
     QString tip = QStringLiteral("not shown");
-    whenModal([&](QWidget* modal) {
+    const NextModal tipsDialog([&](QWidget* modal) {
         auto* tips = qobject_cast<TFormShowTips*>(modal);
         if (!tips) return modal->close(), void();
         tip = tips->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, WithoutSettingsFilesOptionsShowsBothClearedAndTipOfTheDay
 TEST_F(MainWindowTest, OptionsReloadsTheOptionAfterOkAndAfterCancel) {
     frame->Timer1->stop();
     // Checks "Delete Graph" and leaves with OK; then leaves with Cancel.
-    whenModal([](QWidget* modal) {
+    const NextModal confirm([](QWidget* modal) {
         modal->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
         modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     });
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, OptionsReloadsTheOptionAfterOkAndAfterCancel) {
     EXPECT_TRUE(frame->ConfirmDelete);
 
     IniFile(Path(QStringLiteral("ZMUser.ini"))).writeBool(QStringLiteral("Options"), QStringLiteral("DeleteGraph"), false);
-    whenModal([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("Button2"))->click(); });
+    const NextModal cancel([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("Button2"))->click(); });
     Trigger(QStringLiteral("ActionSetOption"));
     EXPECT_FALSE(frame->ConfirmDelete);
     EXPECT_EQ(boxes.count(), 0);
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, AboutOpensTheAboutBox) {
 
     frame->OptionDialogs = ProgramOptionDialogs();
     QString caption;
-    whenModal([&](QWidget* modal) {
+    const NextModal answer([&](QWidget* modal) {
         if (qobject_cast<TFormAbout*>(modal)) caption = modal->windowTitle();
         modal->close();
     });
@@ -435,7 +435,7 @@ TEST_F(MainWindowTest, UnitConvertItemsOpenTheConverterOnTheirCategory) {
         for (const auto& c : cases) {
             QString title;
             QString selected;
-            whenModal([&](QWidget* modal) {
+            const NextModal answer([&](QWidget* modal) {
                 title = modal->windowTitle();
                 if (auto* tree = modal->findChild<QTreeWidget*>(QStringLiteral("TreeView1")))
                     if (tree->currentItem()) selected = tree->currentItem()->text(0);
@@ -472,13 +472,14 @@ TEST_F(MainWindowTest, DerivativeAndTangentResultsOpenTheAddGraphDialogPreset) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.exp);
         AddGraphPreset seen;
-        whenModal([&](QWidget* modal) {
+        std::optional<NextModal> add;  // the add-graph dialog opens once the tool has closed
+        const NextModal answer([&](QWidget* modal) {
             auto* tool = qobject_cast<TFormDerivativeTool*>(modal);
             ASSERT_NE(tool, nullptr);
             EXPECT_EQ(tool->Memory, doc->Memory.get());
             Apply(*tool, c.inputs);
             tool->Button1Click();
-            AnswerAddGraph(seen, true);
+            add.emplace(AddGraphAnswer(seen, true));
             tool->Button2Click();
         });
         Trigger(QString::fromLatin1(c.action));
@@ -503,14 +504,15 @@ TEST_F(MainWindowTest, DerivativeAndTangentOpenNothingWithoutADocumentOrAfterCan
             SCOPED_TRACE(std::string(action) + (withDocument ? " cancelled" : " without a document"));
             bool toolOpened = false;
             bool addOpened = false;
-            whenModal([&](QWidget* modal) {
+            std::optional<NextModal> addGraph;  // watches past the tool's closing
+            const NextModal answer([&](QWidget* modal) {
                 auto* tool = qobject_cast<TFormDerivativeTool*>(modal);
                 ASSERT_NE(tool, nullptr);
                 toolOpened = true;
                 Apply(*tool, {{"ComboBox1", QStringLiteral("x^2")}});
                 tool->Button1Click();
                 EXPECT_EQ(tool->findChild<QPushButton*>(QStringLiteral("Button2"))->isEnabled(), withDocument);
-                whenModal([&](QWidget* next) { addOpened = true; next->close(); }, 300);
+                addGraph.emplace([&](QWidget* next) { addOpened = true; next->close(); }, 300);
                 // Without a document "Add Graph" stays disabled; pressed anyway, it still adds nothing.
                 if (withDocument)
                     tool->Button3Click();
@@ -546,7 +548,7 @@ TEST_F(MainWindowTest, BothPageSetupsAndPrintUseTheFramesOnePrinter) {
         printer.setupWorks = works;
         Trigger(QStringLiteral("PageSetup1"));
         QString paper;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto& dialog = *static_cast<QDialog*>(modal);
             paper = modal->windowTitle() + QStringLiteral(": ") + TextOf(dialog, "LabelWidth");
             modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();  // its Page Setup...
@@ -567,7 +569,7 @@ TEST_F(MainWindowTest, PictureCommandsOpenTheirDialogsOnTheActivePlane) {
     const QString size = QStringLiteral("%1 x %2").arg(doc->Coordinate1->width()).arg(doc->Coordinate1->height());
     for (const char* action : {"ActionSaveAsPicture", "ActionCopyAsPicture"}) {
         QString seen;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto& dialog = *static_cast<QDialog*>(modal);
             seen = modal->windowTitle() + QStringLiteral(": ") + TextOf(dialog, "Edit1") + QStringLiteral(" x ") +
                    TextOf(dialog, "Edit2");
@@ -661,7 +663,7 @@ TEST_F(MainWindowTest, ViewSlideShowPlaysTheSlideListElseTheCurrentDocument) {
         seen.push_back({viewer.SlideList, viewer.SlideIndex, viewer.CurrentFile, viewer.Labels().size(),
                         viewer.Memory->Count()});
     };
-    whenViewerShows([&](TFormSlideShow& viewer) {
+    const NextModal viewerWatch = whenViewerShows([&](TFormSlideShow& viewer) {
         look(viewer);
         QTest::keyClick(&viewer, Qt::Key_PageDown);
         ASSERT_TRUE(WaitForViewerTick(viewer));
@@ -681,7 +683,7 @@ TEST_F(MainWindowTest, ViewSlideShowPlaysTheSlideListElseTheCurrentDocument) {
 
     // With an empty list it shows the active document, as View Current Document does.
     frame->SlideList.clear();
-    whenViewerShows(look);
+    const NextModal emptyListWatch = whenViewerShows(look);
     Trigger(QStringLiteral("ActionViewSlideShow"));
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[2].list, nullptr);
@@ -702,7 +704,7 @@ TEST_F(MainWindowTest, CustomSlideShowEditsTheFramesSlideListWithOrWithoutADocum
     const auto edit = [&] {
         files.answer(Path(QStringLiteral("list.txt")));
         QStringList* edited = nullptr;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             if (auto* d = qobject_cast<TFormCustomSlideShow*>(modal)) {
                 edited = d->SlideList;
                 d->findChild<QPushButton*>(QStringLiteral("Button8"))->click();
@@ -848,7 +850,7 @@ TEST_F(MainWindowTest, CopyShortcutCopiesSelectedTextElseThePicture) {
         if (c.select) memo->selectAll();
         else memo->moveCursor(QTextCursor::End);
         opened->clear();
-        whenModal(
+        const NextModal answer(
             [opened](QWidget* modal) {
                 *opened << modal->windowTitle();
                 modal->close();
@@ -887,7 +889,7 @@ TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWith
     // Opens the value table, notes the formulas it offers, tabulates 'x' and saves the report.
     const auto valueTable = [&] {
         QStringList offered;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             if (auto* d = qobject_cast<TFormValueTable*>(modal)) {
                 auto* combo = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
                 offered = ComboItems(*combo);
@@ -906,7 +908,7 @@ TEST_F(MainWindowTest, CalculateMenuOpensTheCalculatorAndTheValueTableWithOrWith
     CloseAll();
     EXPECT_EQ(valueTable(), QStringList());
     QString caption;
-    whenModal([&](QWidget* modal) {
+    const NextModal answer([&](QWidget* modal) {
         if (qobject_cast<TFormFormulaCalculator*>(modal)) caption = modal->windowTitle();
         modal->close();
     });
@@ -925,7 +927,7 @@ TEST_F(MainWindowTest, AnalyzeFunctionWorksOnTheActiveDocumentsContextOrOnItsOwn
     const auto analyse = [&](zm::TVarMemory*& vars) {
         TMemory* memory = nullptr;
         QString formula;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto* d = qobject_cast<TFormAnalyzeFunction*>(modal);
             ASSERT_NE(d, nullptr);
             memory = d->Memory;
@@ -933,7 +935,7 @@ TEST_F(MainWindowTest, AnalyzeFunctionWorksOnTheActiveDocumentsContextOrOnItsOwn
             formula = d->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
             if (formula.isEmpty()) d->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->setEditText(QStringLiteral("x^2-1"));
             Apply(*d, {{"Edit1", QStringLiteral("-2")}, {"Edit2", QStringLiteral("2")}, {"Edit3", QStringLiteral("4")}});
-            whenModal([](QWidget* shown) {
+            const NextModal result([](QWidget* shown) {
                 auto* r = qobject_cast<TFormAnalyzeResult*>(shown);
                 ASSERT_NE(r, nullptr);
                 r->Button2Click();
@@ -969,14 +971,15 @@ TEST_F(MainWindowTest, IntegrationAddGraphOpensTheAddGraphDialogWithTheRegion) {
         SCOPED_TRACE(ok ? "add-graph OK" : "add-graph Cancel");
         const QImage before = doc->Coordinate1->Picture();
         AddGraphPreset seen;
-        whenModal([&](QWidget* modal) {
+        std::optional<NextModal> add;  // the add-graph dialog opens once the tool has closed
+        const NextModal answer([&](QWidget* modal) {
             auto* tool = qobject_cast<TFormIntegration*>(modal);
             ASSERT_NE(tool, nullptr);
             EXPECT_EQ(tool->Memory, doc->Memory.get());
             // Y1 is x^2, the first Y(x) graph.
             Apply(*tool, {{"ComboBox2", QStringLiteral("1")}, {"Edit1", QStringLiteral("0")},
                           {"Edit2", QStringLiteral("1.5")}});
-            AnswerAddGraph(seen, ok);
+            add.emplace(AddGraphAnswer(seen, ok));
             tool->Button1Click();
         });
         Trigger(QStringLiteral("ActionIntegration"));
@@ -1008,13 +1011,14 @@ TEST_F(MainWindowTest, IntegrationWithoutADocumentOrCancelledOpensNothingMore) {
         SCOPED_TRACE(withDocument ? "cancelled" : "without a document");
         bool toolOpened = false;
         bool addOpened = false;
-        whenModal([&](QWidget* modal) {
+        std::optional<NextModal> addGraph;  // watches past the tool's closing
+        const NextModal answer([&](QWidget* modal) {
             auto* tool = qobject_cast<TFormIntegration*>(modal);
             ASSERT_NE(tool, nullptr);
             toolOpened = true;
             EXPECT_EQ(tool->Memory, nullptr == Active() ? nullptr : Active()->Memory.get());
             Apply(*tool, {{"ComboBox1", QStringLiteral("x")}});
-            whenModal([&](QWidget* next) { addOpened = true; next->close(); }, 300);
+            addGraph.emplace([&](QWidget* next) { addOpened = true; next->close(); }, 300);
             // Without a document "Add Graph" only closes the tool.
             withDocument ? tool->Button3Click() : tool->Button1Click();
         });
@@ -1034,12 +1038,12 @@ TEST_F(MainWindowTest, IntersectionsListTheGraphsOfTheActiveDocumentOrNone) {
     // Opens the tool, notes the formulas offered, scans x^2 against x and saves the report.
     const auto intersections = [&] {
         QStringList offered;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto* d = qobject_cast<TFormIntersection*>(modal);
             ASSERT_NE(d, nullptr);
             offered = ComboItems(*d->findChild<QComboBox*>(QStringLiteral("ComboBox1")));
             Apply(*d, {{"ComboBox1", QStringLiteral("x^2")}, {"ComboBox2", QStringLiteral("x")}});
-            whenModal([](QWidget* shown) {
+            const NextModal result([](QWidget* shown) {
                 auto* r = qobject_cast<TFormIntersectionResult*>(shown);
                 ASSERT_NE(r, nullptr);
                 r->Button2Click();

@@ -8,6 +8,7 @@
 #include "storage/ZMDocumentFile.h"
 #include "storage/ZMLabelLimit.h"
 #include "storage/ZMXML.h"
+#include "support/ScopedLocale.h"
 #include "support/SmallFileLimit.h"
 #include "support/ViewerWatch.h"
 
@@ -396,8 +397,8 @@ TEST_F(MainWindowTest, ADamagedFileShowsTheErrorAndLeavesTheWindowAsItWas) {
     const QByteArray graphs = "<Memory><FunctionObj><Exp>cos(x)</Exp><ShowEnabled>1</ShowEnabled></FunctionObj></Memory>";
     const Case cases[] = {
         {"bad plane value after a good graph list",
-         DocumentWith(graphs + "<Coordinate><AxesStyle>1</AxesStyle><GridHorStep>0,5</GridHorStep></Coordinate>"),
-         "'0,5' is not a valid floating point value", false},
+         DocumentWith(graphs + "<Coordinate><AxesStyle>1</AxesStyle><GridHorStep>0;5</GridHorStep></Coordinate>"),
+         "'0;5' is not a valid floating point value", false},
         {"bad label after good ones",
          DocumentWith(graphs + "<AddLabels><AddLabel><Caption>ok</Caption></AddLabel>"
                                "<AddLabel><Color>red</Color></AddLabel></AddLabels>"),
@@ -604,6 +605,42 @@ TEST_F(MainWindowTest, ABadDefaultPlaneFileKeepsWhatWasReadBeforeTheError) {
     EXPECT_EQ(doc->Coordinate1->Settings.AxesStyle, 0);
 }
 
+TEST_F(MainWindowTest, OpenAndTheDefaultPlanesReadEitherDecimalSeparatorInEveryLocale) {
+    for (QLocale::Language language : {QLocale::C, QLocale::German}) {
+        const ScopedLocale locale(language);
+        for (const char* sep : {".", ","}) {
+            const auto real = [sep](const char* whole, const char* fraction) { return whole + QByteArray(sep) + fraction; };
+            const auto interval = [&](const char* min, const char* max) {
+                return "<Coordinate><XInterval><Min>-" + real(min, "5") + "</Min><Max>" + real(max, "25") +
+                       "</Max></XInterval></Coordinate>";
+            };
+            const std::string what = std::to_string(language) + " " + sep;
+            WriteFile(QStringLiteral("drawing.xml"),
+                      DocumentWith("<Memory><TableObj><TableElemObjList><TableElemObj><x>" + real("0", "5") +
+                                   "</x><y>" + real("3", "75") + "</y></TableElemObj></TableElemObjList></TableObj>"
+                                   "</Memory>" + interval("1", "2") + "<AddLabels><AddLabel><Caption>a</Caption><x>" +
+                                   real("0", "25") + "</x><y>" + real("1", "125") + "</y></AddLabel></AddLabels>"));
+            files.answer(Path(QStringLiteral("drawing.xml")));
+            Trigger(QStringLiteral("ActionDocOpen"));
+            TFormMainSub* doc = Active();
+            ASSERT_NE(doc->Memory->GetTable(0), nullptr) << what;
+            EXPECT_EQ(doc->Memory->GetTable(0)->Points, (std::vector<TTableElemObj>{{0.5, 3.75}})) << what;
+            EXPECT_EQ(doc->Coordinate1->Settings.XInterval.Min, -1.5) << what;
+            EXPECT_EQ(doc->Coordinate1->Settings.XInterval.Max, 2.25) << what;
+            ASSERT_EQ(doc->Labels().size(), 1u) << what;
+            EXPECT_EQ(doc->Labels().front()->x, 0.25) << what;
+            EXPECT_EQ(doc->Labels().front()->y, 1.125) << what;
+
+            WriteFile(QStringLiteral("ZMDefCoord2.cfg"), DocumentWith(interval("3", "4")));
+            Trigger(QStringLiteral("ActionSetDefalutCoordInterval"));
+            EXPECT_EQ(doc->Coordinate1->Settings.XInterval.Min, -3.5) << what;
+            EXPECT_EQ(doc->Coordinate1->Settings.XInterval.Max, 4.25) << what;
+            EXPECT_EQ(boxes.texts(), QStringList()) << what;
+            CloseAll();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ViewCurrentDocumentShowsACopyAndDeletesTheTemporary) {
     TFormMainSub* doc = Active();
     FillDrawing(*doc);
@@ -614,7 +651,7 @@ TEST_F(MainWindowTest, ViewCurrentDocumentShowsACopyAndDeletesTheTemporary) {
     QString shown;
     size_t graphs = 0;
     std::vector<std::string> labels;
-    whenViewerShows([&](TFormSlideShow& viewer) {
+    const NextModal viewerWatch = whenViewerShows([&](TFormSlideShow& viewer) {
         existed = QFileInfo(tmp).isFile();
         shown = viewer.CurrentFile;
         graphs = viewer.Memory->Count();

@@ -48,7 +48,7 @@
 #include "editors/fmUpdateVarMem.h"
 #include "support/AddGraphPreset.h"
 #include "support/MessageRecorder.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 #include "support/ScopedProgramDir.h"
 #include "support/TableGridInput.h"
 
@@ -63,9 +63,9 @@ bool AddsShownGraphX(TFormMainSub& doc) {
     return true;
 }
 
-// Answers the next font dialog with colour row `color`, confirmed.
-void AnswerFontDialogWithColor(int color) {
-    whenModal([color](QWidget* fonts) {
+// While the returned watch lives, answers the next font dialog with colour row `color`, confirmed.
+NextModal AnswerFontDialogWithColor(int color) {
+    return NextModal([color](QWidget* fonts) {
         auto* chooser = qobject_cast<TFontColorDialog*>(fonts);
         ASSERT_NE(chooser, nullptr);
         chooser->ColorBox()->setCurrentIndex(color);
@@ -777,7 +777,7 @@ TEST_F(DocWindow, PresetAddGraphOpensTheDialogPresetAndRefreshesTheViewsOnOk) {
         w->Memory->GetGraphStyle(0)->LineColor = 0x00FF00 + static_cast<TColor>(count);
         const QImage before = plane()->Picture();
         AddGraphPreset seen;
-        AnswerAddGraph(seen, c.ok);
+        const NextModal add(AddGraphAnswer(seen, c.ok));
         EXPECT_EQ(w->AddPresetGraph(c.exp, c.addExp, c.kind), c.ok);
         EXPECT_EQ(seen.Exp, c.exp);
         EXPECT_EQ(seen.AddExp, c.addExp);
@@ -824,7 +824,7 @@ TEST_F(DocWindow, LabelsFollowTheMarginsAfterEveryRedraw) {
 
     // A draw command of the command window adds a legend row too.
     const QPoint before = label->pos();
-    whenModal([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button1Click(); });
+    const NextModal answer([](QWidget* modal) { qobject_cast<TFormAddGraph*>(modal)->Button1Click(); });
     w->ZMCommandMemo1->ExecuteCommand(QStringLiteral("drawfx x^2"));
     ASSERT_EQ(w->Memory->Count(), 3u);
     EXPECT_NE(pixelOf(x, y), before);
@@ -841,7 +841,7 @@ TEST_F(DocWindow, TableDialogsOpenFromTheMenuAndADoubleClickAndTheViewsFollow) {
                 if (img.pixelColor(at + QPoint(dx, dy)) == QColor(Qt::red)) return true;
         return false;
     };
-    whenModal([](QWidget* modal) {
+    const NextModal add([](QWidget* modal) {
         auto* d = qobject_cast<TFormAddTable*>(modal);
         ASSERT_NE(d, nullptr);
         d->findChild<TColorBox*>(QStringLiteral("ColorBox1"))->SetSelected(RGBColor(255, 0, 0));
@@ -866,7 +866,7 @@ TEST_F(DocWindow, TableDialogsOpenFromTheMenuAndADoubleClickAndTheViewsFollow) {
         std::size_t points;
     } edits[] = {{false, 2}, {true, 3}};
     for (const auto& e : edits) {
-        whenModal([confirm = e.confirm](QWidget* modal) {
+        const NextModal edit([confirm = e.confirm](QWidget* modal) {
             auto* d = qobject_cast<TFormEditTable*>(modal);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(CellText(d->Grid(), 1, 2), QStringLiteral("5"));
@@ -898,13 +898,13 @@ TEST_F(DocWindow, CoordinatePropertiesEditsThePlaneAndRedrawsOnOkOnly) {
     for (bool ok : {false, true}) {
         const std::uint64_t evaluations = plane()->EvaluationCount;
         QString title;
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto* dialog = qobject_cast<TFormCoordinateProperties*>(modal);
             ASSERT_NE(dialog, nullptr);
             title = dialog->windowTitle();
             dialog->findChild<QLineEdit*>(QStringLiteral("EditXMin"))->setText(QStringLiteral("-5"));
             if (ok) return dialog->Button1Click();
-            AnswerFontDialogWithColor(9);
+            const NextModal fonts = AnswerFontDialogWithColor(9);
             dialog->findChild<QPushButton*>(QStringLiteral("ButtonFontTop"))->click();
             dialog->Button2Click();
         });
@@ -925,19 +925,19 @@ TEST_F(DocWindow, LabelDialogsPlaceAndEditALabelWithItsLook) {
 
     // Cancelled: no label, and the mode still ends.
     w->SetMouseMode(1);
-    whenModal([](QWidget* modal) { qobject_cast<TFormAddLabel*>(modal)->Button2Click(); });
+    const NextModal cancel([](QWidget* modal) { qobject_cast<TFormAddLabel*>(modal)->Button2Click(); });
     QTest::mouseClick(plane(), Qt::LeftButton, Qt::NoModifier, at);
     EXPECT_TRUE(w->Labels().empty());
     EXPECT_EQ(w->GetMouseMode(), 0);
 
     w->SetMouseMode(1);
-    whenModal([&](QWidget* modal) {
+    const NextModal place([&](QWidget* modal) {
         auto* dialog = qobject_cast<TFormAddLabel*>(modal);
         ASSERT_NE(dialog, nullptr);
         memo(dialog)->setPlainText(QStringLiteral("  Peak\nvalue \n"));
         dialog->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->click();
         dialog->findChild<TColorBox*>(QStringLiteral("ColorBox1"))->setCurrentIndex(11);
-        AnswerFontDialogWithColor(9);
+        const NextModal fonts = AnswerFontDialogWithColor(9);
         dialog->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
         dialog->Button1Click();
     });
@@ -956,7 +956,7 @@ TEST_F(DocWindow, LabelDialogsPlaceAndEditALabelWithItsLook) {
     // "Edit Label" from the label's pop-up: loaded from the label, written back into it.
     w->LabelMouseDown(label, Qt::RightButton);
     QString loaded;
-    whenModal([&](QWidget* modal) {
+    const NextModal edit([&](QWidget* modal) {
         auto* dialog = qobject_cast<TFormEditLabel*>(modal);
         ASSERT_NE(dialog, nullptr);
         loaded = memo(dialog)->toPlainText();
@@ -999,7 +999,7 @@ TEST_F(DocWindow, CalculatorMenusUpdateMemoriesThroughTheDialog) {
         {update, 0, "", "7", false},
     };
     for (const auto& step : steps) {
-        whenModal([&](QWidget* modal) {
+        const NextModal answer([&](QWidget* modal) {
             auto* dialog = qobject_cast<TFormUpdateVarMem*>(modal);
             ASSERT_NE(dialog, nullptr);
             auto* names = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"));

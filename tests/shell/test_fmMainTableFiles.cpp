@@ -5,7 +5,7 @@
 #include "editors/fmImportTable.h"
 #include "platform/ZMRadioGroup.h"
 #include "plot/ZMMemoryListBox.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, ImportTableAppendsTheTableShownAndOpensTheEditorOnIt) {
         return false;
     };
     const auto answerImport = [&](bool ok) {
-        whenModal([&, ok](QWidget* modal) {
+        return NextModal([&, ok](QWidget* modal) {
             auto* import = qobject_cast<TFormImportTable*>(modal);
             ASSERT_NE(import, nullptr);
             if (!ok) {
@@ -49,13 +49,17 @@ TEST_F(MainWindowTest, ImportTableAppendsTheTableShownAndOpensTheEditorOnIt) {
         });
     };
 
-    answerImport(false);
-    Trigger(QStringLiteral("ActionImportTable"));
+    {
+        const NextModal cancel = answerImport(false);
+        Trigger(QStringLiteral("ActionImportTable"));
+    }
     EXPECT_EQ(doc->Memory->Count(), 1u);
     EXPECT_TRUE(edited.empty());
 
-    answerImport(true);
-    Trigger(QStringLiteral("ActionImportTable"));
+    {
+        const NextModal read = answerImport(true);
+        Trigger(QStringLiteral("ActionImportTable"));
+    }
     ASSERT_EQ(doc->Memory->Count(), 2u);
     EXPECT_EQ(doc->MemoryListBox1->count(), 2);
     EXPECT_EQ(edited, std::vector<int>{1});
@@ -75,7 +79,7 @@ TEST_F(MainWindowTest, ExportTableWritesTheFirstTableGraphOrSaysThereIsNone) {
     doc->Memory->AddTable(first);
     doc->Memory->AddTable(second);
     const QString path = Path(QStringLiteral("out.csv"));
-    whenModal([&](QWidget* modal) {
+    const NextModal answer([&](QWidget* modal) {
         auto* dialog = qobject_cast<TFormExportTable*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex(), 0);

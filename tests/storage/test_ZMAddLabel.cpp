@@ -75,7 +75,7 @@ TEST(AddLabel, BadValuesRaiseTheExactMessage) {
     const Case cases[] = {
         {"<Color>clRed</Color>", "'clRed' is not a valid integer value"},
         {"<Transparent>true</Transparent>", "'true' is not a valid integer value"},
-        {"<x>1,5</x>", "'1,5' is not a valid floating point value"},
+        {"<x>1;5</x>", "'1;5' is not a valid floating point value"},
         {"<y>INF</y>", "'INF' is not a valid floating point value"},
         {"<Font><Height>big</Height></Font>", "'big' is not a valid integer value"},
     };

@@ -106,14 +106,11 @@ TEST(TableFile, TextAndCsvLinesSplitAtTheFirstBlankOrComma) {
         {F::Text, QLocale::English, "1 2\r\r\n3\r4\r\n", {{1, 2}}},
         // A blank after the comma, none before it; a third number; a blank instead of a comma.
         {F::Csv, QLocale::English, "1, 2\r\n 3 ,4 \r\n1,2,3\r\n5 6\r\n,7\r\n8,\r\n", {{1, 2}, {3, 4}}},
-        // Under a decimal comma: the locale's separator or "." in the y text, "." in the x text.
-        {F::Csv, QLocale::German, "1.5,2.5\r\n1,2,5\r\n1,5,2,5\r\n", {{1.5, 2.5}, {1, 2.5}}},
-        {F::Text, QLocale::German, "1,5  2,5\r\n1.5  2.5\r\n", {{1.5, 2.5}}},
         // The marker reads as no number.
         {F::Text, QLocale::English, "-99999.999 1\r\n1 -99999.999\r\n-99999.998 1\r\n", {{-99999.998, 1}}},
         {F::Csv, QLocale::English, "-99999.999,1\r\n2,-99999.9990\r\n", {}},
         // Non-numbers: infinities, NaN, group separators, hexadecimal, an exponent without digits.
-        {F::Text, QLocale::English, "inf 1\r\n1 nan\r\nINF 1\r\n1,000 2\r\n0x10 1\r\n1e 2\r\n1e3 2\r\n", {{1000, 2}}},
+        {F::Text, QLocale::English, "inf 1\r\n1 nan\r\nINF 1\r\n1,000.5 2\r\n0x10 1\r\n1e 2\r\n1e3 2\r\n", {{1000, 2}}},
         {F::Csv, QLocale::German, "1.000,5 2\r\n1.234.5,2\r\nNAN,1\r\n", {}},
     };
     for (const auto& c : cases) {
@@ -121,6 +118,29 @@ TEST(TableFile, TextAndCsvLinesSplitAtTheFirstBlankOrComma) {
         const std::unique_ptr<TTableObj> t = ReadTableFile(c.format, Bytes(c.bytes));
         ASSERT_NE(t, nullptr);
         EXPECT_EQ(t->Points, c.points) << FormatName(c.format) << " " << c.bytes;
+    }
+}
+
+TEST(TableFile, ReadingTakesEitherDecimalSeparatorWhateverTheLocale) {
+    const struct {
+        F format;
+        const char* bytes;
+        Points points;
+    } cases[] = {
+        {F::Xml, "<TableObj><L><TableElemObj><x>1,5</x><y>-2.5</y></TableElemObj>"
+                 "<TableElemObj><x>1.5</x><y>-2,5</y></TableElemObj></L></TableObj>",
+         {{1.5, -2.5}, {1.5, -2.5}}},
+        {F::Text, "1,5  -2.5\r\n1.5  -2,5\r\n1,5  -2,5\r\n1,000  2\r\n", {{1.5, -2.5}, {1.5, -2.5}, {1.5, -2.5}, {1, 2}}},
+        // A comma always splits a CSV line, so its numbers take only "."; a comma more skips the line.
+        {F::Csv, "1.5,-2.5\r\n1,5,-2.5\r\n1.5,-2,5\r\n", {{1.5, -2.5}}},
+    };
+    for (QLocale::Language language : {QLocale::C, QLocale::English, QLocale::German, QLocale::French}) {
+        ScopedLocale locale(language);
+        for (const auto& c : cases) {
+            const std::unique_ptr<TTableObj> t = ReadTableFile(c.format, Bytes(c.bytes));
+            ASSERT_NE(t, nullptr);
+            EXPECT_EQ(t->Points, c.points) << FormatName(c.format) << " " << language << " " << c.bytes;
+        }
     }
 }
 

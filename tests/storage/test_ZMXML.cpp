@@ -236,7 +236,7 @@ TEST(XmlGraphList, BadValuesRaiseTheExactMessage) {
          "' 1 ' is not a valid integer value"},
         {"<FunctionObj><PlotParameter><Steps>5000000000</Steps></PlotParameter></FunctionObj>",
          "'5000000000' is not a valid integer value"},
-        {"<FunctionObj><Interval><Min>1,5</Min></Interval></FunctionObj>", "'1,5' is not a valid floating point value"},
+        {"<FunctionObj><Interval><Min>1;5</Min></Interval></FunctionObj>", "'1;5' is not a valid floating point value"},
         {"<FunctionObj><Interval><Max>NAN</Max></Interval></FunctionObj>", "'NAN' is not a valid floating point value"},
         {"<FunctionObj><Exp><b>x</b></Exp></FunctionObj>", "Element does not contain a single text node"},
         {"<FunctionObj><FunctionObjType>1<!--c--></FunctionObjType></FunctionObj>",
@@ -262,21 +262,30 @@ TEST(XmlGraphList, FailedReadLeavesNoPartialList) {
     EXPECT_EQ(current.Count(), 7u);
 }
 
-TEST(XmlGraphList, DecimalSeparatorOfTheLocale) {
+TEST(XmlGraphList, WritesTheLocalesDecimalSeparatorAndReadsEitherInEveryLocale) {
     TMemory m;
     TTableObj t;
     t.AddPoint(2.5, 1e-5);
+    t.Interval = TInterval::CreateRange(1, -0.5, 7.25);
     m.AddTable(t);
     std::string comma;
+    std::string point;
     {
         ScopedLocale de(QLocale::German);
         comma = written(m);
         EXPECT_NE(comma.find("<x>2,5</x>"), std::string::npos);
         EXPECT_NE(comma.find("<y>1E-5</y>"), std::string::npos);
-        expectSameMemory(m, *readBack(comma));
+        EXPECT_NE(comma.find("<Min>-0,5</Min>"), std::string::npos);
     }
-    ScopedLocale c(QLocale::C);
-    EXPECT_EQ(errorOf([&] { (void)readBack(comma); }), "'2,5' is not a valid floating point value");
+    {
+        ScopedLocale c(QLocale::C);
+        point = written(m);
+        EXPECT_NE(point.find("<x>2.5</x>"), std::string::npos);
+    }
+    for (QLocale::Language language : {QLocale::C, QLocale::German, QLocale::French}) {
+        ScopedLocale locale(language);
+        for (const std::string* text : {&comma, &point}) expectSameMemory(m, *readBack(*text));
+    }
 }
 
 }  // namespace

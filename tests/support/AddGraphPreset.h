@@ -1,6 +1,6 @@
 #pragma once
 // For tests of the commands that open the add-graph dialog preset: records what the next add-graph
-// dialog opens with and answers it with OK or Cancel (see ModalWatch.h).
+// dialog opens with and answers it with OK or Cancel (see NextModal.h).
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -8,10 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "editors/fmAddGraph.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 
 struct AddGraphPreset {
     std::string Exp = "-";
@@ -22,9 +23,9 @@ struct AddGraphPreset {
     QStringList RegionBox;          // its fields: minimum and maximum of X, then of Y
 };
 
-// `seen` must outlive the dialog.
-inline void AnswerAddGraph(AddGraphPreset& seen, bool ok) {
-    whenModal([&seen, ok](QWidget* modal) {
+// The answer for a NextModal; `seen` must outlive the dialog.
+inline std::function<void(QWidget*)> AddGraphAnswer(AddGraphPreset& seen, bool ok) {
+    return [&seen, ok](QWidget* modal) {
         auto* dialog = qobject_cast<TFormAddGraph*>(modal);
         ASSERT_NE(dialog, nullptr);
         seen.Exp = dialog->PresetExp;
@@ -35,5 +36,5 @@ inline void AnswerAddGraph(AddGraphPreset& seen, bool ok) {
         for (const char* name : {"Edit8", "Edit9", "Edit10", "Edit11"})
             seen.RegionBox << dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
         ok ? dialog->Button1Click() : dialog->Button2Click();
-    });
+    };
 }

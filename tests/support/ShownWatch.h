@@ -1,7 +1,7 @@
 #pragma once
 // For tests of a dialog that opens another modal window from a button: while a ShownWatch lives,
 // each window of type W that is shown is handed to `fn` and then closed from its own modal loop.
-// Unlike whenModal, nothing outlives the watch, so a button that opens nothing leaves no timer.
+// Nothing outlives the watch, so a button that opens nothing leaves no timer.
 
 #include <QApplication>
 #include <QEvent>

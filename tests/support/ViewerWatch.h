@@ -3,7 +3,7 @@
 // shows modally.
 
 #include "output/fmSlideShow.h"
-#include "support/ModalWatch.h"
+#include "support/NextModal.h"
 
 #include <QTest>
 
@@ -17,10 +17,11 @@ inline bool WaitForViewerTick(const TFormSlideShow& viewer) {
     return QTest::qWaitFor([&viewer] { return !viewer.Timer1.isActive(); }, 5000);
 }
 
-// Calls `look` with the next viewer shown modally, once its first tick has run, then closes it
-// with Esc. Start it right before the command that shows the viewer.
-inline void whenViewerShows(std::function<void(TFormSlideShow&)> look) {
-    whenModal([look = std::move(look)](QWidget* modal) {
+// While the returned watch lives, calls `look` with the next viewer shown modally, once its
+// first tick has run, then closes it with Esc. Make it right before the command that shows the
+// viewer.
+inline NextModal whenViewerShows(std::function<void(TFormSlideShow&)> look) {
+    return NextModal([look = std::move(look)](QWidget* modal) {
         auto* viewer = qobject_cast<TFormSlideShow*>(modal);
         if (!viewer) {
             ADD_FAILURE() << "another modal window: " << modal->metaObject()->className();
