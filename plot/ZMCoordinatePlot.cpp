@@ -366,6 +366,9 @@ bool Failed(double f) { return std::isnan(f); }
 
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
+// The bits in which a and b differ: none for SameBits; combines without branches.
+std::uint64_t DiffBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) ^ std::bit_cast<std::uint64_t>(b); }
+
 // A cell of the implicit curve's subdivision with what is known of f on it.
 struct ImplicitCell {
     double xa, ya, xb, yb;
@@ -516,10 +519,10 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
         for (size_t back = 2; back <= std::min(splits.size(), kShareWindow + 1); ++back) {
             const SplitGrid& t = splits[splits.size() - back];
             // without branches: whether a neighbour shares an edge is anybody's guess
-            const bool left = (s.at[1][0] == kAsk) & SameBits(t.gx[2], s.gx[0]) & SameBits(t.gy[0], s.gy[0]) &
-                              SameBits(t.gy[2], s.gy[2]);
-            const bool top = (s.at[0][1] == kAsk) & SameBits(t.gy[2], s.gy[0]) & SameBits(t.gx[0], s.gx[0]) &
-                             SameBits(t.gx[2], s.gx[2]);
+            const bool left = (s.at[1][0] == kAsk) &
+                              ((DiffBits(t.gx[2], s.gx[0]) | DiffBits(t.gy[0], s.gy[0]) | DiffBits(t.gy[2], s.gy[2])) == 0);
+            const bool top = (s.at[0][1] == kAsk) &
+                             ((DiffBits(t.gy[2], s.gy[0]) | DiffBits(t.gx[0], s.gx[0]) | DiffBits(t.gx[2], s.gx[2])) == 0);
             s.at[1][0] = left ? t.at[1][2] : s.at[1][0];
             s.at[0][1] = top ? t.at[2][1] : s.at[0][1];
             s.g[0][1] = top ? t.g[2][1] : s.g[0][1];
