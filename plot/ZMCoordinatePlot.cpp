@@ -135,6 +135,12 @@ public:
     void To(double x, double y) {
         const std::array<double, 2> from = at_, to = Position(x, y);
         at_ = to;
+        if (Inside(to[0], to[1]) && Inside(from[0], from[1])) {  // nothing to cut
+            if (!penThere_) map_.MoveTo(PixelAt(from[0], from[1]));
+            map_.LineTo(PixelAt(to[0], to[1]));
+            penThere_ = true;
+            return;
+        }
         double t0, t1;
         if (!ClipSegment(from[0], from[1], to[0], to[1], box_, t0, t1)) {
             penThere_ = false;
