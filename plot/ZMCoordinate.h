@@ -28,8 +28,11 @@ struct TScreenMapping {
     bool xLeftToRight, yBottomToTop;
     // The pixel column of x and the row of y: cut towards zero and held within 2^30 either
     // way (headroom for the offsets callers add); not a number lands on 0.
-    int X(double x) const { return Pixel(xLeftToRight ? l + (x - xmin) * kx : r - (x - xmin) * kx); }
-    int Y(double y) const { return Pixel(yBottomToTop ? b - (y - ymin) * ky : t + (y - ymin) * ky); }
+    int X(double x) const { return Pixel(PosX(x)); }
+    int Y(double y) const { return Pixel(PosY(y)); }
+    // The same positions before they are cut to whole pixels.
+    double PosX(double x) const { return xLeftToRight ? l + (x - xmin) * kx : r - (x - xmin) * kx; }
+    double PosY(double y) const { return yBottomToTop ? b - (y - ymin) * ky : t + (y - ymin) * ky; }
     TPoint operator()(double x, double y) const { return {X(x), Y(y)}; }
     static constexpr int kPixelLimit = 1 << 30;
     static int Pixel(double v) {

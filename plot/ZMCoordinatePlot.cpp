@@ -45,6 +45,9 @@ public:
         const TPoint p = (*this)(x, y);
         canvas_.LineTo(p.x, p.y);
     }
+    void MoveTo(TPoint p) const { canvas_.MoveTo(p.x, p.y); }
+    void LineTo(TPoint p) const { canvas_.LineTo(p.x, p.y); }
+    const TScreenMapping& Mapping() const { return map_; }
     // Separate segments in pixels, each from its first point to its second. With an opaque
     // pen the order does not change the pixels; a joinable pen draws them in the order that
     // continues the pen's path most often.
@@ -81,22 +84,114 @@ private:
     bool joinable_;
 };
 
-void SmoothArc(const WorldMap& map, const TTableElemObj& a, const TTableElemObj& b, const TTableElemObj& c) {
+// A box [x0, x1] x [y0, y1], in world units or in pixel positions.
+struct Box {
+    double x0, x1, y0, y1;
+};
+
+// The part of the segment from (x0, y0) to (x1, y1) within the box: false
+// when none of it is, else the parameters 0 <= t0 <= t1 <= 1 of its ends along the segment.
+bool ClipSegment(double x0, double y0, double x1, double y1, const Box& box, double& t0, double& t1) {
+    if ((x0 < box.x0 && x1 < box.x0) || (x0 > box.x1 && x1 > box.x1) || (y0 < box.y0 && y1 < box.y0) ||
+        (y0 > box.y1 && y1 > box.y1))
+        return false;
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return false;
+    const double dx = x1 - x0, dy = y1 - y0;
+    t0 = 0;
+    t1 = 1;
+    // one side: the points p * t <= q lie on its inner side
+    const auto side = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double r = q / p;
+        if (p < 0) {
+            if (r > t1) return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) return false;
+            t1 = std::min(t1, r);
+        }
+        return true;
+    };
+    return side(-dx, x0 - box.x0) && side(dx, box.x1 - x0) && side(-dy, y0 - box.y0) && side(dy, box.y1 - y0);
+}
+
+// A path of world points drawn as far as it lies within the plot frame: each segment is cut
+// at the frame, and a point outside it starts no line of its own.
+class FramePath {
+public:
+    explicit FramePath(const WorldMap& map) : map_(map) {
+        const TScreenMapping& m = map.Mapping();
+        // pixel positions that fall on the frame's columns and rows when cut
+        box_ = {m.l, m.r + 1, m.t, m.b + 1};
+    }
+
+    // A new piece starting at (x, y).
+    void Start(double x, double y) {
+        at_ = Position(x, y);
+        penThere_ = Inside(at_[0], at_[1]);
+        if (penThere_) map_.MoveTo(PixelAt(at_[0], at_[1]));
+    }
+    // The segment from the last point to (x, y).
+    void To(double x, double y) {
+        const std::array<double, 2> from = at_, to = Position(x, y);
+        at_ = to;
+        if (Inside(to[0], to[1]) && Inside(from[0], from[1])) {  // nothing to cut
+            if (!penThere_) map_.MoveTo(PixelAt(from[0], from[1]));
+            map_.LineTo(PixelAt(to[0], to[1]));
+            penThere_ = true;
+            return;
+        }
+        double t0, t1;
+        if (!ClipSegment(from[0], from[1], to[0], to[1], box_, t0, t1)) {
+            penThere_ = false;
+            return;
+        }
+        const double dx = to[0] - from[0], dy = to[1] - from[1];
+        if (!penThere_ || t0 > 0) map_.MoveTo(t0 > 0 ? PixelAt(from[0] + t0 * dx, from[1] + t0 * dy) : PixelAt(from[0], from[1]));
+        map_.LineTo(t1 < 1 ? PixelAt(from[0] + t1 * dx, from[1] + t1 * dy) : PixelAt(to[0], to[1]));
+        penThere_ = t1 == 1;
+    }
+
+private:
+    std::array<double, 2> Position(double x, double y) const {
+        const TScreenMapping& m = map_.Mapping();
+        return {m.PosX(x), m.PosY(y)};
+    }
+    bool Inside(double px, double py) const { return px >= box_.x0 && px <= box_.x1 && py >= box_.y0 && py <= box_.y1; }
+    // A position within the box, cut to the pixel of the frame it falls on.
+    TPoint PixelAt(double px, double py) const {
+        const auto cut = [](double v, double lo, double hi) {
+            return std::max(static_cast<int>(lo), std::min(TScreenMapping::Pixel(v), static_cast<int>(hi) - 1));
+        };
+        return {cut(px, box_.x0, box_.x1), cut(py, box_.y0, box_.y1)};
+    }
+
+    const WorldMap& map_;
+    Box box_{};
+    std::array<double, 2> at_{};
+    bool penThere_ = false;  // the pen stands on the last point
+};
+
+void SmoothArc(FramePath& path, const TTableElemObj& a, const TTableElemObj& b, const TTableElemObj& c) {
     const double sx = (a.x + b.x) / 2, sy = (a.y + b.y) / 2;
     const double ex = (b.x + c.x) / 2, ey = (b.y + c.y) / 2;
-    map.MoveTo(sx, sy);
+    path.Start(sx, sy);
     for (double t = 0; t <= 1; t += 0.1) {
         const double u = 1 - t;
-        map.LineTo(u * u * sx + 2 * t * u * b.x + t * t * ex, u * u * sy + 2 * t * u * b.y + t * t * ey);
+        path.To(u * u * sx + 2 * t * u * b.x + t * t * ex, u * u * sy + 2 * t * u * b.y + t * t * ey);
     }
 }
 
 }  // namespace
 
-// Join-or-skip state of a sampled curve: a good sample joins the previous one unless that
-// one was broken; every sample becomes the previous one, broken or not.
+// Join-or-skip state of a sampled curve. A sample in the view is broken where it fails or
+// jumps too far from the previous one; a sample outside it only where it fails, but no
+// segment spans a jump. A good sample joins the previous one unless that one was broken
+// or the two lie too far apart, as far as the segment between them lies within the frame.
+// Every sample becomes the previous one, broken or not.
 struct TCoordinate::Sampler {
-    const WorldMap& map;
+    FramePath path;
+    const TCoordinateSettings& view;
     double gapX;
     double gapY;
     bool first = true;
@@ -104,13 +199,16 @@ struct TCoordinate::Sampler {
     double px = 0;
     double py = 0;
 
-    void Sample(double x, double y, bool broken) {
-        if (!first && !broken && (std::abs(x - px) >= gapX || std::abs(y - py) >= gapY)) broken = true;
+    void Sample(double x, double y, bool failed) {
+        const bool jump = !first && (std::abs(x - px) >= gapX || std::abs(y - py) >= gapY);
+        const bool inView = x >= view.XInterval.Min && x <= view.XInterval.Max && y >= view.YInterval.Min &&
+                            y <= view.YInterval.Max;
+        const bool broken = failed || (jump && inView);
         if (!broken) {
-            if (prevBroken)
-                map.MoveTo(x, y);
+            if (prevBroken || jump)
+                path.Start(x, y);
             else
-                map.LineTo(x, y);
+                path.To(x, y);
         }
         prevBroken = broken;
         px = x;
@@ -118,12 +216,6 @@ struct TCoordinate::Sampler {
         first = false;
     }
 };
-
-namespace {
-
-bool OutsideRange(double v, double lo, double hi) { return v > hi || v < lo; }
-
-}  // namespace
 
 namespace {
 
@@ -141,7 +233,7 @@ int32_t CurveSteps(int32_t steps, int width, int height) {
 // Region cells are no smaller than a pixel: at most one per pixel of the box's extent.
 int32_t RegionSteps(int32_t steps, double worldExtent, double pixelsPerUnit) {
     const double pixels = std::floor(std::abs(worldExtent * pixelsPerUnit));
-    return pixels >= steps ? steps : std::max(1, static_cast<int32_t>(pixels));
+    return !(pixels < steps) ? steps : std::max(1, static_cast<int32_t>(pixels));
 }
 
 // The values a sampling loop gives its variable: start, then one step more while keep
@@ -246,7 +338,6 @@ void TCoordinate::DrawExplicit(TFunctionObj& graph, TOperatorLib& operatorLib, T
     const double dy = (s.YInterval.Max - s.YInterval.Min) / steps;
     // The free variable runs across its own axis; the formula gives the other coordinate.
     const TInterval& range = xOfY ? s.YInterval : s.XInterval;
-    const TInterval& valueRange = xOfY ? s.XInterval : s.YInterval;
     const double step = xOfY ? dy : dx;
     if (!(step > 0)) return;
     TExpCal e(graph.Exp, operatorLib, varMemory, constMemory);
@@ -257,7 +348,7 @@ void TCoordinate::DrawExplicit(TFunctionObj& graph, TOperatorLib& operatorLib, T
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
+    Sampler smp{FramePath(map), s, pp.MaxGap * dx, pp.MaxGap * dy};
     auto sweep = Sweep(start, step, [&](double v) { return v <= range.Max && (!restricted || v <= in.Max); });
     std::vector<double> vs(kChunk);
     Batch f{e};
@@ -266,11 +357,10 @@ void TCoordinate::DrawExplicit(TFunctionObj& graph, TOperatorLib& operatorLib, T
         EvaluationCount += n;
         for (size_t i = 0; i < n; ++i) {
             const double w = f.values[i];
-            const bool broken = !f.ok[i] || OutsideRange(w, valueRange.Min, valueRange.Max);
             if (xOfY)
-                smp.Sample(w, vs[i], broken);
+                smp.Sample(w, vs[i], !f.ok[i]);
             else
-                smp.Sample(vs[i], w, broken);
+                smp.Sample(vs[i], w, !f.ok[i]);
         }
     }
     varMemory.SetValueAt(slot, sweep.v);
@@ -294,7 +384,7 @@ void TCoordinate::DrawParametric(TFunctionObj& graph, TOperatorLib& operatorLib,
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
+    Sampler smp{FramePath(map), s, pp.MaxGap * dx, pp.MaxGap * dy};
     auto sweep = Sweep(in.Min, dt, [&](double t) { return t <= in.Max; });
     std::vector<double> ts(kChunk);
     Batch fx{ex}, fy{ey};
@@ -303,10 +393,7 @@ void TCoordinate::DrawParametric(TFunctionObj& graph, TOperatorLib& operatorLib,
         fy.Run(slot, ts.data(), n);
         EvaluationCount += 2 * n;
         for (size_t i = 0; i < n; ++i) {
-            const double x = fx.values[i], y = fy.values[i];
-            smp.Sample(x, y,
-                       !fx.ok[i] || !fy.ok[i] || OutsideRange(x, s.XInterval.Min, s.XInterval.Max) ||
-                           OutsideRange(y, s.YInterval.Min, s.YInterval.Max));
+            smp.Sample(fx.values[i], fy.values[i], !fx.ok[i] || !fy.ok[i]);
         }
     }
     varMemory.SetValueAt(slot, sweep.v);
@@ -331,7 +418,7 @@ void TCoordinate::DrawPolar(TFunctionObj& graph, TOperatorLib& operatorLib, TVar
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    Sampler smp{map, pp.MaxGap * dx, pp.MaxGap * dy};
+    Sampler smp{FramePath(map), s, pp.MaxGap * dx, pp.MaxGap * dy};
     auto sweep = Sweep(start, da, [&](double a) { return a <= amax; });
     std::vector<double> as(kChunk), xs(kChunk), ys(kChunk);
     Batch f{e};
@@ -348,10 +435,7 @@ void TCoordinate::DrawPolar(TFunctionObj& graph, TOperatorLib& operatorLib, TVar
             xs[i] = x;
             ys[i] = y;
         }
-        for (size_t i = 0; i < n; ++i)
-            smp.Sample(xs[i], ys[i],
-                       !f.ok[i] || OutsideRange(xs[i], s.XInterval.Min, s.XInterval.Max) ||
-                           OutsideRange(ys[i], s.YInterval.Min, s.YInterval.Max));
+        for (size_t i = 0; i < n; ++i) smp.Sample(xs[i], ys[i], !f.ok[i]);
     }
     varMemory.SetValueAt(slot, sweep.v);
     RestoreCanvas();
@@ -365,6 +449,9 @@ constexpr double kFailed = std::numeric_limits<double>::quiet_NaN();
 bool Failed(double f) { return std::isnan(f); }
 
 bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+// The bits in which a and b differ: none for SameBits; combines without branches.
+std::uint64_t DiffBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) ^ std::bit_cast<std::uint64_t>(b); }
 
 // A cell of the implicit curve's subdivision with what is known of f on it.
 struct ImplicitCell {
@@ -516,10 +603,10 @@ ImplicitLevel ImplicitTrace::Split(std::vector<ImplicitCell> cells, int depth, s
         for (size_t back = 2; back <= std::min(splits.size(), kShareWindow + 1); ++back) {
             const SplitGrid& t = splits[splits.size() - back];
             // without branches: whether a neighbour shares an edge is anybody's guess
-            const bool left = (s.at[1][0] == kAsk) & SameBits(t.gx[2], s.gx[0]) & SameBits(t.gy[0], s.gy[0]) &
-                              SameBits(t.gy[2], s.gy[2]);
-            const bool top = (s.at[0][1] == kAsk) & SameBits(t.gy[2], s.gy[0]) & SameBits(t.gx[0], s.gx[0]) &
-                             SameBits(t.gx[2], s.gx[2]);
+            const bool left = (s.at[1][0] == kAsk) &
+                              ((DiffBits(t.gx[2], s.gx[0]) | DiffBits(t.gy[0], s.gy[0]) | DiffBits(t.gy[2], s.gy[2])) == 0);
+            const bool top = (s.at[0][1] == kAsk) &
+                             ((DiffBits(t.gy[2], s.gy[0]) | DiffBits(t.gx[0], s.gx[0]) | DiffBits(t.gx[2], s.gx[2])) == 0);
             s.at[1][0] = left ? t.at[1][2] : s.at[1][0];
             s.at[0][1] = top ? t.at[2][1] : s.at[0][1];
             s.g[0][1] = top ? t.g[2][1] : s.g[0][1];
@@ -653,12 +740,8 @@ void DrawImplicitLeaves(const WorldMap& map, const std::vector<ImplicitLevel>& l
 }
 
 // The clipped box of a relation: the view, narrowed by restricted intervals.
-struct WorldBox {
-    double x0, x1, y0, y1;
-};
-
-WorldBox RelationBox(const TCoordinateSettings& s, const TFunctionObj& g) {
-    WorldBox b{s.XInterval.Min, s.XInterval.Max, s.YInterval.Min, s.YInterval.Max};
+Box RelationBox(const TCoordinateSettings& s, const TFunctionObj& g) {
+    Box b{s.XInterval.Min, s.XInterval.Max, s.YInterval.Min, s.YInterval.Max};
     if (g.Interval.Min < g.Interval.Max) {
         b.x0 = std::max(g.Interval.Min, s.XInterval.Min);
         b.x1 = std::min(g.Interval.Max, s.XInterval.Max);
@@ -675,7 +758,7 @@ WorldBox RelationBox(const TCoordinateSettings& s, const TFunctionObj& g) {
 void TCoordinate::DrawImplicitCurve(TFunctionObj& graph, TOperatorLib& operatorLib, TVarMemory& varMemory,
                                     TVarMemory& constMemory) {
     TExpCal e(graph.Exp, operatorLib, varMemory, constMemory);
-    const WorldBox b = RelationBox(Settings, graph);
+    const Box b = RelationBox(Settings, graph);
     if (!(b.x0 < b.x1) || !(b.y0 < b.y1)) return;
     const TScreenMapping screen = ScreenMapping();
     const TPoint p1 = screen(b.x0, b.y1);
@@ -718,26 +801,30 @@ void TCoordinate::DrawImplicitCurve(TFunctionObj& graph, TOperatorLib& operatorL
 
 namespace {
 
-// A filled box in pixels, [l, r) x [t, b) as the canvas fills a rectangle.
-struct PixelBox {
-    int l, t, r, b;
+// Pixels lo .. hi - 1 along one axis, as the canvas fills a rectangle.
+struct Span {
+    int lo, hi;
+    bool Empty() const { return lo >= hi; }
 };
 
-PixelBox Filled(int x1, int y1, int x2, int y2) {
-    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-}
+// The pixels between two edges given in either order, cut to those of clip.
+Span Between(int a, int b, Span clip) { return {std::max(std::min(a, b), clip.lo), std::min(std::max(a, b), clip.hi)}; }
 
 }  // namespace
 
 void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operatorLib, TVarMemory& varMemory,
                                      TVarMemory& constMemory) {
     TExpCal e("(" + graph.Exp + ")" + graph.AddExp, operatorLib, varMemory, constMemory);
-    const WorldBox b = RelationBox(Settings, graph);
+    const Box b = RelationBox(Settings, graph);
     const TPlotParameter& pp = graph.PlotParameter;
     if (pp.StepsOnX < 1 || pp.StepsOnY < 1) return;
+    // a box whose extent is beyond the largest double holds no cells
+    if (!std::isfinite(b.x1 - b.x0) || !std::isfinite(b.y1 - b.y0)) return;
     const TScreenMapping screen = ScreenMapping();
-    const double cx = (b.x1 - b.x0) / RegionSteps(pp.StepsOnX, b.x1 - b.x0, screen.kx);
-    const double cy = (b.y1 - b.y0) / RegionSteps(pp.StepsOnY, b.y1 - b.y0, screen.ky);
+    const int32_t nx = RegionSteps(pp.StepsOnX, b.x1 - b.x0, screen.kx);
+    const int32_t ny = RegionSteps(pp.StepsOnY, b.y1 - b.y0, screen.ky);
+    const double cx = (b.x1 - b.x0) / nx;
+    const double cy = (b.y1 - b.y0) / ny;
     if (!(cx > 0) || !(cy > 0)) return;
     graph.GraphStyle.LineWidth = 0;
     graph.GraphStyle.LineStyle = psClear;
@@ -746,19 +833,16 @@ void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operator
     const WorldMap map(canvas_, screen);
     const int sx = Settings.XAxesDirection == 0 ? -1 : 1;
     const int sy = Settings.YAxesDirection == 1 ? -1 : 1;
-    // The grid nodes of a row, the same for every row, and their cells' pixel columns.
-    std::vector<double> xs;
-    for (double x = b.x0; x <= b.x1;) {
-        xs.push_back(x);
-        const double next = x + cx;
-        if (!(next > x)) break;
-        x = next;
-    }
-    std::vector<int> left(xs.size()), right(xs.size());
-    for (size_t i = 0; i < xs.size(); ++i) {
-        left[i] = map(xs[i] - cx / 2, b.y0).x + sx;
-        right[i] = map(xs[i] + cx / 2, b.y0).x;
-    }
+    // Every fill is cut to the box's pixels: from the edge columns and rows of the box to
+    // the far side of the opposite ones.
+    const auto edges = [](int p, int q) { return Span{std::min(p, q), std::max(p, q) + 1}; };
+    const Span clipX = edges(map.X(b.x0), map.X(b.x1)), clipY = edges(map.Y(b.y0), map.Y(b.y1));
+    // The grid nodes of a row, the same for every row, and their cells' pixel columns. Node k
+    // lies k cells from the box's edge, so a set symmetric about a node is shaded so.
+    std::vector<double> xs(static_cast<size_t>(nx) + 1);
+    for (size_t k = 0; k < xs.size(); ++k) xs[k] = b.x0 + static_cast<double>(k) * cx;
+    std::vector<Span> columns(xs.size());
+    for (size_t i = 0; i < xs.size(); ++i) columns[i] = Between(map.X(xs[i] - cx / 2) + sx, map.X(xs[i] + cx / 2), clipX);
     // Neighbouring cells of a row drawn as one box give the same pixels when filling twice
     // changes nothing (copy mode; hatching is aligned to the image).
     const bool joinCells = canvas_.Pen().Mode == pmCopy;
@@ -767,34 +851,31 @@ void TCoordinate::DrawRelationRegion(TFunctionObj& graph, TOperatorLib& operator
     std::vector<double> values(xs.size());
     std::vector<uint8_t> ok(xs.size());
     const zm::TBatchVariable bound{xSlot, xs.data()};
-    for (double y = b.y0; y <= b.y1;) {
+    for (int32_t j = 0; j <= ny; ++j) {
+        const double y = b.y0 + j * cy;
         varMemory.SetValueAt(ySlot, y);
         e.CalculateBatch({&bound, 1}, xs.size(), values.data(), ok.data());
         EvaluationCount += xs.size();
-        const int top = map(b.x0, y - cy / 2).y, bottom = map(b.x0, y + cy / 2).y + sy;
+        const Span row = Between(map.Y(y - cy / 2), map.Y(y + cy / 2) + sy, clipY);
+        if (row.Empty()) continue;
         bool open = false;
-        PixelBox run{};
+        Span run{};
         for (size_t i = 0; i < xs.size(); ++i) {
-            if (!ok[i] || values[i] == 0) continue;
+            const Span cell = columns[i];
+            if (!ok[i] || values[i] == 0 || cell.Empty()) continue;
             if (!joinCells) {
-                canvas_.Rectangle(left[i], top, right[i], bottom);
+                canvas_.Rectangle(cell.lo, row.lo, cell.hi, row.hi);
                 continue;
             }
-            const PixelBox cell = Filled(left[i], top, right[i], bottom);
-            if (cell.l >= cell.r || cell.t >= cell.b) continue;  // fills nothing
-            if (open && cell.l <= run.r && cell.r >= run.l) {
-                run.l = std::min(run.l, cell.l);
-                run.r = std::max(run.r, cell.r);
+            if (open && cell.lo <= run.hi && cell.hi >= run.lo) {
+                run = {std::min(run.lo, cell.lo), std::max(run.hi, cell.hi)};
                 continue;
             }
-            if (open) canvas_.Rectangle(run.l, run.t, run.r, run.b);
+            if (open) canvas_.Rectangle(run.lo, row.lo, run.hi, row.hi);
             run = cell;
             open = true;
         }
-        if (open) canvas_.Rectangle(run.l, run.t, run.r, run.b);
-        const double next = y + cy;
-        if (!(next > y)) break;
-        y = next;
+        if (open) canvas_.Rectangle(run.lo, row.lo, run.hi, row.hi);
     }
     varMemory.SetValueAt(xSlot, xs.back());
     RestoreCanvas();
@@ -806,20 +887,23 @@ void TCoordinate::DrawTable(const TTableObj& table) {
     SaveCanvas();
     table.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
+    FramePath path(map);
     const std::vector<TTableElemObj>& pts = table.Points;
-    map.MoveTo(pts[0].x, pts[0].y);
+    path.Start(pts[0].x, pts[0].y);
     if (table.Smooth != 1) {
-        for (const TTableElemObj& p : pts) map.LineTo(p.x, p.y);
+        for (const TTableElemObj& p : pts) path.To(p.x, p.y);
     } else if (pts.size() == 2) {
-        map.LineTo(pts[1].x, pts[1].y);
+        path.To(pts[1].x, pts[1].y);
     } else {
-        map.LineTo((pts[0].x + pts[1].x) / 2, (pts[0].y + pts[1].y) / 2);
-        for (size_t i = 0; i + 2 < pts.size(); ++i) SmoothArc(map, pts[i], pts[i + 1], pts[i + 2]);
-        map.LineTo(pts.back().x, pts.back().y);
+        path.To((pts[0].x + pts[1].x) / 2, (pts[0].y + pts[1].y) / 2);
+        for (size_t i = 0; i + 2 < pts.size(); ++i) SmoothArc(path, pts[i], pts[i + 1], pts[i + 2]);
+        path.To(pts.back().x, pts.back().y);
     }
     RestoreCanvas();
 }
 
 void TCoordinate::DrawSmoothSegment(const TTableElemObj& a, const TTableElemObj& b, const TTableElemObj& c) {
-    SmoothArc(WorldMap(*this), a, b, c);
+    const WorldMap map(*this);
+    FramePath path(map);
+    SmoothArc(path, a, b, c);
 }

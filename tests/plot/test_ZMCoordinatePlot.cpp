@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <functional>
@@ -33,6 +34,19 @@ std::vector<std::vector<TPoint>> Runs(const PlaneFixture& f) {
     }
     return runs;
 }
+
+// The plot frame in pixels, as the last mapping laid it out: columns l..r, rows t..b.
+struct Frame {
+    int l, t, r, b;
+    bool Holds(int x, int y) const { return x >= l && x <= r && y >= t && y <= b; }
+};
+
+Frame PlotFrame(const TCoordinate& plane) {
+    return {plane.MarginLeft, plane.MarginTop, plane.width() - plane.MarginRight, plane.height() - plane.MarginBottom};
+}
+
+// Whether a pixel of the picture is not the white background.
+bool Inked(const QImage& img, int x, int y) { return (img.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu; }
 
 size_t SegmentCount(const std::vector<std::vector<TPoint>>& runs) {
     size_t n = 0;
@@ -267,7 +281,8 @@ TEST(Plot, ImplicitCurveAndRelationRegion) {
     }
 
     // cells: neighbouring rectangles touch (one pixel widened on one side), so a row of
-    // drawn cells is one box from the first cell's widened side to the last cell's far side
+    // drawn cells is one box from the first cell's widened side to the last cell's far side,
+    // cut to the box
     PlaneFixture h;
     TFunctionObj all = Graph(4, "1", "");
     all.PlotParameter.StepsOnX = 4;
@@ -276,9 +291,9 @@ TEST(Plot, ImplicitCurveAndRelationRegion) {
     h.DrawObjects();
     const auto cells = h.Records(TCanvasRecord::Rect);
     ASSERT_EQ(cells.size(), 5u);
-    const TPoint a = h.plane.WorldToScreen(-10 - 2.5, -10 - 2.5);
-    const TPoint b = h.plane.WorldToScreen(10 + 2.5, -10 + 2.5);
-    EXPECT_EQ(cells[0].pts, (std::vector<TPoint>{{a.x - 1, b.y - 1}, {b.x, a.y}}));
+    const TPoint a = h.plane.WorldToScreen(-10, -10);
+    const TPoint b = h.plane.WorldToScreen(10, -10 + 2.5);
+    EXPECT_EQ(cells[0].pts, (std::vector<TPoint>{{a.x, b.y - 1}, {b.x + 1, a.y + 1}}));
 }
 
 TEST(Plot, TablesPolylineAndSmoothed) {
@@ -583,6 +598,12 @@ TEST(Plot, SampledPointsLandOnThePlanesPixels) {
             if (x / 3 >= s.YInterval.Min && x / 3 <= s.YInterval.Max) want.push_back(f.plane.WorldToScreen(x, x / 3));
         std::vector<TPoint> got;
         for (const auto& run : Runs(f)) got.insert(got.end(), run.begin(), run.end());
+        // where the curve leaves the view it ends on the frame
+        if (s.XInterval.Max / 3 > s.YInterval.Max) {
+            ASSERT_FALSE(got.empty()) << c.name;
+            EXPECT_EQ(got.back().y, PlotFrame(f.plane).t) << c.name;
+            got.pop_back();
+        }
         EXPECT_EQ(got, want) << c.name;
     }
 }
@@ -657,9 +678,8 @@ TEST(Plot, RegionCompilesTheTailAfterTheBracketedFormula) {
         {"x+y+100", " >0", true},
         {"x*x+y*y", "<0", false},
     };
-    // nodes per row as the accumulating loop reaches them
-    size_t nodes = 0;
-    for (double x = -10; x <= 10; x += 0.4) ++nodes;
+    // nodes per row: k cells from the edge for k = 0 .. 50
+    const size_t nodes = 51;
     for (const Case& c : cases) {
         PlaneFixture f;
         TFunctionObj g = Graph(4, c.exp, c.tail);
@@ -689,11 +709,13 @@ TEST(Plot, RegionCellsWidenTowardsTheAxesDirections) {
         f.DrawObjects();
         const auto cells = f.Records(TCanvasRecord::Rect);
         ASSERT_EQ(cells.size(), 3u);
-        // the last cell is centred on (10, 10): corners (a.x + sx, a.y) and (b.x, b.y + sy)
+        // the last cell is centred on (10, 10): corners (a.x + sx, a.y) and (b.x, b.y + sy),
+        // cut to the frame's pixels
         const TPoint a = f.plane.WorldToScreen(5, 5), b = f.plane.WorldToScreen(15, 15);
         const TPoint p{a.x + c.sx, a.y}, q{b.x, b.y + c.sy};
-        EXPECT_EQ(cells.back().pts, (std::vector<TPoint>{{std::min(p.x, q.x), std::min(p.y, q.y)},
-                                                          {std::max(p.x, q.x), std::max(p.y, q.y)}}))
+        const Frame fr = PlotFrame(f.plane);
+        EXPECT_EQ(cells.back().pts, (std::vector<TPoint>{{std::max(std::min(p.x, q.x), fr.l), std::max(std::min(p.y, q.y), fr.t)},
+                                                          {std::min(std::max(p.x, q.x), fr.r + 1), std::min(std::max(p.y, q.y), fr.b + 1)}}))
             << int(c.xDir) << int(c.yDir);
     }
 }
@@ -779,8 +801,7 @@ void LoadBenchmarkDocument(PlaneFixture& f) {
 }  // namespace
 
 // The graphs of the plot tests' views and of the benchmark document, drawn onto a cleared
-// plane, against the pixels and the last sampled values they had when the drawing
-// evaluated every point one at a time.
+// plane, against the pixels and the last sampled values looked at and stored for them.
 TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
     using Settings = TCoordinateSettings;
     struct Case {
@@ -810,11 +831,11 @@ TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
         {"y of x: 1/x, tan x, sqrt x, restricted", 460, 460,
          graphs({Graph(0, "1/x"), Styled(Graph(0, "tan(x)"), 1, psDash), Styled(Graph(0, "sqrt(x)"), 2, psSolid),
                  Within(Graph(0, "x/2+1"), 2, 4, 0, 0)}),
-         0xdb37790ab5fe54e6ull, 4.000000000000002, 0, 0, 0},
+         0x693000f7fc42412eull, 4.000000000000002, 0, 0, 0},
         {"x of y and jumps", 460, 460,
          graphs({Graph(1, "1/y"), Steps(Graph(1, "3*(y>=1.5)+y"), 500, 50, 50, 3),
                  Steps(Graph(0, "15+0*sqrt(x-5)"), 500, 50, 50, 100)}),
-         0x650e490643279d36ull, 10.039999999999926, 10.039999999999926, 0, 0},
+         0x4b3622c73473f25eull, 10.039999999999926, 10.039999999999926, 0, 0},
         {"polar and parametric turns", 460, 460,
          graphs({Steps(polar, 500, 50, 50, 10), param, wide, Styled(Graph(2, "3*cos(4*a)"), 1, psDot)}),
          0xddefb4eefdb1d256ull, 0, 0, 4.000000000000006, 6.283185307179631},
@@ -843,19 +864,19 @@ TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
         {"regions: outside a circle, x = y, everything", 460, 460,
          graphs({Graph(4, "x*x+y*y-25", ">0"), Styled(Graph(4, "x-y", "= 0"), 1, psSolid, bsSolid),
                  Steps(Styled(Graph(4, "1", ""), 1, psSolid, bsCross), 500, 4, 4)}),
-         0xe2c6576308a322cbull, 10, 10, 0, 0},
+         0x29a1e3c6cf2497feull, 10, 10, 0, 0},
         {"regions: fine and uneven cells, restricted", 460, 460,
          graphs({Steps(Styled(Graph(4, "sin(x)*cos(y)-0.3", ">0"), 1, psSolid, bsDiagCross), 500, 100, 37),
                  Within(Steps(Styled(Graph(4, "x^2/16+y^2/4-1", "<0"), 1, psSolid, bsFDiagonal), 500, 60, 60), -3, 7,
                         -2, 9)}),
-         0xdac0159388cef86eull, 6.833333333333336, 8.81666666666667, 0, 0},
+         0x2748b234ea1779ebull, 7, 9, 0, 0},
         {"x right to left, y downwards", 460, 460,
          graphs({Graph(0, "x/3"), Graph(4, "x*x+y*y-25", "=0"), Graph(4, "x+y", ">0"), polar},
                 [](Settings& s) {
                     s.XAxesDirection = 1;
                     s.YAxesDirection = 0;
                 }),
-         0xeb32dc28af379ef6ull, 9.600000000000009, 9.600000000000009, 0, 6.283185307179631},
+         0x976e3b6477eae3d3ull, 10, 10, 0, 6.283185307179631},
         {"odd view and equal scale", 700, 400,
          graphs({Graph(0, "x/3"), Graph(4, "x*x-y*y-1", "=0"), Graph(4, "sin(x*y)", ">0")},
                 [](Settings& s) {
@@ -863,14 +884,14 @@ TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
                     s.YInterval = TInterval::CreateRange(1, -3.3, 1.7);
                     s.EqualScaleEnabled = 1;
                 }),
-         0x1fcbe7f3f6dbc043ull, 7.099999999999995, 1.6000000000000025, 0, 0},
+         0xf83482ae46ce70f3ull, 7.1, 1.7000000000000002, 0, 0},
         {"tables", 460, 460,
          [](PlaneFixture& f) {
              f.memory.AddTable(Table(0));
              f.memory.AddTable(Table(1));
          },
          0x84027325998c107eull, 0, 0, 0, 0},
-        {"the benchmark document", 1280, 960, LoadBenchmarkDocument, 0xec760ee7805a4dd9ull, 9.999999999999995, 9.999999999999995, 6.289468492486653, 6.289468492486653},
+        {"the benchmark document", 1280, 960, LoadBenchmarkDocument, 0x2abe3e32ad99428cull, 10, 10, 6.289468492486653, 6.289468492486653},
     };
     for (const Case& c : cases) {
         PlaneFixture f(c.w, c.h);
@@ -886,8 +907,9 @@ TEST(Plot, DrawingsKeepTheirPixelsAndLastSampledValues) {
 }
 
 TEST(Plot, RegionBoxesPaintTheCellsPixels) {
-    // Each drawn cell as its own rectangle, the way the region is specified, against the
-    // drawing, which fills a run of neighbouring cells as one box.
+    // Each drawn cell as its own rectangle, centred on node k of its row at k cells from the
+    // box's edge, against the drawing, which fills a run of neighbouring cells as one box and
+    // cuts every fill to the box.
     struct Case {
         const char* name;
         TFunctionObj graph;
@@ -937,8 +959,9 @@ TEST(Plot, RegionBoxesPaintTheCellsPixels) {
         const int sx = c.xDir == 0 ? -1 : 1, sy = c.yDir == 1 ? -1 : 1;
         zm::TExpCal e("(" + g.Exp + ")" + g.AddExp, f.ops, f.vars, f.consts);
         size_t cells = 0;
-        for (double y = y0; y <= y1; y += cy)
-            for (double x = x0; x <= x1; x += cx) {
+        for (int j = 0; j <= g.PlotParameter.StepsOnY; ++j)
+            for (int k = 0; k <= g.PlotParameter.StepsOnX; ++k) {
+                const double x = x0 + k * cx, y = y0 + j * cy;
                 f.vars.SetValue("x", x);
                 f.vars.SetValue("y", y);
                 if (!e.Calculate() || e.Value == 0) continue;
@@ -948,7 +971,21 @@ TEST(Plot, RegionBoxesPaintTheCellsPixels) {
                 ++cells;
             }
         EXPECT_GT(cells, 20u) << c.name;
-        EXPECT_TRUE(f.plane.Picture() == drawn) << c.name;
+        // the same pixels within the box, none beyond it
+        const TPoint p0 = f.plane.WorldToScreen(x0, y0), p1 = f.plane.WorldToScreen(x1, y1);
+        const QImage& cellByCell = f.plane.Picture();
+        int differ = 0, beyond = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const bool inBox = x >= std::min(p0.x, p1.x) && x <= std::max(p0.x, p1.x) && y >= std::min(p0.y, p1.y) &&
+                                   y <= std::max(p0.y, p1.y);
+                if (inBox)
+                    differ += drawn.pixel(x, y) != cellByCell.pixel(x, y);
+                else
+                    beyond += Inked(drawn, x, y);
+            }
+        EXPECT_EQ(differ, 0) << c.name;
+        EXPECT_EQ(beyond, 0) << c.name;
         const size_t boxes = f.Records(TCanvasRecord::Rect).size();
         if (c.penMode == pmCopy)
             EXPECT_LT(boxes * 2, cells) << c.name;
@@ -1028,4 +1065,220 @@ TEST(Plot, AViewTooNarrowForAFiniteScaleDrawsNothing) {
             EXPECT_EQ(f.plane.EvaluationCount, 0u) << c.half;
         }
     }
+}
+
+
+TEST(Plot, TanBranchesReachTheTopAndBottomOfTheFrame) {
+    PlaneFixture f;
+    f.memory.AddFunction(Graph(0, "tan(x)"));
+    f.DrawObjects();
+    const QImage& img = f.plane.Picture();
+    const Frame fr = PlotFrame(f.plane);
+    // the branches between the poles in view, with the frame rows each one runs to
+    struct Branch {
+        double from, to;
+        bool top, bottom;
+    };
+    const double p = M_PI / 2;
+    const Branch branches[] = {{-10, -5 * p, true, false}, {-5 * p, -3 * p, true, true}, {-3 * p, -p, true, true},
+                               {-p, p, true, true},        {p, 3 * p, true, true},       {3 * p, 5 * p, true, true},
+                               {5 * p, 10, false, true}};
+    for (const Branch& br : branches) {
+        const int x0 = f.plane.WorldToScreen(br.from, 0).x + 1, x1 = f.plane.WorldToScreen(br.to, 0).x - 1;
+        int top = img.height(), bottom = -1;
+        for (int x = std::max(x0, fr.l); x <= std::min(x1, fr.r); ++x)
+            for (int y = 0; y < img.height(); ++y)
+                if (Inked(img, x, y)) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        if (br.top) {
+            EXPECT_LE(top, fr.t + 1) << "branch " << br.from << " .. " << br.to;
+        }
+        if (br.bottom) {
+            EXPECT_GE(bottom, fr.b - 1) << "branch " << br.from << " .. " << br.to;
+        }
+    }
+}
+
+TEST(Plot, CurvesLeavingTheViewAreDrawnToTheFrame) {
+    // Curves crossing sides of the frame with samples far apart: each side crossed has ink
+    // within a pixel of it.
+    constexpr unsigned kLeft = 1, kRight = 2, kTop = 4, kBottom = 8;
+    struct Case {
+        const char* name;
+        TFunctionObj graph;
+        unsigned sides;
+    };
+    TFunctionObj polar = Steps(Graph(2, "12"), 50, 50, 50);
+    polar.Interval = TInterval::CreateRange(1, 0, 2);
+    TFunctionObj param = Steps(Graph(3, "12*cos(t)", "12*sin(t)"), 50, 50, 50);
+    param.Interval = TInterval::CreateRange(1, 0, 2 * M_PI);
+    const Case cases[] = {
+        {"y of x", Steps(Graph(0, "12*(sin(0.6283185307179586*x))^3"), 50, 50, 50), kTop | kBottom},
+        {"x of y", Steps(Graph(1, "12*(sin(0.6283185307179586*y))^3"), 50, 50, 50), kLeft | kRight},
+        {"polar", polar, kLeft | kRight | kTop | kBottom},
+        {"parametric", param, kLeft | kRight | kTop | kBottom},
+    };
+    for (const Case& c : cases) {
+        PlaneFixture f;
+        f.memory.AddFunction(c.graph);
+        f.DrawObjects();
+        const QImage& img = f.plane.Picture();
+        const Frame fr = PlotFrame(f.plane);
+        unsigned reached = 0;
+        for (int y = fr.t; y <= fr.b; ++y)
+            for (int x = fr.l; x <= fr.r; ++x)
+                if (Inked(img, x, y))
+                    reached |= (x <= fr.l + 1 ? kLeft : 0u) | (x >= fr.r - 1 ? kRight : 0u) | (y <= fr.t + 1 ? kTop : 0u) |
+                               (y >= fr.b - 1 ? kBottom : 0u);
+        EXPECT_EQ(reached & c.sides, c.sides) << c.name;
+    }
+}
+
+TEST(Plot, NoGraphPixelLiesOutsideThePlotFrame) {
+    struct Case {
+        const char* name;
+        std::function<void(PlaneFixture&)> setUp;
+    };
+    const auto graph = [](TFunctionObj g, double lo = 0, double hi = 0) {
+        if (lo < hi) g.Interval = TInterval::CreateRange(1, lo, hi);
+        return [g](PlaneFixture& f) { f.memory.AddFunction(g); };
+    };
+    const auto table = [](uint8_t smooth) {
+        return [smooth](PlaneFixture& f) {
+            TTableObj t;
+            t.ShowEnabled = 1;
+            t.Smooth = smooth;
+            t.GraphStyle.LineColor = kInk;
+            for (int i = 0; i <= 12; ++i) t.AddPoint(-14 + i * 2.5, (i % 2 ? 1 : -1) * (6 + i));
+            f.memory.AddTable(t);
+        };
+    };
+    TFunctionObj region = Graph(4, "x*x+y*y-25", ">0");
+    region.GraphStyle.BrushStyle = bsSolid;
+    const Case cases[] = {
+        {"y of x", graph(Graph(0, "x^3"))},
+        {"x of y", graph(Graph(1, "y^3"))},
+        {"polar spiral", graph(Graph(2, "a"), 0, 8)},
+        {"parametric", graph(Graph(3, "15*cos(t)", "15*sin(3*t)"), 0, 2 * M_PI)},
+        {"implicit curve", graph(Graph(4, "x*x+y*y-150", "=0"))},
+        {"region", graph(region)},
+        {"table", table(0)},
+        {"smoothed table", table(1)},
+    };
+    for (const Case& c : cases)
+        for (uint8_t reversed : {0, 1}) {
+            PlaneFixture f;
+            f.plane.Settings.XAxesDirection = reversed;
+            f.plane.Settings.YAxesDirection = reversed ? 0 : 1;
+            c.setUp(f);
+            f.DrawObjects();
+            const QImage& img = f.plane.Picture();
+            const Frame fr = PlotFrame(f.plane);
+            int inside = 0, outside = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (Inked(img, x, y)) ++(fr.Holds(x, y) ? inside : outside);
+            EXPECT_GT(inside, 100) << c.name << (reversed ? ", reversed axes" : "");
+            EXPECT_EQ(outside, 0) << c.name << (reversed ? ", reversed axes" : "");
+        }
+}
+
+namespace {
+
+// The extreme shaded columns and rows of a picture: left, top, right, bottom.
+std::array<int, 4> ShadedBounds(const QImage& img) {
+    std::array<int, 4> b{img.width(), img.height(), -1, -1};
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (Inked(img, x, y)) {
+                b[0] = std::min(b[0], x);
+                b[1] = std::min(b[1], y);
+                b[2] = std::max(b[2], x);
+                b[3] = std::max(b[3], y);
+            }
+    return b;
+}
+
+TFunctionObj Shaded(const char* exp, const char* tail) {
+    TFunctionObj g = Graph(4, exp, tail);
+    g.GraphStyle.BrushStyle = bsSolid;
+    g.GraphStyle.BrushColor = kInk;
+    return g;
+}
+
+}  // namespace
+
+TEST(Plot, ADiscIsShadedSymmetricAboutItsCentre) {
+    for (double half : {10.0, 5.0, 6.4}) {
+        PlaneFixture f;
+        f.plane.Settings.XInterval = TInterval::CreateRange(1, -half, half);
+        f.plane.Settings.YInterval = TInterval::CreateRange(1, -half, half);
+        f.memory.AddFunction(Shaded("x^2+y^2-16", "<0"));
+        f.DrawObjects();
+        const std::array<int, 4> b = ShadedBounds(f.plane.Picture());
+        const TScreenMapping m = f.plane.ScreenMapping();
+        // the centre's position between pixels; pixel c covers c .. c + 1
+        const double cx = m.l + half * m.kx, cy = m.t + half * m.ky;
+        EXPECT_NEAR(cx - b[0], b[2] + 1 - cx, 1) << "view +-" << half;
+        EXPECT_NEAR(cy - b[1], b[3] + 1 - cy, 1) << "view +-" << half;
+        // half a cell beyond the last node inside, and a pixel
+        EXPECT_NEAR(b[2] + 1 - cx, 4 * m.kx, m.kx * half / 50 + 1) << "view +-" << half;
+    }
+}
+
+TEST(Plot, RegionsStayWithinTheirIntervals) {
+    struct Case {
+        const char* name;
+        double x0, x1, y0, y1;  // restricted intervals; 0, 0 leaves the view's range
+    };
+    const Case cases[] = {
+        {"0 <= x <= 1", 0, 1, 0, 0},
+        {"-2.5 <= y <= 3.3", 0, 0, -2.5, 3.3},
+        {"both restricted", -7.7, 1.9, 0, 1},
+    };
+    for (const Case& c : cases)
+        for (uint8_t reversed : {0, 1}) {
+            PlaneFixture f;
+            f.plane.Settings.XAxesDirection = reversed;
+            f.plane.Settings.YAxesDirection = reversed ? 0 : 1;
+            TFunctionObj g = Shaded("1", "");
+            g.Interval = TInterval::CreateRange(1, c.x0, c.x1);
+            g.AddInterval = TInterval::CreateRange(1, c.y0, c.y1);
+            f.memory.AddFunction(g);
+            f.DrawObjects();
+            const std::array<int, 4> b = ShadedBounds(f.plane.Picture());
+            const bool rx = c.x0 < c.x1, ry = c.y0 < c.y1;
+            const TPoint lo = f.plane.WorldToScreen(rx ? c.x0 : -10, ry ? c.y0 : -10);
+            const TPoint hi = f.plane.WorldToScreen(rx ? c.x1 : 10, ry ? c.y1 : 10);
+            const std::string name = std::string(c.name) + (reversed ? ", reversed axes" : "");
+            // shaded to within a pixel of the box's edge pixels, nothing beyond them
+            const int edges[4] = {std::min(lo.x, hi.x), std::min(lo.y, hi.y), std::max(lo.x, hi.x), std::max(lo.y, hi.y)};
+            for (int i = 0; i < 4; ++i) {
+                const int inward = i < 2 ? 1 : -1;
+                EXPECT_TRUE(b[i] == edges[i] || b[i] == edges[i] + inward) << name << ": edge " << i << " at " << b[i];
+            }
+        }
+}
+
+TEST(Plot, ARegionOnAViewWiderThanTheLargestDoubleDrawsNothing) {
+    // The view's width overflows: its cells have no size to be drawn with.
+    struct Case {
+        const char* name;
+        bool wideX, wideY;
+    };
+    const Case cases[] = {{"x from -1E308 to 1E308", true, false},
+                          {"y from -1E308 to 1E308", false, true},
+                          {"both", true, true}};
+    for (const Case& c : cases)
+        for (const char* tail : {">0", "<0"}) {
+            PlaneFixture f;
+            if (c.wideX) f.plane.Settings.XInterval = TInterval::CreateRange(1, -1e308, 1e308);
+            if (c.wideY) f.plane.Settings.YInterval = TInterval::CreateRange(1, -1e308, 1e308);
+            f.memory.AddFunction(Shaded("x^2+y^2-16", tail));
+            f.DrawObjects();
+            EXPECT_TRUE(f.Records(TCanvasRecord::Rect).empty()) << c.name << " " << tail;
+            EXPECT_EQ(f.plane.EvaluationCount, 0u) << c.name << " " << tail;
+        }
 }
