@@ -8,8 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:?usage: run-unprivileged.sh <folder of the test programs>}
 [ "$(id -u)" -eq 0 ] || exit 0
-tests=(FileWrite.AFolderThatTakesNoTemporaryFileRefusesInsteadOfWritingInPlace
-       IniFile.AReadOnlyFolderThrowsAndLeavesTheFileAsItWas)
+source scripts/readonly-folder-tests.sh
+tests=("${readonly_folder_tests[@]}")
 place=$(mktemp -d)
 trap 'rm -rf "$place"' EXIT
 chmod 755 "$place"

@@ -5,9 +5,9 @@
 # here and scripts/run-unprivileged.sh runs them.
 set -euo pipefail
 bin=${1:?usage: run-whole.sh <folder of the test programs>}
+source "$(dirname "$0")/readonly-folder-tests.sh"
 allowed=()
-[ "$(id -u)" -eq 0 ] && allowed=(FileWrite.AFolderThatTakesNoTemporaryFileRefusesInsteadOfWritingInPlace
-                                 IniFile.AReadOnlyFolderThrowsAndLeavesTheFileAsItWas)
+[ "$(id -u)" -eq 0 ] && allowed=("${readonly_folder_tests[@]}")
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
 names=()

@@ -9,7 +9,9 @@ jobs=${JOBS:-$(nproc)}
 dir=build/ci-sanitize
 CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZM_FUZZ=ON -DZM_BENCH=OFF -DZM_WERROR=ON >/dev/null
 cmake --build "$dir" -j "$jobs" --target test_engine test_plot test_storage test_platform test_editors test_shell test_tools test_output fuzz_formula fuzz_document fuzz_plane
-ctest --test-dir "$dir" --output-on-failure -j "$jobs" -L '^(engine|plot|storage|platform|editors|shell|tools|output)$'
+source scripts/readonly-folder-tests.sh
+ctest --test-dir "$dir" --output-on-failure -j "$jobs" -L '^(engine|plot|storage|platform|editors|shell|tools|output)$' \
+  "${ctest_unprivileged_only[@]}"
 bash scripts/run-unprivileged.sh "$dir/bin"
 # target:corpus (fuzz_plane reads the document corpus and draws it)
 for pair in formula:formula document:document plane:document; do
