@@ -23,8 +23,11 @@ constexpr double kFoot = 0.3048;
 constexpr double kYard = 3 * kFoot;
 constexpr double kMile = 5280 * kFoot;
 constexpr double kRod = 16.5 * kFoot;
+constexpr double kSquareInch = kInch * kInch;
+constexpr double kSquareFoot = kFoot * kFoot;
 constexpr double kAcre = 43560 * kFoot * kFoot;
 constexpr double kSurveyFoot = 1200.0 / 3937;
+constexpr double kNauticalMile = 1852;
 constexpr double kUkNauticalMile = 6080 * kFoot;
 constexpr double kAstronomicalUnit = 149597870700;
 constexpr double kSpeedOfLight = 299792458;
@@ -45,25 +48,32 @@ constexpr double kGrain = kPound / 7000;
 constexpr double kTroyOunce = 480 * kGrain;
 constexpr double kLongTon = 2240 * kPound;
 constexpr double kShortTon = 2000 * kPound;
-// Measured: the gravitational parameters over the constant of gravitation 6.67430E-11.
-constexpr double kEarthMass = 398600.435507e9 / 6.67430e-11;
-constexpr double kSolarMass = 132712440041.279419e9 / 6.67430e-11;
+// Measured: the gravitational parameters over the constant of gravitation.
+constexpr double kGravitationalConstant = 6.67430e-11;
+constexpr double kEarthMass = 398600.435507e9 / kGravitationalConstant;
+constexpr double kSolarMass = 132712440041.279419e9 / kGravitationalConstant;
 constexpr double kGravity = 9.80665;  // standard acceleration: a kilogram-force is kGravity N
 constexpr double kPoundForce = kPound * kGravity;
 constexpr double kPoundal = kPound * kFoot;
 constexpr double kSlug = kPoundForce / kFoot;
+constexpr double kKip = 1000 * kPoundForce;
+constexpr double kLongTonForce = 2240 * kPoundForce;
+constexpr double kShortTonForce = 2000 * kPoundForce;
+constexpr double kFootPoundForce = kFoot * kPoundForce;
 constexpr double kMinute = 60;
 constexpr double kHour = 3600;
 constexpr double kCalIT = 4.1868;
 constexpr double kCalTh = 4.184;
+constexpr double kKilocalTh = 1000 * kCalTh;
 // Measured calories: the mean one and those at 15 and 20 degrees Celsius.
 constexpr double kCalMean = 4.19002;
 constexpr double kCal15 = 4.18580;
 constexpr double kCal20 = 4.18190;
 // A British thermal unit is the calorie of its kind times a pound in grams over 1.8.
-constexpr double kBtuIT = kCalIT * 453.59237 / 1.8;
-constexpr double kBtuTh = kCalTh * 453.59237 / 1.8;
-constexpr double kBtuMean = kCalMean * 453.59237 / 1.8;
+constexpr double kPoundGrams = 1000 * kPound;
+constexpr double kBtuIT = kCalIT * kPoundGrams / 1.8;
+constexpr double kBtuTh = kCalTh * kPoundGrams / 1.8;
+constexpr double kBtuMean = kCalMean * kPoundGrams / 1.8;
 constexpr double kElectronVolt = 1.602176634e-19;
 constexpr double kHorsepower = 550 * kFoot * kPoundForce;
 // Pa per metre of head: conventional water (1000 kg/m3) and mercury (13595.1 kg/m3).
@@ -82,13 +92,13 @@ const TUnitRow kArea[] = {
     {"hides", Per(120 * kAcre)},
     {"roods", Per(kAcre / 4)},
     {"square centimeters", Per(1e-4)},
-    {"square feet(UK&US)", Per(kFoot * kFoot)},
+    {"square feet(UK&US)", Per(kSquareFoot)},
     {"square feet(US survey)", Per(kSurveyFoot * kSurveyFoot)},
-    {"square inches", Per(kInch * kInch)},
+    {"square inches", Per(kSquareInch)},
     {"square kilometers", Per(1e6)},
     {"square miles", Per(kMile * kMile)},
     {"square millimeters", Per(1e-6)},
-    {"squares(of timber)", Per(100 * kFoot * kFoot)},
+    {"squares(of timber)", Per(100 * kSquareFoot)},
     {"square rods(or poles)", Per(kRod * kRod)},
     {"square yards", Per(kYard * kYard)},
     {"townships", Per(36 * kMile * kMile)},
@@ -146,17 +156,17 @@ const TUnitRow kEnergy[] = {
     {"calories (mean)", Per(kCalMean)},
     {"calories (15C)", Per(kCal15)},
     {"calories (20C)", Per(kCal20)},
-    {"calories (food)", Per(1000 * kCalTh)},
+    {"calories (food)", Per(kKilocalTh)},
     {"centigrade heat units", Per(1.8 * kBtuIT)},
     {"electron volts [eV]", Per(kElectronVolt)},
     {"ergs", Per(1e-7)},
-    {"foot pound-force [ft lbf]", Per(kFoot * kPoundForce)},
+    {"foot pound-force [ft lbf]", Per(kFootPoundForce)},
     {"foot poundals", Per(kFoot * kPoundal)},
     {"gigajoules [GJ]", Per(1e9)},
     {"horsepower hours", Per(kHorsepower * kHour)},
     {"inch pound-force [in lbf]", Per(kInch * kPoundForce)},
     {"kilocalories (IT)", Per(1000 * kCalIT)},
-    {"kilocalories (th)", Per(1000 * kCalTh)},
+    {"kilocalories (th)", Per(kKilocalTh)},
     {"kilogram-force meters", Per(kGravity)},
     {"kilojoules [kJ]", Per(1e3)},
     {"kilowatt hours [kWh]", Per(1000 * kHour)},
@@ -172,14 +182,14 @@ const TUnitRow kForce[] = {
     {"dynes", Per(1e-5)},
     {"kilograms force", Per(kGravity)},
     {"kilonewtons [kN]", Per(1e3)},
-    {"kips", Per(1000 * kPoundForce)},
+    {"kips", Per(kKip)},
     {"nmeganewtons [MN]", Per(1e6)},
     {"pounds force", Per(kPoundForce)},
     {"poundals", Per(kPoundal)},
     {"sthenes =[kN]", Per(1e3)},
     {"tonnes force", Per(1000 * kGravity)},
-    {"tons force (UK)", Per(2240 * kPoundForce)},
-    {"tons force (US)", Per(2000 * kPoundForce)},
+    {"tons force (UK)", Per(kLongTonForce)},
+    {"tons force (US)", Per(kShortTonForce)},
 };
 
 const TUnitRow kLength[] = {
@@ -204,7 +214,7 @@ const TUnitRow kLength[] = {
     {"micrometers", Per(1e-6)},
     {"mil", Per(kInch / 1000)},
     {"miles (UK and US)", Per(kMile)},
-    {"miles (nautical,international)", Per(1852)},
+    {"miles (nautical,international)", Per(kNauticalMile)},
     {"miles (nautical,UK)", Per(kUkNauticalMile)},
     {"millimeters [mm]", Per(1e-3)},
     {"nanometers", Per(1e-9)},
@@ -241,8 +251,8 @@ const TUnitRow kPower[] = {
     {"calories(th)/hour", Per(kCalTh / kHour)},
     {"calories(th)/minute", Per(kCalTh / kMinute)},
     {"calories(th)/second", Per(kCalTh)},
-    {"foot pounds-force/minute", Per(kFoot * kPoundForce / kMinute)},
-    {"foot pounds-force/second", Per(kFoot * kPoundForce)},
+    {"foot pounds-force/minute", Per(kFootPoundForce / kMinute)},
+    {"foot pounds-force/second", Per(kFootPoundForce)},
     {"gigawatts [GW]", Per(1e9)},
     {"horsepowers (electric)", Per(746)},
     {"horsepowers (international)", Per(kHorsepower)},
@@ -251,8 +261,8 @@ const TUnitRow kPower[] = {
     {"joules/hour", Per(1 / kHour)},
     {"joules/minute", Per(1 / kMinute)},
     {"joules/second", 1},
-    {"kilocalories(th)/hour", Per(1000 * kCalTh / kHour)},
-    {"kilocalories(th)/minute", Per(1000 * kCalTh / kMinute)},
+    {"kilocalories(th)/hour", Per(kKilocalTh / kHour)},
+    {"kilocalories(th)/minute", Per(kKilocalTh / kMinute)},
     {"kilogram-force meters/hour", Per(kGravity / kHour)},
     {"kilogram-force meters/minute", Per(kGravity / kMinute)},
     {"kilowatts [kW]", Per(1e3)},
@@ -274,7 +284,7 @@ const TUnitRow kPressure[] = {
     {"kilonewtons/sq.meter", Per(1e3)},
     {"kilonewtons/sq.millimeter", Per(1e9)},
     {"kilopascals [kPa]", Per(1e3)},
-    {"kips/sq.inch", Per(1000 * kPoundForce / (kInch * kInch))},
+    {"kips/sq.inch", Per(kKip / kSquareInch)},
     {"meganewtons/sq.meter", Per(1e6)},
     {"meganewtons/sq.millimeter", Per(1e12)},
     {"meters of water", Per(kWaterHead)},
@@ -284,12 +294,12 @@ const TUnitRow kPressure[] = {
     {"newtons/sq.centimeter", Per(1e4)},
     {"newtons/sq.meter", 1},
     {"newtons/sq.millimeter", Per(1e6)},
-    {"pounds-force/sq.foot", Per(kPoundForce / (kFoot * kFoot))},
-    {"pounds-force/sq.inch [psi]", Per(kPoundForce / (kInch * kInch))},
-    {"poundals/sq.foot", Per(kPoundal / (kFoot * kFoot))},
-    {"tons (UK)-force/sq.inch", Per(2240 * kPoundForce / (kInch * kInch))},
-    {"tons (US)-force/sq.foot", Per(2000 * kPoundForce / (kFoot * kFoot))},
-    {"tons (US)-force/sq.inch", Per(2000 * kPoundForce / (kInch * kInch))},
+    {"pounds-force/sq.foot", Per(kPoundForce / kSquareFoot)},
+    {"pounds-force/sq.inch [psi]", Per(kPoundForce / kSquareInch)},
+    {"poundals/sq.foot", Per(kPoundal / kSquareFoot)},
+    {"tons (UK)-force/sq.inch", Per(kLongTonForce / kSquareInch)},
+    {"tons (US)-force/sq.foot", Per(kShortTonForce / kSquareFoot)},
+    {"tons (US)-force/sq.inch", Per(kShortTonForce / kSquareInch)},
     {"tonnes-force/sq.cm", Per(1000 * kGravity / 1e-4)},
     {"tonnes-force/sq.meter", Per(1000 * kGravity)},
     {"toor (mm Hg 0C)", Per(101325.0 / 760)},
@@ -306,7 +316,7 @@ const TUnitRow kSpeed[] = {
     {"inches/second", Per(kInch)},
     {"kilometers/hour", Per(1000 / kHour)},
     {"kilometers/second", Per(1000)},
-    {"knots", Per(1852 / kHour)},
+    {"knots", Per(kNauticalMile / kHour)},
     {"knots (UK)", Per(kUkNauticalMile / kHour)},
     {"Mach number (ISA/SL)", Per(340.294)},
     {"meters/hour", Per(1 / kHour)},
