@@ -34,17 +34,8 @@ public:
         joinable_ = pen.Width <= 1 && (pen.Style == psSolid || pen.Style == psInsideFrame) && pen.Mode == pmCopy;
     }
 
-    TPoint operator()(double x, double y) const { return map_(x, y); }
     int X(double x) const { return map_.X(x); }
     int Y(double y) const { return map_.Y(y); }
-    void MoveTo(double x, double y) const {
-        const TPoint p = (*this)(x, y);
-        canvas_.MoveTo(p.x, p.y);
-    }
-    void LineTo(double x, double y) const {
-        const TPoint p = (*this)(x, y);
-        canvas_.LineTo(p.x, p.y);
-    }
     void MoveTo(TPoint p) const { canvas_.MoveTo(p.x, p.y); }
     void LineTo(TPoint p) const { canvas_.LineTo(p.x, p.y); }
     const TScreenMapping& Mapping() const { return map_; }
@@ -87,7 +78,12 @@ private:
 // A box [x0, x1] x [y0, y1], in world units or in pixel positions.
 struct Box {
     double x0, x1, y0, y1;
+    // Edges included; not a number lies outside.
+    bool Contains(double x, double y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
 };
+
+// The view's box in world units.
+Box ViewBox(const TCoordinateSettings& s) { return {s.XInterval.Min, s.XInterval.Max, s.YInterval.Min, s.YInterval.Max}; }
 
 // The part of the segment from (x0, y0) to (x1, y1) within the box: false
 // when none of it is, else the parameters 0 <= t0 <= t1 <= 1 of its ends along the segment.
@@ -128,14 +124,14 @@ public:
     // A new piece starting at (x, y).
     void Start(double x, double y) {
         at_ = Position(x, y);
-        penThere_ = Inside(at_[0], at_[1]);
+        penThere_ = box_.Contains(at_[0], at_[1]);
         if (penThere_) map_.MoveTo(PixelAt(at_[0], at_[1]));
     }
     // The segment from the last point to (x, y).
     void To(double x, double y) {
         const std::array<double, 2> from = at_, to = Position(x, y);
         at_ = to;
-        if (Inside(to[0], to[1]) && Inside(from[0], from[1])) {  // nothing to cut
+        if (box_.Contains(to[0], to[1]) && box_.Contains(from[0], from[1])) {  // nothing to cut
             if (!penThere_) map_.MoveTo(PixelAt(from[0], from[1]));
             map_.LineTo(PixelAt(to[0], to[1]));
             penThere_ = true;
@@ -157,7 +153,6 @@ private:
         const TScreenMapping& m = map_.Mapping();
         return {m.PosX(x), m.PosY(y)};
     }
-    bool Inside(double px, double py) const { return px >= box_.x0 && px <= box_.x1 && py >= box_.y0 && py <= box_.y1; }
     // A position within the box, cut to the pixel of the frame it falls on.
     TPoint PixelAt(double px, double py) const {
         const auto cut = [](double v, double lo, double hi) {
@@ -191,7 +186,7 @@ void SmoothArc(FramePath& path, const TTableElemObj& a, const TTableElemObj& b, 
 // Every sample becomes the previous one, broken or not.
 struct TCoordinate::Sampler {
     FramePath path;
-    const TCoordinateSettings& view;
+    const Box view;  // in world units
     double gapX;
     double gapY;
     bool first = true;
@@ -201,9 +196,7 @@ struct TCoordinate::Sampler {
 
     void Sample(double x, double y, bool failed) {
         const bool jump = !first && (std::abs(x - px) >= gapX || std::abs(y - py) >= gapY);
-        const bool inView = x >= view.XInterval.Min && x <= view.XInterval.Max && y >= view.YInterval.Min &&
-                            y <= view.YInterval.Max;
-        const bool broken = failed || (jump && inView);
+        const bool broken = failed || (jump && view.Contains(x, y));
         if (!broken) {
             if (prevBroken || jump)
                 path.Start(x, y);
@@ -348,7 +341,7 @@ void TCoordinate::DrawExplicit(TFunctionObj& graph, TOperatorLib& operatorLib, T
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    Sampler smp{FramePath(map), s, pp.MaxGap * dx, pp.MaxGap * dy};
+    Sampler smp{FramePath(map), ViewBox(s), pp.MaxGap * dx, pp.MaxGap * dy};
     auto sweep = Sweep(start, step, [&](double v) { return v <= range.Max && (!restricted || v <= in.Max); });
     std::vector<double> vs(kChunk);
     Batch f{e};
@@ -384,7 +377,7 @@ void TCoordinate::DrawParametric(TFunctionObj& graph, TOperatorLib& operatorLib,
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    Sampler smp{FramePath(map), s, pp.MaxGap * dx, pp.MaxGap * dy};
+    Sampler smp{FramePath(map), ViewBox(s), pp.MaxGap * dx, pp.MaxGap * dy};
     auto sweep = Sweep(in.Min, dt, [&](double t) { return t <= in.Max; });
     std::vector<double> ts(kChunk);
     Batch fx{ex}, fy{ey};
@@ -418,7 +411,7 @@ void TCoordinate::DrawPolar(TFunctionObj& graph, TOperatorLib& operatorLib, TVar
     SaveCanvas();
     graph.GraphStyle.ApplyToCanvas(canvas_);
     const WorldMap map(*this);
-    Sampler smp{FramePath(map), s, pp.MaxGap * dx, pp.MaxGap * dy};
+    Sampler smp{FramePath(map), ViewBox(s), pp.MaxGap * dx, pp.MaxGap * dy};
     auto sweep = Sweep(start, da, [&](double a) { return a <= amax; });
     std::vector<double> as(kChunk), xs(kChunk), ys(kChunk);
     Batch f{e};
@@ -741,7 +734,7 @@ void DrawImplicitLeaves(const WorldMap& map, const std::vector<ImplicitLevel>& l
 
 // The clipped box of a relation: the view, narrowed by restricted intervals.
 Box RelationBox(const TCoordinateSettings& s, const TFunctionObj& g) {
-    Box b{s.XInterval.Min, s.XInterval.Max, s.YInterval.Min, s.YInterval.Max};
+    Box b = ViewBox(s);
     if (g.Interval.Min < g.Interval.Max) {
         b.x0 = std::max(g.Interval.Min, s.XInterval.Min);
         b.x1 = std::min(g.Interval.Max, s.XInterval.Max);
